@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -41,7 +42,8 @@ public:
     using TaggedValue = std::variant<std::monostate, std::string, std::int16_t, std::int32_t,
                                      std::vector<std::uint8_t>>;
 
-    // Subkey listing. sSect is 1-based: index 0 is unused.
+    // Subkey listing. sSect is 1-based: index 0 is unused, so its size is
+    // always iSectCount + 1. A key that cannot be opened lists as empty.
     bool EnumerateSections(std::vector<std::string>& sSect, std::int32_t& iSectCount);
 
     bool KeyExists() const;
@@ -50,6 +52,7 @@ public:
     bool DeleteValue();
     TaggedValue Value();
     void SetValue(const TaggedValue& vValue);
+    // 1-based as EnumerateSections.
     bool EnumerateValues(std::vector<std::string>& sKeyNames, std::int32_t& iKeyCount);
     void CreateEXEAssociation(const std::string& sExePath, const std::string& sClassName,
                               const std::string& sClassDescription, const std::string& sAssociation,
@@ -72,8 +75,16 @@ public:
     void SetValueKey(std::string sValueKey) { sValueKey_ = std::move(sValueKey); }
     const TaggedValue& Default() const { return vDefault_; }
     void SetDefault(TaggedValue vDefault) { vDefault_ = std::move(vDefault); }
+    // The last value this instance stored; empty until it stores one.
+    const TaggedValue& LastWritten() const { return lastWritten_; }
 
 private:
+    // Stores a value as SetValue does, for any hive and key, and raises its
+    // errors naming them; the association members write through it.
+    void StoreValue(std::int32_t eKey, const std::string& sSection, const std::string& sValueName,
+                    std::int32_t eValueType, const TaggedValue& vValue);
+    void StoreText(std::int32_t eKey, const std::string& sSection, const std::string& sText);
+
     std::int32_t eKey_ = 0;
     std::string sSectionKey_;
     std::string sValueKey_;
