@@ -34,9 +34,11 @@ inline constexpr long kErrorWriteFault = 29;
 inline constexpr long kErrorInvalidParameter = 87;
 inline constexpr long kErrorDiskFull = 112;
 inline constexpr long kErrorBadPathname = 161;
+inline constexpr long kErrorBusy = 170;
 inline constexpr long kErrorMoreData = 234;
 inline constexpr long kErrorNoMoreItems = 259;
 inline constexpr long kErrorBadDb = 1009;
+inline constexpr long kErrorRegistryIoFailed = 1016;
 inline constexpr long kErrorKeyDeleted = 1018;
 
 // Value types.
@@ -105,10 +107,14 @@ public:
     ~RegistryBatch();
     RegistryBatch(const RegistryBatch&) = delete;
     RegistryBatch& operator=(const RegistryBatch&) = delete;
+
+    // 0 when the batch is open; otherwise why not, and nothing may be applied.
+    long Status() const { return status_; }
     long Commit();
 
 private:
     bool open_ = false;
+    long status_ = 0;
 };
 
 }  // namespace platform

@@ -1,0 +1,48 @@
+// The emulated machine in use by this process: its prefix, its registry
+// store (opened, and set up if new, on first use) and the key handles that
+// are open on it.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "platform/emulated/registry_store.h"
+#include "platform/registry_api.h"
+
+namespace platform::emulated {
+
+class HandleTable {
+public:
+    struct Entry {
+        std::int64_t keyId = 0;
+        std::uint32_t access = 0;
+    };
+
+    HKey Add(std::int64_t keyId, std::uint32_t access);
+    // Null for a handle that is not open.
+    const Entry* Get(HKey handle) const;
+    bool Remove(HKey handle);
+    void Clear();
+
+private:
+    std::vector<Entry> entries_;  // keyId 0 marks a free slot
+    std::vector<std::size_t> free_;
+};
+
+struct Machine {
+    std::filesystem::path home;
+    RegistryStore store;
+    HandleTable handles;
+    std::string problem;  // why the store cannot be used, once tried
+    bool tried = false;
+};
+
+// The machine in use; its store is open unless problem says why not.
+Machine& CurrentMachine();
+
+// The store, ready for a call; null with *error set when it cannot be used.
+RegistryStore* UsableStore(long* error);
+
+}  // namespace platform::emulated

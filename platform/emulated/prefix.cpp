@@ -1,0 +1,85 @@
+#include <pwd.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <system_error>
+
+#include "platform/emulated/machine.h"
+#include "platform/emulated/machine_layout.h"
+#include "platform/emulated/paths.h"
+#include "platform/emulated/prefix.h"
+#include "platform/emulated/prefix_setup.h"
+#include "platform/platform.h"
+
+namespace platform::emulated {
+
+namespace {
+
+Machine*& ActiveMachine() {
+    static Machine* machine = nullptr;
+    return machine;
+}
+
+void OpenStore(Machine& machine) {
+    machine.tried = true;
+    std::error_code error;
+    std::filesystem::create_directories(machine.home, error);
+    if (error) {
+        machine.problem = "the prefix " + machine.home.string() + " cannot be created: " + error.message();
+        return;
+    }
+    machine.problem = machine.store.Open(
+        machine.home / "registry.db",
+        SetUpMachine);
+}
+
+}  // namespace
+
+Machine& CurrentMachine() {
+    Machine*& machine = ActiveMachine();
+    if (machine == nullptr) {
+        machine = new Machine;  // lives as long as the process
+        machine->home = PrefixHome();
+    }
+    return *machine;
+}
+
+RegistryStore* UsableStore(long* error) {
+    Machine& machine = CurrentMachine();
+    if (!machine.tried) OpenStore(machine);
+    if (!machine.store.IsOpen()) {
+        *error = kErrorBadDb;
+        return nullptr;
+    }
+    *error = machine.store.Refresh();
+    return *error == kErrorSuccess ? &machine.store : nullptr;
+}
+
+void UsePrefix(const std::filesystem::path& home) {
+    Machine*& machine = ActiveMachine();
+    delete machine;
+    machine = new Machine;
+    machine->home = home.empty() ? PrefixHome() : home;
+}
+
+std::filesystem::path CurrentPrefix() { return CurrentMachine().home; }
+
+std::string LogonName() {
+    if (const char* user = std::getenv("USER"); user != nullptr && *user != '\0') return user;
+    if (const passwd* entry = getpwuid(geteuid()); entry != nullptr) return entry->pw_name;
+    return "User";
+}
+
+std::string ProfileFolder() { return "C:\\Documents and Settings\\" + LogonName(); }
+
+}  // namespace platform::emulated
+
+namespace platform {
+
+std::string Start() {
+    emulated::Machine& machine = emulated::CurrentMachine();
+    if (!machine.tried) emulated::OpenStore(machine);
+    return machine.problem;
+}
+
+}  // namespace platform

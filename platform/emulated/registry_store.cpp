@@ -1,0 +1,356 @@
+#include "platform/emulated/registry_store.h"
+
+#include "platform/registry_api.h"
+
+namespace platform::emulated {
+
+namespace {
+
+constexpr const char* kSchema = R"sql(
+CREATE TABLE meta(name TEXT PRIMARY KEY, value INTEGER NOT NULL);
+CREATE TABLE keys(id INTEGER PRIMARY KEY AUTOINCREMENT, parent INTEGER NOT NULL,
+                  name BLOB NOT NULL, uname BLOB NOT NULL, UNIQUE(parent, uname));
+CREATE TABLE vals(id INTEGER PRIMARY KEY AUTOINCREMENT, key INTEGER NOT NULL,
+                  name BLOB NOT NULL, uname BLOB NOT NULL, type INTEGER NOT NULL,
+                  data BLOB NOT NULL, UNIQUE(key, uname));
+INSERT INTO meta VALUES('version', 0);
+INSERT INTO keys(id, parent, name, uname) VALUES(1, 0, 'HKEY_LOCAL_MACHINE', 'HKEY_LOCAL_MACHINE');
+INSERT INTO keys(id, parent, name, uname) VALUES(2, 0, 'HKEY_USERS', 'HKEY_USERS');
+)sql";
+
+long Win32FromSqlite(int code) {
+    switch (code & 0xFF) {
+        case SQLITE_OK:
+        case SQLITE_DONE:
+        case SQLITE_ROW: return kErrorSuccess;
+        case SQLITE_BUSY:
+        case SQLITE_LOCKED: return kErrorBusy;
+        case SQLITE_READONLY:
+        case SQLITE_PERM:
+        case SQLITE_AUTH:
+        case SQLITE_CANTOPEN: return kErrorAccessDenied;
+        case SQLITE_FULL: return kErrorDiskFull;
+        case SQLITE_NOMEM: return kErrorNotEnoughMemory;
+        case SQLITE_CORRUPT:
+        case SQLITE_NOTADB: return kErrorBadDb;
+        default: return kErrorRegistryIoFailed;
+    }
+}
+
+// Counts the tables of the database: 0 for a new file, -1 when it cannot
+// be read as a database at all.
+int CountTables(sqlite3* db, bool* hasMeta) {
+    Statement query(db, "SELECT name FROM sqlite_master WHERE type = 'table'");
+    if (!query.Valid()) return -1;
+    int tables = 0;
+    *hasMeta = false;
+    int rc;
+    while ((rc = query.Step()) == SQLITE_ROW) {
+        ++tables;
+        if (query.Bytes(0) == "meta") *hasMeta = true;
+    }
+    return rc == SQLITE_DONE ? tables : -1;
+}
+
+}  // namespace
+
+RegistryStore::~RegistryStore() {
+    if (inBatch_) Rollback();
+    version_query_ = {};
+    version_bump_ = {};
+    key_insert_ = {};
+    key_delete_ = {};
+    values_of_key_delete_ = {};
+    value_insert_ = {};
+    value_update_ = {};
+    value_delete_ = {};
+    sqlite3_close(db_);
+}
+
+std::string RegistryStore::Open(const std::filesystem::path& path, const SetUp& setUp) {
+    path_ = path;
+    const std::string name = path.string();
+    auto refuse = [&](const std::string& why) {
+        sqlite3_close(db_);
+        db_ = nullptr;
+        return "the registry store " + name + " " + why;
+    };
+    const bool existed = std::filesystem::exists(path);
+    int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX | (existed ? 0 : SQLITE_OPEN_CREATE);
+    if (sqlite3_open_v2(name.c_str(), &db_, flags, nullptr) != SQLITE_OK)
+        return refuse(std::string("cannot be opened: ") + sqlite3_errmsg(db_));
+    sqlite3_busy_timeout(db_, 30000);
+
+    bool hasMeta = false;
+    int tables = CountTables(db_, &hasMeta);
+    if (tables < 0) return refuse(std::string("is damaged: ") + sqlite3_errmsg(db_));
+    if (tables > 0 && !hasMeta) return refuse("is not a registry store");
+
+    if (!hasMeta) {
+        // First use: create the schema and the machine in one transaction,
+        // unless another process got there first.
+        if (sqlite3_exec(db_, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK)
+            return refuse(std::string("cannot be set up: ") + sqlite3_errmsg(db_));
+        tables = CountTables(db_, &hasMeta);
+        if (!hasMeta) {
+            if (tables != 0 || sqlite3_exec(db_, kSchema, nullptr, nullptr, nullptr) != SQLITE_OK) {
+                const std::string why = sqlite3_errmsg(db_);
+                sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+                return refuse("cannot be set up: " + why);
+            }
+        }
+    }
+
+    version_query_ = Statement(db_, "SELECT value FROM meta WHERE name = 'version'");
+    version_bump_ = Statement(db_, "UPDATE meta SET value = value + 1 WHERE name = 'version'");
+    key_insert_ = Statement(db_, "INSERT INTO keys(parent, name, uname) VALUES(?, ?, ?)");
+    key_delete_ = Statement(db_, "DELETE FROM keys WHERE id = ?");
+    values_of_key_delete_ = Statement(db_, "DELETE FROM vals WHERE key = ?");
+    value_insert_ = Statement(db_, "INSERT INTO vals(key, name, uname, type, data) VALUES(?, ?, ?, ?, ?)");
+    value_update_ = Statement(db_, "UPDATE vals SET type = ?, data = ? WHERE id = ?");
+    value_delete_ = Statement(db_, "DELETE FROM vals WHERE id = ?");
+    if (!version_query_.Valid() || !value_delete_.Valid() || !key_insert_.Valid())
+        return refuse(std::string("is damaged: ") + sqlite3_errmsg(db_));
+
+    const bool settingUp = sqlite3_get_autocommit(db_) == 0;
+    if (Load() != kErrorSuccess) {
+        const std::string why = sqlite3_errmsg(db_);
+        if (settingUp) sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+        return refuse("is damaged: " + why);
+    }
+    if (settingUp) {
+        inBatch_ = true;
+        long rc = setUp ? setUp(*this) : kErrorSuccess;
+        inBatch_ = false;
+        if (rc == kErrorSuccess) rc = Commit();
+        if (rc != kErrorSuccess) {
+            Rollback();
+            return refuse("cannot be set up (error " + std::to_string(rc) + ")");
+        }
+    }
+    counter_.Open(path.parent_path() / "registry.version");
+    counterSeen_ = counter_.Read();
+    return {};
+}
+
+long RegistryStore::Failure(int sqliteCode) {
+    const long code = Win32FromSqlite(sqliteCode);
+    return code == kErrorSuccess ? kErrorRegistryIoFailed : code;
+}
+
+long RegistryStore::Load() {
+    const bool ownTransaction = sqlite3_get_autocommit(db_) != 0;
+    if (ownTransaction && sqlite3_exec(db_, "BEGIN", nullptr, nullptr, nullptr) != SQLITE_OK)
+        return Failure(sqlite3_errcode(db_));
+    auto finish = [&](long rc) {
+        if (ownTransaction) sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr);
+        if (rc != kErrorSuccess) tree_.Clear();
+        return rc;
+    };
+
+    tree_.Clear();
+    version_query_.Reset();
+    if (version_query_.Step() != SQLITE_ROW) return finish(Failure(sqlite3_errcode(db_)));
+    const std::int64_t version = version_query_.Integer(0);
+    version_query_.Reset();
+
+    Statement keys(db_, "SELECT id, parent, name FROM keys ORDER BY id");
+    Statement values(db_, "SELECT id, key, name, type, data FROM vals ORDER BY id");
+    if (!keys.Valid() || !values.Valid()) return finish(Failure(sqlite3_errcode(db_)));
+    int rc;
+    while ((rc = keys.Step()) == SQLITE_ROW) tree_.Add(keys.Integer(0), keys.Integer(1), keys.Bytes(2));
+    if (rc != SQLITE_DONE) return finish(Failure(rc));
+    while ((rc = values.Step()) == SQLITE_ROW) {
+        RegKey* key = tree_.Find(values.Integer(1));
+        if (key == nullptr) continue;
+        RegValue value;
+        value.id = values.Integer(0);
+        value.name = values.Bytes(2);
+        value.upperName = UpperName(value.name);
+        value.type = static_cast<std::uint32_t>(values.Integer(3));
+        value.data = values.Bytes(4);
+        key->values.push_back(std::move(value));
+    }
+    if (rc != SQLITE_DONE) return finish(Failure(rc));
+    if (tree_.Find(kLocalMachineId) == nullptr || tree_.Find(kUsersId) == nullptr)
+        return finish(kErrorBadDb);
+    version_ = version;
+    stale_ = false;
+    return finish(kErrorSuccess);
+}
+
+long RegistryStore::CheckVersion() {
+    version_query_.Reset();
+    const int rc = version_query_.Step();
+    const std::int64_t version = rc == SQLITE_ROW ? version_query_.Integer(0) : -1;
+    version_query_.Reset();
+    if (rc != SQLITE_ROW) return Failure(rc);
+    return version == version_ && !stale_ ? kErrorSuccess : Load();
+}
+
+long RegistryStore::Refresh() {
+    if (db_ == nullptr) return kErrorBadDb;
+    if (inBatch_) return kErrorSuccess;  // the batch holds the write lock: nobody else changed it
+    const std::uint64_t seen = counter_.Read();
+    if (seen == counterSeen_ && !stale_) return kErrorSuccess;
+    counterSeen_ = seen;
+    return CheckVersion();
+}
+
+long RegistryStore::Begin() {
+    if (db_ == nullptr) return kErrorBadDb;
+    const int rc = sqlite3_exec(db_, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
+    if (rc != SQLITE_OK) return Failure(rc);
+    const long checked = CheckVersion();
+    if (checked != kErrorSuccess) Rollback();
+    return checked;
+}
+
+long RegistryStore::Commit() {
+    version_bump_.Reset();
+    int rc = version_bump_.Step();
+    version_bump_.Reset();
+    if (rc == SQLITE_DONE) rc = sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr);
+    if (rc != SQLITE_OK && rc != SQLITE_DONE) {
+        const long code = Failure(rc);
+        Rollback();
+        return code;
+    }
+    ++version_;
+    counter_.Bump();
+    return kErrorSuccess;
+}
+
+void RegistryStore::Rollback() {
+    sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+    stale_ = true;  // the copy may hold what was just undone
+}
+
+template <typename Change>
+long RegistryStore::Mutate(Change&& change) {
+    if (!inBatch_) {
+        const long begun = Begin();
+        if (begun != kErrorSuccess) return begun;
+    }
+    const long rc = change();
+    if (inBatch_) return rc;  // the batch's owner commits or rolls back
+    if (rc != kErrorSuccess) {
+        Rollback();
+        return rc;
+    }
+    return Commit();
+}
+
+long RegistryStore::CreatePath(std::int64_t parentId, const std::vector<std::string_view>& names,
+                               std::int64_t* createdId) {
+    return Mutate([&]() -> long {
+        RegKey* key = tree_.Find(parentId);
+        if (key == nullptr) return kErrorKeyDeleted;
+        for (std::string_view name : names) {
+            const std::string upper = UpperName(name);
+            if (RegKey* child = key->Child(upper)) {
+                key = child;
+                continue;
+            }
+            key_insert_.Reset();
+            key_insert_.Bind(1, key->id).Bind(2, name).Bind(3, upper);
+            const int rc = key_insert_.Step();
+            key_insert_.Reset();
+            if (rc != SQLITE_DONE) return Failure(rc);
+            key = tree_.Add(sqlite3_last_insert_rowid(db_), key->id, std::string(name));
+        }
+        *createdId = key->id;
+        return kErrorSuccess;
+    });
+}
+
+long RegistryStore::DeleteKey(std::int64_t keyId) {
+    return Mutate([&]() -> long {
+        RegKey* key = tree_.Find(keyId);
+        if (key == nullptr) return kErrorKeyDeleted;
+        if (!key->children.empty()) return kErrorAccessDenied;
+        values_of_key_delete_.Reset();
+        values_of_key_delete_.Bind(1, keyId);
+        int rc = values_of_key_delete_.Step();
+        values_of_key_delete_.Reset();
+        if (rc == SQLITE_DONE) {
+            key_delete_.Reset();
+            key_delete_.Bind(1, keyId);
+            rc = key_delete_.Step();
+            key_delete_.Reset();
+        }
+        if (rc != SQLITE_DONE) return Failure(rc);
+        tree_.Remove(key);
+        return kErrorSuccess;
+    });
+}
+
+long RegistryStore::SetValue(std::int64_t keyId, std::string_view name, std::uint32_t type,
+                             std::string_view data) {
+    return Mutate([&]() -> long {
+        RegKey* key = tree_.Find(keyId);
+        if (key == nullptr) return kErrorKeyDeleted;
+        RegValue* existing = key->FindValue(name);
+        Statement& statement = existing != nullptr ? value_update_ : value_insert_;
+        statement.Reset();
+        if (existing != nullptr) {
+            statement.Bind(1, static_cast<std::int64_t>(type)).Bind(2, data).Bind(3, existing->id);
+        } else {
+            statement.Bind(1, keyId).Bind(2, name).Bind(3, UpperName(name));
+            statement.Bind(4, static_cast<std::int64_t>(type)).Bind(5, data);
+        }
+        const int rc = statement.Step();
+        statement.Reset();
+        if (rc != SQLITE_DONE) return Failure(rc);
+        if (existing != nullptr) {
+            existing->type = type;
+            existing->data.assign(data);
+        } else {
+            RegValue value;
+            value.id = sqlite3_last_insert_rowid(db_);
+            value.name.assign(name);
+            value.upperName = UpperName(name);
+            value.type = type;
+            value.data.assign(data);
+            key->values.push_back(std::move(value));
+        }
+        return kErrorSuccess;
+    });
+}
+
+long RegistryStore::DeleteValue(std::int64_t keyId, std::string_view name) {
+    return Mutate([&]() -> long {
+        RegKey* key = tree_.Find(keyId);
+        if (key == nullptr) return kErrorKeyDeleted;
+        RegValue* value = key->FindValue(name);
+        if (value == nullptr) return kErrorFileNotFound;
+        value_delete_.Reset();
+        value_delete_.Bind(1, value->id);
+        const int rc = value_delete_.Step();
+        value_delete_.Reset();
+        if (rc != SQLITE_DONE) return Failure(rc);
+        key->values.erase(key->values.begin() + (value - key->values.data()));
+        return kErrorSuccess;
+    });
+}
+
+long RegistryStore::BeginBatch() {
+    if (inBatch_) return kErrorBusy;
+    const long rc = Begin();
+    inBatch_ = rc == kErrorSuccess;
+    return rc;
+}
+
+long RegistryStore::CommitBatch() {
+    if (!inBatch_) return kErrorInvalidParameter;
+    inBatch_ = false;
+    return Commit();
+}
+
+void RegistryStore::RollbackBatch() {
+    if (!inBatch_) return;
+    inBatch_ = false;
+    Rollback();
+}
+
+}  // namespace platform::emulated
