@@ -1,0 +1,55 @@
+// The store of detected items: six parallel text columns (the label shown
+// with a check box, and five hidden columns) that always hold the same
+// number of rows, plus the check box of each row. Rows are only ever added
+// at the end or cleared all together.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace clean {
+
+// One found item, a row across the six columns.
+struct DetectedItem {
+    std::string label;      // List1
+    std::string mainkey;    // Mainkey: root name, or the full path of a file or folder
+    std::string subkey;     // Subkey
+    std::string value;      // Value
+    std::string valueType;  // ValueType
+    std::string kind;       // Key: "Value", "Key", "Folder" or "File"
+
+    friend bool operator==(const DetectedItem&, const DetectedItem&) = default;
+};
+
+class DetectedItems {
+public:
+    // Appends the six columns in their order and checks the new row; if an
+    // append fails, the row is left out whole.
+    void Append(const DetectedItem& item);
+    void Clear();
+
+    std::size_t RowCount() const { return list1_.size(); }
+    DetectedItem Row(std::size_t index) const;
+    bool Checked(std::size_t index) const { return checked_[index]; }
+    void SetChecked(std::size_t index, bool checked) { checked_[index] = checked; }
+
+    // The columns, read-only: rows change only through Append and Clear.
+    const std::vector<std::string>& List1() const { return list1_; }
+    const std::vector<std::string>& Mainkey() const { return mainkey_; }
+    const std::vector<std::string>& Subkey() const { return subkey_; }
+    const std::vector<std::string>& Value() const { return value_; }
+    const std::vector<std::string>& ValueType() const { return valueType_; }
+    const std::vector<std::string>& Key() const { return key_; }
+
+private:
+    std::vector<std::string> list1_;
+    std::vector<std::string> mainkey_;
+    std::vector<std::string> subkey_;
+    std::vector<std::string> value_;
+    std::vector<std::string> valueType_;
+    std::vector<std::string> key_;
+    std::vector<bool> checked_;
+};
+
+}  // namespace clean
