@@ -1,0 +1,31 @@
+// What the core asks of the program around it: the message loop, message
+// boxes, and showing and unloading windows. The windowed program, the
+// command-line tool and the tests each provide one.
+#pragma once
+
+#include <string>
+
+namespace scan {
+
+enum class Window { kMain, kScan, kResults };
+
+class Host {
+public:
+    virtual ~Host() = default;
+
+    // Lets the message loop handle what is pending (repaints, clicks,
+    // timers), then returns. Click handlers run inside this call.
+    virtual void Yield() = 0;
+    // A modal message box with an OK button and no icon.
+    virtual void MessageBox(const std::string& text, const std::string& title) = 0;
+
+    virtual void ShowWindow(Window window) = 0;
+    // Brings a minimised window back to its normal state.
+    virtual void RestoreWindow(Window window) = 0;
+    // Takes the window away once control is back in the message loop, so a
+    // handler may unload the window whose code is still running.
+    virtual void UnloadWindow(Window window) = 0;
+    virtual void EndProgram() = 0;
+};
+
+}  // namespace scan
