@@ -109,6 +109,7 @@ long Locate(const Resolved& parent, std::string_view subKey, RegKey** found) {
 
 long RegOpenKey(HKey parent, const std::string& subKey, std::uint32_t access, HKey* result) {
     if (result == nullptr) return kErrorInvalidParameter;
+    *result = 0;
     RegKey* key = nullptr;
     const long rc = Locate(Resolve(parent), subKey, &key);
     if (rc != kErrorSuccess) return rc;
@@ -118,6 +119,7 @@ long RegOpenKey(HKey parent, const std::string& subKey, std::uint32_t access, HK
 
 long RegCreateKey(HKey parent, const std::string& subKey, std::uint32_t access, HKey* result) {
     if (result == nullptr) return kErrorInvalidParameter;
+    *result = 0;
     const Resolved base = Resolve(parent);
     if (base.error != kErrorSuccess) return base.error;
     std::vector<std::string_view> names;
