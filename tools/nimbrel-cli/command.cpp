@@ -1,0 +1,21 @@
+#include "tools/nimbrel-cli/command.h"
+
+#include <iostream>
+
+#include "platform/ansi_codepage.h"
+
+namespace cli {
+
+int ReportFailure(std::string_view message) {
+    std::string line(message);
+    for (char& c : line) {
+        if (c == '\n' || c == '\r') c = ' ';
+    }
+    std::cout.flush();
+    std::cerr << "nimbrel-cli: " << line << std::endl;
+    return kExitFailure;
+}
+
+std::string ConsoleText(std::string_view ansi) { return platform::AnsiToUtf8(ansi); }
+
+}  // namespace cli
