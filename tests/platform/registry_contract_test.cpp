@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -338,10 +337,14 @@ TEST_F(RegistryContract, ClosingAClosedHandleGivesInvalidHandle) {
     EXPECT_EQ(RegCloseKey(key), kErrorInvalidHandle);
 }
 
-TEST(ExpandEnvironmentStrings, ReplacesSetVariablesAndKeepsTheRest) {
-    const char* path = std::getenv("PATH");
-    ASSERT_NE(path, nullptr);
-    EXPECT_EQ(ExpandEnvironmentStrings("<%PATH%>"), "<" + std::string(path) + ">");
+TEST_F(RegistryContract, ExpandReplacesSetVariablesWhateverTheCaseOfTheirNames) {
+    const std::string windows = ExpandEnvironmentStrings("%SystemRoot%");
+    ASSERT_GE(windows.size(), 3u);
+    EXPECT_EQ(windows.substr(1, 2), ":\\");
+    EXPECT_EQ(ExpandEnvironmentStrings("<%SYSTEMROOT%\\x>"), "<" + windows + "\\x>");
+}
+
+TEST_F(RegistryContract, ExpandLeavesUnsetVariablesAndLonePercentSignsAsWritten) {
     EXPECT_EQ(ExpandEnvironmentStrings("a%NIMBREL_NOT_SET_ANYWHERE%b"),
               "a%NIMBREL_NOT_SET_ANYWHERE%b");
     EXPECT_EQ(ExpandEnvironmentStrings("100%"), "100%");
