@@ -6,12 +6,14 @@
 #include "platform/platform.h"
 #include "tools/nimbrel-cli/command.h"
 #include "tools/nimbrel-cli/reg_command.h"
+#include "tools/nimbrel-cli/scan_command.h"
 
 int main(int argc, char** argv) {
     CLI::App app("Nimbrel's scriptable front end", "nimbrel-cli");
     app.require_subcommand(1);
     cli::CommandAction action;
     cli::AddRegCommand(app, action);
+    cli::AddScanCommand(app, action);
 
     try {
         app.parse(argc, argv);
