@@ -9,6 +9,7 @@
 
 #include "platform/registry_api.h"
 #include "registry/cregistry_errors.h"
+#include "registry/probe_trace.h"
 #include "registry/scoped_key.h"
 #include "registry/tagged_value_text.h"
 
@@ -25,6 +26,19 @@ constexpr std::uint32_t kSectionNameBuffer = 255;
 // the handle's unsigned Win32 value.
 platform::HKey Hive(std::int32_t eKey) {
     return static_cast<platform::HKey>(static_cast<std::uint32_t>(eKey));
+}
+
+// The hive as the trace names roots, so that listings and probes compare.
+std::string RootName(std::int32_t eKey) {
+    switch (Hive(eKey)) {
+    case platform::kHkeyClassesRoot: return "HKCR";
+    case platform::kHkeyCurrentUser: return "HKCU";
+    case platform::kHkeyLocalMachine: return "HKLM";
+    case platform::kHkeyUsers: return "HKU";
+    case platform::kHkeyCurrentConfig: return "HKCC";
+    case platform::kHkeyDynData: return "HKDD";
+    default: return std::to_string(eKey);
+    }
 }
 
 // "'<hive>',Section: '<key path>" as the messages name a key.
@@ -98,9 +112,11 @@ bool cRegistry::EnumerateSections(std::vector<std::string>& sSect, std::int32_t&
     try {
         sSect.emplace_back();
         ScopedKey key;
-        if (key.Open(Hive(eKey_), sSectionKey_, platform::kKeyEnumerateSubKeys) != platform::kErrorSuccess) {
-            return true;
+        const long opened = key.Open(Hive(eKey_), sSectionKey_, platform::kKeyEnumerateSubKeys);
+        if (modRegistry::TraceEnabled()) {
+            modRegistry::TraceCall("EnumerateSections", RootName(eKey_), sSectionKey_, "", "", opened);
         }
+        if (opened != platform::kErrorSuccess) return true;
         std::array<char, kSectionNameBuffer> name;
         for (std::uint32_t index = 0;; ++index) {
             name.fill('\0');

@@ -5,10 +5,13 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <functional>
+#include <iterator>
 #include <new>
-#include <ostream>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -132,6 +135,7 @@ cRegistry At(std::int32_t hive, const std::string& section, const std::string& v
 }
 
 class CRegistryTest : public ::testing::Test {
+protected:
     testing_support::ScratchPrefix prefix_;
 };
 
@@ -211,6 +215,30 @@ TEST_F(CRegistryTest, OutOfMemoryWhileListingRaisesUnexpectedError) {
     EXPECT_GT(raised, 0);
     ASSERT_TRUE(reg.EnumerateSections(sSect, iSectCount));
     EXPECT_EQ(iSectCount, 2);
+}
+
+// The trace file is chosen once per process, so the listing runs in a fresh
+// one that inherits NIMBREL_TRACE.
+TEST_F(CRegistryTest, ListingIsTraced) {
+    const char* inherited = std::getenv("NIMBREL_TRACE");
+    const std::string trace = inherited != nullptr ? inherited : (prefix_.Home() / "trace.tsv").string();
+    setenv("NIMBREL_TRACE", trace.c_str(), 1);
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            std::vector<std::string> sSect;
+            std::int32_t iSectCount = 0;
+            At(kHku, "").EnumerateSections(sSect, iSectCount);
+            At(kHkcu, "Software\\NoSuchKey").EnumerateSections(sSect, iSectCount);
+            // exit() skips the fixture's clean-up.
+            std::filesystem::remove_all(prefix_.Home());
+            std::exit(0);
+        },
+        ::testing::ExitedWithCode(0), "");
+    unsetenv("NIMBREL_TRACE");
+    std::ifstream file(trace);
+    const std::string lines{std::istreambuf_iterator<char>(file), {}};
+    EXPECT_EQ(lines, "EnumerateSections\tHKU\t\t\t\t0\nEnumerateSections\tHKCU\tSoftware\\NoSuchKey\t\t\t2\n");
 }
 
 // --- Keys and values --------------------------------------------------------
