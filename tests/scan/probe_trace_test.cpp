@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "scan/scan_driver.h"
 #include "scan/shell_lists.h"
 #include "scan/subkey_list.h"
 #include "tests/scan/scan_fixture.h"
@@ -228,6 +229,33 @@ TEST(ProbeTraceGate, InstallLocationsOfTheDefaultUserWaitForTheirOrderRecord) {
     x.Letters("HKCU", "InstallLocationsMRU", "BB");
     x.Value("HKU", ".DEFAULT\\InstallLocationsMRU", "MRUList", "S");
     EXPECT_EQ(ProbesSince(offset), x.probes);
+}
+
+// The driver reads the switches of its steps in step order. "regedit" and
+// "vs6" are read inside the catalogue scanners, not by the driver.
+TEST(ProbeTraceDriver, CategorySwitchesAreReadInStepOrder) {
+    testing_support::ScratchPrefix prefix;
+    scan_testing::FakeHost host;
+    scan::ScanWindowState window;
+    clean::ResultsModel results;
+    scan::ScanContext ctx{host, window, results};
+    const std::uintmax_t offset = TraceSize();
+
+    scan::Scan(ctx);
+
+    const std::string prefixOfSwitch = "ReadValue\tHKCU\tSoftware\\Nimbrel\\Ignore\t";
+    Probes ids;
+    for (const std::string& probe : ProbesSince(offset)) {
+        if (probe.rfind(prefixOfSwitch, 0) != 0) continue;
+        const std::string rest = probe.substr(prefixOfSwitch.size());
+        const std::string id = rest.substr(0, rest.find('\t'));
+        EXPECT_EQ(rest.substr(id.size()), "\tB");
+        if (id != "regedit" && id != "vs6") ids.push_back(id);
+    }
+    EXPECT_EQ(ids, (Probes{"MSOffice", "OfficeFolder", "wordperfect", "quattropro", "corelpresentations",
+                           "WinRecent", "IETypedURL", "googletoolbar", "miscnotlists", "WinRun", "WinFind",
+                           "windowsnetwork", "installlocations", "WinStream", "userassist",
+                           "cleartraynotify", "winopenwith", "unreadmail"}));
 }
 
 }  // namespace
