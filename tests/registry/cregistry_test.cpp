@@ -230,8 +230,9 @@ TEST_F(CRegistryTest, ListingIsTraced) {
             std::int32_t iSectCount = 0;
             At(kHku, "").EnumerateSections(sSect, iSectCount);
             At(kHkcu, "Software\\NoSuchKey").EnumerateSections(sSect, iSectCount);
-            // exit() skips the fixture's clean-up.
-            std::filesystem::remove_all(prefix_.Home());
+            // exit() skips the fixture's clean-up, and this process never
+            // destroys the fixture itself.
+            prefix_.~ScratchPrefix();
             std::exit(0);
         },
         ::testing::ExitedWithCode(0), "");
