@@ -1,5 +1,6 @@
 // A key opened or created through the platform, closed when the object goes
 // out of scope, so every exit path, thrown errors included, closes the key.
+// One key per object: open or create it once.
 #pragma once
 
 #include <cstdint>
