@@ -107,13 +107,12 @@ std::string ParseHexBytes(std::string_view list, std::size_t line) {
     return bytes;
 }
 
-// UTF-16LE text data as the ANSI bytes that the A functions would return.
-std::string Utf16LeBytesToAnsi(const std::string& bytes, std::size_t line) {
-    if (bytes.size() % 2 != 0) {
-        Refuse(line, "UTF-16 text data of " + std::to_string(bytes.size()) + " bytes (an odd count)");
-    }
+// UTF-16LE text data as the ANSI bytes that the A functions would return:
+// they convert whole characters only, so a stray odd byte, which real hives
+// do hold, is dropped as they drop it.
+std::string Utf16LeBytesToAnsi(const std::string& bytes) {
     std::u16string text;
-    for (std::size_t i = 0; i < bytes.size(); i += 2) {
+    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
         text += static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
                                       static_cast<unsigned char>(bytes[i + 1]) << 8);
     }
@@ -228,7 +227,7 @@ private:
             value.data = ParseHexBytes(GatherHexText(text.substr(close + 2)), line);
             const bool textType = value.type == platform::kRegSz || value.type == platform::kRegExpandSz ||
                                    value.type == platform::kRegMultiSz;
-            if (unicode_ && textType) value.data = Utf16LeBytesToAnsi(value.data, line);
+            if (unicode_ && textType) value.data = Utf16LeBytesToAnsi(value.data);
         } else {
             Refuse(line, "unknown value data (expected \"text\", dword:, hex: or hex(n):)");
         }
