@@ -114,7 +114,8 @@ bool cRegistry::EnumerateSections(std::vector<std::string>& sSect, std::int32_t&
         ScopedKey key;
         const long opened = key.Open(Hive(eKey_), sSectionKey_, platform::kKeyEnumerateSubKeys);
         if (modRegistry::TraceEnabled()) {
-            modRegistry::TraceCall("EnumerateSections", RootName(eKey_), sSectionKey_, "", "", opened);
+            modRegistry::TraceCall("EnumerateSections", RootName(eKey_), sSectionKey_, "", "",
+                                   opened == platform::kErrorSuccess ? 1 : 0);
         }
         if (opened != platform::kErrorSuccess) return true;
         std::array<char, kSectionNameBuffer> name;

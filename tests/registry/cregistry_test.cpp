@@ -239,7 +239,7 @@ TEST_F(CRegistryTest, ListingIsTraced) {
     unsetenv("NIMBREL_TRACE");
     std::ifstream file(trace);
     const std::string lines{std::istreambuf_iterator<char>(file), {}};
-    EXPECT_EQ(lines, "EnumerateSections\tHKU\t\t\t\t0\nEnumerateSections\tHKCU\tSoftware\\NoSuchKey\t\t\t2\n");
+    EXPECT_EQ(lines, "EnumerateSections\tHKU\t\t\t\t1\nEnumerateSections\tHKCU\tSoftware\\NoSuchKey\t\t\t0\n");
 }
 
 // --- Keys and values --------------------------------------------------------
