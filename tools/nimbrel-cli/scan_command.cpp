@@ -29,12 +29,13 @@ public:
         constexpr int kWidth = 40;
         const int percent = window_.CoolProgress1.Percent;
         const int filled = percent * kWidth / 100;
-        std::fprintf(stderr, "\rScanning [%s%s] %3d%%  lists %s  items %s",
-                     std::string(static_cast<std::size_t>(filled), '#').c_str(),
-                     std::string(static_cast<std::size_t>(kWidth - filled), '.').c_str(), percent,
-                     window_.listsdetected.caption.c_str(), window_.itemsdetected.caption.c_str());
+        const int length = std::fprintf(
+            stderr, "\rScanning [%s%s] %3d%%  lists %s  items %s",
+            std::string(static_cast<std::size_t>(filled), '#').c_str(),
+            std::string(static_cast<std::size_t>(kWidth - filled), '.').c_str(), percent,
+            window_.listsdetected.caption.c_str(), window_.itemsdetected.caption.c_str());
         std::fflush(stderr);
-        drawn_ = true;
+        if (length > drawn_) drawn_ = length;
     }
     void MessageBox(const std::string& text, const std::string& title) override {
         std::cerr << ConsoleText(title) << ": " << ConsoleText(text) << std::endl;
@@ -44,15 +45,18 @@ public:
     void UnloadWindow(scan::Window) override {}
     void EndProgram() override {}
 
-    // Takes the progress bar off the screen.
+    // Takes the progress bar off the screen (spaces, as not every console
+    // knows the escape sequence that clears a line).
     void Finish() {
-        if (drawn_) std::fputs("\r\033[K", stderr);
+        if (drawn_ == 0) return;
+        std::fprintf(stderr, "\r%s\r", std::string(static_cast<std::size_t>(drawn_), ' ').c_str());
+        std::fflush(stderr);
     }
 
 private:
     const scan::ScanWindowState& window_;
     bool drawing_;
-    bool drawn_ = false;
+    int drawn_ = 0;  // the widest line drawn
 };
 
 std::string TsvField(const std::string& ansi) {
