@@ -1,0 +1,48 @@
+// The completion window (Form4) as plain state and handlers: the totals of
+// the last clean, the system status line and the way back to the main
+// window. The clean fills in the totals, then the window loads and reads
+// whether the user left any row out.
+#pragma once
+
+#include "clean/clean_state.h"
+#include "scan/control_state.h"
+#include "scan/host.h"
+
+namespace clean {
+
+inline constexpr scan::Rgb kGreen{0, 128, 0};
+inline constexpr scan::Rgb kOlive{128, 128, 0};
+
+class CompletionWindowModel {
+public:
+    static constexpr const char* kCaption = "Nimbrel";
+    static constexpr const char* kHeading = "Congratulations!";
+    static constexpr const char* kDetectedLabel = "Total Items Detected:";
+    static constexpr const char* kCleanedLabel = "Total Items Cleaned:";
+    static constexpr const char* kStatusLabel = "System Status:";
+    static constexpr const char* kGood = "Good";
+    static constexpr const char* kSomeNotDeleted = "Some items not deleted.";
+
+    explicit CompletionWindowModel(scan::Host& host) : host_(host) {}
+    // Filled in from the clean that has just ended, and loaded.
+    CompletionWindowModel(scan::Host& host, const CleanState& clean);
+
+    // The load step, once: allCleaned is false when the clean left at least
+    // one row unchecked.
+    void Load(bool allCleaned);
+
+    // cleanbutton: "Main Menu".
+    void OnCleanbuttonClick();
+    // The close box: the program ends.
+    void OnCloseRequest();
+
+    scan::Label totaldetected{"0"};
+    scan::Label totalcleaned{"0"};
+    scan::Label sysstatus{kGood, true, kGreen};
+    scan::Button cleanbutton{"Main Menu"};
+
+private:
+    scan::Host& host_;
+};
+
+}  // namespace clean

@@ -1,0 +1,39 @@
+#include "ui/qt/cool_progress.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <algorithm>
+
+namespace ui::qt {
+
+CoolProgress::CoolProgress(QWidget* parent) : QWidget(parent) {
+    setMinimumHeight(16);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+}
+
+void CoolProgress::SetPercent(int percent) {
+    percent = std::clamp(percent, 0, 100);
+    if (percent == percent_) return;
+    percent_ = percent;
+    update();
+}
+
+void CoolProgress::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QRect trough = rect().adjusted(0, 0, -1, -1);
+    painter.setPen(QColor(128, 128, 128));
+    painter.setBrush(QColor(255, 255, 255));
+    painter.drawRect(trough);
+
+    const QRect inside = trough.adjusted(2, 2, -1, -1);
+    const int filled = inside.width() * percent_ / 100;
+    if (filled <= 0) return;
+    QLinearGradient fill(inside.topLeft(), inside.topRight());
+    fill.setColorAt(0, QColor(0, 0, 128));
+    fill.setColorAt(1, QColor(96, 160, 255));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(fill);
+    painter.drawRect(QRect(inside.left(), inside.top(), filled, inside.height()));
+}
+
+}  // namespace ui::qt

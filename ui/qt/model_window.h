@@ -1,0 +1,37 @@
+// The base of every window's view: it knows its place among the program's
+// windows, renders its model on request and turns the close box into the
+// model's close request. Unloads by the program go through the host and
+// never reach closeEvent.
+#pragma once
+
+#include <QWidget>
+
+#include "scan/host.h"
+
+namespace ui::qt {
+
+class QtHost;
+
+class ModelWindow : public QWidget {
+    Q_OBJECT
+public:
+    ModelWindow(QtHost& host, scan::Window id, const char* objectName);
+
+    scan::Window Id() const { return id_; }
+    // Brings every control up to date with the model.
+    virtual void Render() = 0;
+
+protected:
+    // The user closes the window through its close box or system menu. By
+    // default the window is unloaded; the main, scan, results and
+    // completion windows end the program instead.
+    virtual void OnCloseRequest();
+    void closeEvent(QCloseEvent* event) override;
+
+    QtHost& host_;
+
+private:
+    scan::Window id_;
+};
+
+}  // namespace ui::qt
