@@ -7,7 +7,20 @@
 
 namespace scan {
 
-enum class Window { kMain, kScan, kResults };
+enum class Window {
+    kMain,         // Form1
+    kScan,         // Form2
+    kResults,      // Form3
+    kCompletion,   // Form4
+    kSettings,     // Form5
+    kPluginPanel,  // Form6
+    kAbout,        // frmAbout
+    kFaq,          // FAQfrm
+    kCookiePlugin,           // cookieplugin
+    kCookieSecureDeletion,   // cookiesecuredeletion
+    kIeTempFilesPlugin,      // ietempfilesplugin
+    kPluginStatus,           // pluginstatus
+};
 
 class Host {
 public:
@@ -26,6 +39,18 @@ public:
     // handler may unload the window whose code is still running.
     virtual void UnloadWindow(Window window) = 0;
     virtual void EndProgram() = 0;
+
+    // The members below concern windows on screen only; a host without
+    // windows (the command line, a silent run) has nothing to do for them.
+
+    // Hides a window without unloading it.
+    virtual void HideWindow(Window) {}
+    // Makes a window topmost (on) or ordinary (off), keeping its position
+    // and size.
+    virtual void SetTopMost(Window, bool /*on*/) {}
+    // Hands a web address to the shell's default action (the default
+    // browser) in a normal window; the outcome is not looked at.
+    virtual void OpenWebAddress(const std::string& /*address*/) {}
 };
 
 }  // namespace scan

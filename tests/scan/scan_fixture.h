@@ -20,39 +20,12 @@
 #include "scan/host.h"
 #include "scan/scan_context.h"
 #include "scan/scan_window_state.h"
+#include "tests/support/recording_host.h"
 #include "tests/support/scratch_prefix.h"
 
 namespace scan_testing {
 
-class FakeHost : public scan::Host {
-public:
-    void Yield() override {
-        ++yields;
-        if (onYield) onYield(yields);
-    }
-    void MessageBox(const std::string& text, const std::string& title) override {
-        calls.push_back("message " + title + ": " + text);
-    }
-    void ShowWindow(scan::Window window) override { calls.push_back("show " + Name(window)); }
-    void RestoreWindow(scan::Window window) override { calls.push_back("restore " + Name(window)); }
-    void UnloadWindow(scan::Window window) override { calls.push_back("unload " + Name(window)); }
-    void EndProgram() override { calls.push_back("end"); }
-
-    int yields = 0;
-    // Runs inside the n-th yield, as a click handler would.
-    std::function<void(int n)> onYield;
-    std::vector<std::string> calls;
-
-private:
-    static std::string Name(scan::Window window) {
-        switch (window) {
-            case scan::Window::kMain: return "main";
-            case scan::Window::kScan: return "scan";
-            case scan::Window::kResults: return "results";
-        }
-        return "?";
-    }
-};
+using FakeHost = testing_support::RecordingHost;
 
 // Applies a .reg text to the registry of the emulated machine in use.
 inline void ImportReg(std::string_view text) {
