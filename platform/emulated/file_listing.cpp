@@ -1,0 +1,85 @@
+// Entry look-up and folder listings on the emulated machine, with the
+// attributes that GetFileAttributes derives from the host files.
+#include "platform/file_listing.h"
+
+#include <dirent.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <string_view>
+
+#include "platform/emulated/paths.h"
+#include "platform/file_names.h"
+#include "platform/files.h"
+#include "platform/registry_api.h"
+
+namespace platform {
+
+namespace {
+
+constexpr std::uint32_t kMaskedAttributes = kFileAttributeHidden | kFileAttributeSystem | kFileAttributeDirectory;
+
+bool HasWildcard(std::string_view path) { return path.find_first_of("*?") != std::string_view::npos; }
+
+bool EndsInSeparator(std::string_view path) {
+    return !path.empty() && (path.back() == '\\' || path.back() == '/');
+}
+
+// "C:", "C:\x\.." and the like: no name of a folder's entry ends the path.
+bool EndsWithoutName(std::string_view path) {
+    if (path.size() >= 2 && path[1] == ':') path.remove_prefix(2);
+    const std::size_t cut = path.find_last_of("\\/");
+    const std::string_view last = cut == std::string_view::npos ? path : path.substr(cut + 1);
+    return last.empty() || last == "." || last == "..";
+}
+
+// A host name that a Windows path cannot name exactly: a backslash would
+// split it, a wildcard would make it a pattern.
+bool NameableOnWindows(std::string_view name) { return name.find_first_of("\\*?") == std::string_view::npos; }
+
+long ErrorOfOpenDir(int error) {
+    switch (error) {
+        case ENOENT: return kErrorPathNotFound;
+        case ENOTDIR: return kErrorDirectory;
+        case EACCES:
+        case EPERM: return kErrorAccessDenied;
+        default: return kErrorPathNotFound;
+    }
+}
+
+}  // namespace
+
+std::optional<std::string> FindEntry(const std::string& path, std::uint32_t attributeMask) {
+    if (HasWildcard(path) || EndsWithoutName(path)) return std::nullopt;
+    const std::optional<std::uint32_t> attributes = GetFileAttributes(path);
+    if (!attributes || (*attributes & kMaskedAttributes & ~attributeMask) != 0) return std::nullopt;
+    return emulated::ToHostPath(path).filename().string();
+}
+
+long ListFiles(const std::string& folder, const std::string& pattern, bool includeHiddenAndSystem,
+               std::vector<std::string>& names) {
+    names.clear();
+    const std::string host = emulated::ToHostPath(folder).string();
+    DIR* dir = opendir(host.c_str());
+    if (dir == nullptr) return ErrorOfOpenDir(errno);
+    std::string prefix = folder;
+    if (!EndsInSeparator(prefix)) prefix += '\\';
+    std::vector<std::string> found;
+    while (const dirent* entry = readdir(dir)) {
+        const std::string_view name = entry->d_name;
+        if (name == "." || name == ".." || !NameableOnWindows(name)) continue;
+        if (!MatchesPattern(pattern, name)) continue;
+        const std::optional<std::uint32_t> attributes = GetFileAttributes(prefix + std::string(name));
+        if (!attributes || (*attributes & kFileAttributeDirectory) != 0) continue;
+        if (!includeHiddenAndSystem && (*attributes & (kFileAttributeHidden | kFileAttributeSystem)) != 0)
+            continue;
+        found.emplace_back(name);
+    }
+    closedir(dir);
+    std::sort(found.begin(), found.end(),
+              [](const std::string& a, const std::string& b) { return FileNameLess(a, b); });
+    names = std::move(found);
+    return kErrorSuccess;
+}
+
+}  // namespace platform

@@ -1,0 +1,21 @@
+// File names as Windows compares them: without regard to case, the letters
+// of the ANSI code page (Windows-1252) included.
+#pragma once
+
+#include <string_view>
+
+namespace platform {
+
+bool FileNamesEqual(std::string_view a, std::string_view b);
+
+// The order of a sorted file list: by upper-cased name, and names that
+// differ only in case (possible on a host file system) by their bytes, so
+// that the order never depends on the order of the folder.
+bool FileNameLess(std::string_view a, std::string_view b);
+
+// Whether name matches pattern: '*' stands for any run of characters, '?'
+// for one, letters match without regard to case, and "*.*" matches every
+// name, with or without a dot, as on Windows.
+bool MatchesPattern(std::string_view pattern, std::string_view name);
+
+}  // namespace platform

@@ -1,0 +1,75 @@
+#include "platform/file_listing.h"
+
+#include <algorithm>
+#include <string_view>
+
+#include "platform/file_names.h"
+#include "platform/files.h"
+#include "platform/win32/windows_api.h"
+
+namespace platform {
+
+namespace {
+
+constexpr std::uint32_t kMaskedAttributes = kFileAttributeHidden | kFileAttributeSystem | kFileAttributeDirectory;
+
+bool HasWildcard(std::string_view path) { return path.find_first_of("*?") != std::string_view::npos; }
+
+bool EndsInSeparator(std::string_view path) {
+    return !path.empty() && (path.back() == '\\' || path.back() == '/');
+}
+
+// "C:", "C:\x\.." and the like: no name of a folder's entry ends the path.
+bool EndsWithoutName(std::string_view path) {
+    if (path.size() >= 2 && path[1] == ':') path.remove_prefix(2);
+    const std::size_t cut = path.find_last_of("\\/");
+    const std::string_view last = cut == std::string_view::npos ? path : path.substr(cut + 1);
+    return last.empty() || last == "." || last == "..";
+}
+
+}  // namespace
+
+std::optional<std::string> FindEntry(const std::string& path, std::uint32_t attributeMask) {
+    if (HasWildcard(path) || EndsWithoutName(path)) return std::nullopt;
+    WIN32_FIND_DATAA data;
+    const HANDLE find = ::FindFirstFileA(path.c_str(), &data);
+    if (find == INVALID_HANDLE_VALUE) return std::nullopt;
+    ::FindClose(find);
+    if ((data.dwFileAttributes & kMaskedAttributes & ~attributeMask) != 0) return std::nullopt;
+    return std::string(data.cFileName);
+}
+
+long ListFiles(const std::string& folder, const std::string& pattern, bool includeHiddenAndSystem,
+               std::vector<std::string>& names) {
+    names.clear();
+    std::string search = folder;
+    if (!EndsInSeparator(search)) search += '\\';
+    search += '*';
+    WIN32_FIND_DATAA data;
+    const HANDLE find = ::FindFirstFileA(search.c_str(), &data);
+    if (find == INVALID_HANDLE_VALUE) {
+        const DWORD error = ::GetLastError();
+        // An empty folder has not even "." when it is a drive's root.
+        if (error == ERROR_FILE_NOT_FOUND || error == ERROR_NO_MORE_FILES) return ERROR_SUCCESS;
+        return error == ERROR_DIRECTORY ? kErrorDirectory : static_cast<long>(error);
+    }
+    std::vector<std::string> found;
+    do {
+        const std::string_view name = data.cFileName;
+        if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) continue;
+        if (!includeHiddenAndSystem &&
+            (data.dwFileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) != 0)
+            continue;
+        // A name the ANSI code page cannot spell comes back with '?' and
+        // names no file.
+        if (name.find('?') != std::string_view::npos) continue;
+        if (MatchesPattern(pattern, name)) found.emplace_back(name);
+    } while (::FindNextFileA(find, &data));
+    ::FindClose(find);
+    std::sort(found.begin(), found.end(),
+              [](const std::string& a, const std::string& b) { return FileNameLess(a, b); });
+    names = std::move(found);
+    return ERROR_SUCCESS;
+}
+
+}  // namespace platform
