@@ -1,0 +1,35 @@
+// The clean: every row of the store deleted by its kind (clean all, from
+// the scan window) or only the checked ones (clean selected, from the
+// results window); then the store is emptied, the completion window is
+// shown with the totals and the automatic plug-ins run. In silent mode no
+// window is shown and the program ends after the plug-ins.
+#pragma once
+
+#include <string>
+
+#include "clean/automatic_plugins.h"
+#include "clean/clean_state.h"
+#include "clean/results_model.h"
+#include "scan/host.h"
+
+namespace clean {
+
+struct CleanContext {
+    scan::Host& host;
+    ResultsModel& results;
+    // Program-wide; the completion window (Form4) is made from it when the
+    // clean shows it.
+    CleanState& state;
+    PluginLoader* plugins;  // null: no plug-in runs
+    bool silent;
+};
+
+// "Clean Now" on the scan window; scanTotal is the caption of that
+// window's own total. In silent mode it ends the program.
+void CleanAll(CleanContext& ctx, const std::string& scanTotal);
+
+// "Clean Now" on the results window: unchecked rows are neither deleted
+// nor counted, and are dropped with the rest.
+void CleanSelected(CleanContext& ctx);
+
+}  // namespace clean

@@ -1,0 +1,62 @@
+#include "clean/path_guard.h"
+
+#include <vector>
+
+#include "platform/file_names.h"
+
+namespace clean {
+
+namespace {
+
+bool IsSeparator(char c) { return c == '\\' || c == '/'; }
+
+bool IsDriveLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+
+struct SplitPath {
+    bool unc = false;
+    std::vector<std::string_view> parts;  // a drive ("C:") stays first
+};
+
+SplitPath Split(std::string_view path) {
+    SplitPath split;
+    split.unc = path.size() >= 2 && IsSeparator(path[0]) && IsSeparator(path[1]);
+    const bool drive = path.size() >= 2 && IsDriveLetter(path[0]) && path[1] == ':';
+    std::size_t start = 0;
+    while (start <= path.size()) {
+        std::size_t end = start;
+        while (end < path.size() && !IsSeparator(path[end])) ++end;
+        const std::string_view part = path.substr(start, end - start);
+        if (part.empty() || part == ".") {
+            // nothing to add
+        } else if (part == "..") {
+            // A drive is its own parent.
+            if (split.parts.size() > (drive ? 1u : 0u)) split.parts.pop_back();
+        } else {
+            split.parts.push_back(part);
+        }
+        start = end + 1;
+    }
+    return split;
+}
+
+}  // namespace
+
+bool SamePath(std::string_view a, std::string_view b) {
+    const SplitPath left = Split(a);
+    const SplitPath right = Split(b);
+    if (left.unc != right.unc || left.parts.size() != right.parts.size()) return false;
+    for (std::size_t i = 0; i < left.parts.size(); ++i) {
+        if (!platform::FileNamesEqual(left.parts[i], right.parts[i])) return false;
+    }
+    return true;
+}
+
+bool IsProtectedPath(std::string_view path, std::string_view windowsDirectory) {
+    if (path.size() < 6) return true;
+    const bool driveRooted = IsDriveLetter(path[0]) && path[1] == ':' && IsSeparator(path[2]);
+    const bool unc = IsSeparator(path[0]) && IsSeparator(path[1]);
+    if (!driveRooted && !unc) return true;
+    return !windowsDirectory.empty() && SamePath(path, windowsDirectory);
+}
+
+}  // namespace clean
