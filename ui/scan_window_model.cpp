@@ -49,6 +49,10 @@ void ScanWindowModel::OnResultsButtonClick() {
     host_.UnloadWindow(scan::Window::kScan);
 }
 
-void ScanWindowModel::OnCloseRequest() { host_.EndProgram(); }
+void ScanWindowModel::OnCloseRequest() {
+    // The program ends; a scan still running must not go on behind it.
+    state_.abortRequested = true;
+    host_.EndProgram();
+}
 
 }  // namespace ui

@@ -117,4 +117,20 @@ TEST_F(ScanWindowModelTest, CloseBoxEndsTheProgram) {
     EXPECT_EQ(host.calls, (Calls{"end"}));
 }
 
+TEST_F(ScanWindowModelTest, CloseBoxDuringTheScanStopsItAtTheNextYield) {
+    ui::ScanWindowModel model(host, results, false);
+    int closedAt = 0;
+    host.onYield = [&](int n) {
+        if (model.State().CoolProgress1.Percent == 45 && closedAt == 0) {
+            closedAt = n;
+            model.OnCloseRequest();
+        }
+    };
+    model.Load();
+    model.OnTimer1();
+    EXPECT_EQ(host.calls, (Calls{"end"}));
+    EXPECT_EQ(host.yields, closedAt);
+    EXPECT_EQ(model.State().Label4.caption, "Scanning...");
+}
+
 }  // namespace
