@@ -1,0 +1,173 @@
+// Clean all and clean selected over a store of rows that name a scratch key
+// and a scratch folder: what is deleted, what is counted, what the windows
+// are told, and the plug-ins' turn after the deleting.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "clean/clean_engine.h"
+#include "clean/completion_window_model.h"
+#include "clean/results_window_model.h"
+#include "platform/files.h"
+#include "registry/mod_registry.h"
+#include "tests/support/recording_host.h"
+#include "tests/support/scratch_folder.h"
+#include "tests/support/scratch_key.h"
+
+namespace {
+
+using clean::DetectedItem;
+using testing_support::WriteBytes;
+
+// Loads nothing and notes when it was asked to, in the host's log, so that
+// its turn can be told apart from the windows'.
+class NotingLoader : public clean::PluginLoader {
+public:
+    explicit NotingLoader(std::vector<std::string>& log) : log_(log) {}
+    clean::AutomaticPlugin& Load(clean::Plugin) override {
+        log_.push_back("load plugin");
+        throw std::logic_error("no plug-in switch is on in these tests");
+    }
+
+private:
+    std::vector<std::string>& log_;
+};
+
+class CleanEngineTest : public ::testing::Test {
+protected:
+    CleanEngineTest() {
+        for (const char* name : {"url1", "url2", "url3"}) {
+            EXPECT_EQ(modRegistry::WriteValue(key.RootName(), key.Path("TypedURLs"), name, "S", "x"), 0);
+        }
+        WriteBytes(folder.Path("a.lnk"), "x");
+        WriteBytes(folder.Path("b.lnk"), "x");
+        Add({"Url1", key.RootName(), key.Path("TypedURLs"), "url1", "S", "Value"});
+        Add({"Url2", key.RootName(), key.Path("TypedURLs"), "url2", "S", "Value"});
+        Add({"Item 0", folder.Path("a.lnk"), " ", " ", " ", "File"});
+        Add({"Item 1", folder.Path("b.lnk"), " ", " ", " ", "File"});
+        Add({"Guarded", "C:\\", "", "", "", "Folder"});  // never deleted, never counted
+        results.totaldetected = "5";
+    }
+
+    void Add(const DetectedItem& item) { results.store.Append(item); }
+    bool ValueThere(const std::string& name) {
+        modRegistry::ValueHolder result;
+        modRegistry::ReadValue(key.RootName(), key.Path("TypedURLs"), name, "S", modRegistry::kNone, result);
+        return result.Text() != modRegistry::kNone;
+    }
+    bool FileThere(const std::string& name) { return platform::GetFileAttributes(folder.Path(name)).has_value(); }
+    clean::CleanContext Context(bool silent) { return {host, results, state, &plugins, silent}; }
+
+    testing_support::ScratchKey key;
+    testing_support::ScratchFolder folder;
+    testing_support::RecordingHost host;
+    clean::ResultsModel results;
+    clean::CleanState state{7, false, "stale"};
+    NotingLoader plugins{host.calls};
+};
+
+TEST_F(CleanEngineTest, CleanAllDeletesEveryRowCountsAllButTheGuardedAndShowsTheCompletionWindow) {
+    clean::CleanContext ctx = Context(false);
+    clean::CleanAll(ctx, "5");
+    EXPECT_FALSE(ValueThere("url1"));
+    EXPECT_FALSE(ValueThere("url2"));
+    EXPECT_TRUE(ValueThere("url3"));
+    EXPECT_FALSE(FileThere("a.lnk"));
+    EXPECT_FALSE(FileThere("b.lnk"));
+    EXPECT_EQ(state.CleanedCount, 4);
+    EXPECT_TRUE(state.AllCleaned);
+    EXPECT_EQ(state.totaldetected, "5");
+    EXPECT_EQ(results.store.RowCount(), 0u);
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"show completion", "unload scan"}));
+
+    const clean::CompletionWindowModel completion(host, state);
+    EXPECT_EQ(completion.totaldetected.caption, "5");
+    EXPECT_EQ(completion.totalcleaned.caption, "4");
+    EXPECT_EQ(completion.sysstatus.caption, "Good");
+    EXPECT_EQ(completion.sysstatus.colour, clean::kGreen);
+}
+
+TEST_F(CleanEngineTest, CleanAllInSilentModeShowsNothingAndEndsTheProgram) {
+    clean::CleanContext ctx = Context(true);
+    clean::CleanAll(ctx, "5");
+    EXPECT_FALSE(FileThere("a.lnk"));
+    EXPECT_EQ(state.CleanedCount, 4);
+    EXPECT_EQ(host.calls, std::vector<std::string>{"end"});
+}
+
+TEST_F(CleanEngineTest, CleanSelectedKeepsUncheckedRowsOnDiskAndInTheRegistryButDropsThem) {
+    results.store.SetChecked(1, false);  // url2
+    results.store.SetChecked(3, false);  // b.lnk
+    clean::CleanContext ctx = Context(false);
+    clean::CleanSelected(ctx);
+    EXPECT_FALSE(ValueThere("url1"));
+    EXPECT_TRUE(ValueThere("url2"));
+    EXPECT_FALSE(FileThere("a.lnk"));
+    EXPECT_TRUE(FileThere("b.lnk"));
+    EXPECT_EQ(state.CleanedCount, 2);
+    EXPECT_FALSE(state.AllCleaned);
+    EXPECT_EQ(state.totaldetected, "5");
+    EXPECT_EQ(results.store.RowCount(), 0u);
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"show completion", "unload results"}));
+
+    const clean::CompletionWindowModel completion(host, state);
+    EXPECT_EQ(completion.totalcleaned.caption, "2");
+    EXPECT_EQ(completion.sysstatus.caption, "Some items not deleted.");
+    EXPECT_EQ(completion.sysstatus.colour, clean::kOlive);
+}
+
+TEST_F(CleanEngineTest, CleanSelectedWithEveryRowCheckedLeavesAllCleanedTrue) {
+    clean::CleanContext ctx = Context(false);
+    clean::CleanSelected(ctx);
+    EXPECT_EQ(state.CleanedCount, 4);
+    EXPECT_TRUE(state.AllCleaned);
+}
+
+TEST_F(CleanEngineTest, CleanSelectedWithEveryRowUncheckedDeletesNothing) {
+    for (std::size_t row = 0; row < results.store.RowCount(); ++row) results.store.SetChecked(row, false);
+    clean::CleanContext ctx = Context(false);
+    clean::CleanSelected(ctx);
+    EXPECT_TRUE(ValueThere("url1"));
+    EXPECT_TRUE(FileThere("a.lnk"));
+    EXPECT_EQ(state.CleanedCount, 0);
+    EXPECT_FALSE(state.AllCleaned);
+    EXPECT_EQ(results.store.RowCount(), 0u);
+}
+
+TEST_F(CleanEngineTest, AnEmptyStoreCleansNothingAndReportsGood) {
+    results.store.Clear();
+    clean::CleanContext ctx = Context(false);
+    clean::CleanAll(ctx, "0");
+    EXPECT_EQ(state.CleanedCount, 0);
+    EXPECT_TRUE(state.AllCleaned);
+    EXPECT_EQ(state.totaldetected, "0");
+}
+
+TEST(ResultsWindowModelTest, MainMenuDiscardsTheResultsAndChecksOnlyExistingRows) {
+    testing_support::RecordingHost host;
+    clean::ResultsModel results;
+    results.store.Append({"a", "HKCU", "k", "v", "S", "Value"});
+    clean::ResultsWindowModel window(host, results);
+    window.OnList1ItemCheck(0, false);
+    window.OnList1ItemCheck(5, false);
+    EXPECT_FALSE(results.store.Checked(0));
+    window.OnChameleonButton22Click();
+    EXPECT_EQ(results.store.RowCount(), 0u);
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"show main", "restore main", "unload results"}));
+    window.OnCloseRequest();
+    EXPECT_EQ(host.calls.back(), "end");
+}
+
+TEST(CompletionWindowModelTest, MainMenuBringsTheMainWindowBackAndTheCloseBoxEnds) {
+    testing_support::RecordingHost host;
+    clean::CompletionWindowModel window(host);
+    EXPECT_EQ(window.totaldetected.caption, "0");
+    EXPECT_EQ(window.totalcleaned.caption, "0");
+    window.OnCleanbuttonClick();
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"show main", "restore main", "unload completion"}));
+    window.OnCloseRequest();
+    EXPECT_EQ(host.calls.back(), "end");
+}
+
+}  // namespace

@@ -1,0 +1,63 @@
+// The guard of folder and file deletions: the Windows directory however it
+// is spelt, short paths and relative paths are never deleted.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "clean/path_guard.h"
+
+namespace {
+
+struct GuardRow {
+    const char* name;
+    const char* path;
+    bool isProtected;
+};
+
+class PathGuardTest : public ::testing::TestWithParam<GuardRow> {};
+
+TEST_P(PathGuardTest, AgainstWindowsDirectoryInCapitals) {
+    EXPECT_EQ(clean::IsProtectedPath(GetParam().path, "C:\\WINDOWS"), GetParam().isProtected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Paths, PathGuardTest,
+    ::testing::Values(
+        GuardRow{"WindowsDirectoryExactly", "C:\\WINDOWS", true},
+        GuardRow{"WindowsDirectoryInLowerCase", "c:\\windows", true},
+        GuardRow{"WindowsDirectoryMixedCase", "C:\\Windows", true},
+        GuardRow{"WindowsDirectoryWithFinalBackslash", "C:\\WINDOWS\\", true},
+        GuardRow{"WindowsDirectoryWithSlashes", "C:/windows/", true},
+        GuardRow{"WindowsDirectoryWithDotComponent", "C:\\.\\WINDOWS\\.", true},
+        GuardRow{"WindowsDirectoryThroughDotDot", "C:\\WINDOWS\\system32\\..", true},
+        GuardRow{"WindowsDirectoryWithDoubledSeparators", "C:\\\\WINDOWS", true},
+        GuardRow{"DriveRoot", "C:\\", true},
+        GuardRow{"FiveCharacters", "C:\\ab", true},
+        GuardRow{"SixCharacters", "C:\\abc", false},
+        GuardRow{"OfficeFolderInsideWindows", "C:\\WINDOWS\\Application Data\\Microsoft\\Office\\Recent", false},
+        GuardRow{"SimilarName", "C:\\WINDOWS2", false},
+        GuardRow{"RecentFile", "C:\\Documents and Settings\\anna\\Recent\\a.lnk", false},
+        GuardRow{"RelativePath", "Recent\\a.lnk", true},
+        GuardRow{"DriveRelativePath", "C:Recent\\a.lnk", true},
+        GuardRow{"RootedWithoutDrive", "\\Recent\\a.lnk", true},
+        GuardRow{"UncPath", "\\\\server\\share\\Recent", false},
+        GuardRow{"DotDotClimbingAboveTheDrive", "C:\\..\\..\\WINDOWS", true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(PathGuardTest2, AnUnknownWindowsDirectoryProtectsOnlyShortAndRelativePaths) {
+    EXPECT_FALSE(clean::IsProtectedPath("C:\\WINDOWS", ""));
+    EXPECT_TRUE(clean::IsProtectedPath("C:\\", ""));
+    EXPECT_TRUE(clean::IsProtectedPath("Recent\\x", ""));
+}
+
+TEST(PathGuardTest2, AWindowsDirectoryGivenWithAFinalBackslashStillMatches) {
+    EXPECT_TRUE(clean::IsProtectedPath("c:\\winnt", "C:\\WINNT\\"));
+}
+
+TEST(PathGuardTest2, SamePathComparesAccentedLettersWithoutRegardToCase) {
+    EXPECT_TRUE(clean::SamePath("C:\\\xC9t\xE9", "c:\\\xE9T\xC9\\"));  // Été
+    EXPECT_FALSE(clean::SamePath("C:\\a\\b", "C:\\a"));
+    EXPECT_FALSE(clean::SamePath("\\\\a\\b", "C:\\a\\b"));
+}
+
+}  // namespace
