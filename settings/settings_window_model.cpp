@@ -1,0 +1,58 @@
+#include "settings/settings_window_model.h"
+
+#include "registry/mod_registry.h"
+#include "scan/category_switch.h"
+#include "settings/settings_help.h"
+
+namespace settings {
+
+SettingsWindowModel::SettingsWindowModel(scan::Host& host) : host_(host) { checked_.fill(true); }
+
+void SettingsWindowModel::Load() {
+    checked_.fill(true);
+    for (std::size_t index = 0; index < kCategoryCount; ++index) {
+        const ScanCategory& category = kScanCategories[index];
+        modRegistry::ValueHolder result;
+        modRegistry::ReadValue("HKCU", scan::kIgnoreKey, category.id, "B",
+                               modRegistry::ValueHolder::Boolean(category.defaultOn), result);
+        // Only a value that reads as false unchecks; anything else leaves
+        // the box checked.
+        if (result.IsBoolean() && result.Boolean() == modRegistry::kFalse) checked_[index] = false;
+    }
+}
+
+void SettingsWindowModel::SaveSwitches() {
+    for (std::size_t index = 0; index < kCategoryCount; ++index) {
+        modRegistry::WriteValue("HKCU", scan::kIgnoreKey, kScanCategories[index].id, "B",
+                                modRegistry::ValueHolder::Boolean(checked_[index]));
+    }
+}
+
+void SettingsWindowModel::OnSaveSettingsButton1Click() {
+    SaveSwitches();
+    host_.MessageBox(kSavedMessage, kMessageTitle);
+}
+
+void SettingsWindowModel::OnDeleteSettingsButton1Click() {
+    for (const ScanCategory& category : kScanCategories) {
+        modRegistry::RemoveValue("HKCU", scan::kIgnoreKey, category.id);
+    }
+    host_.MessageBox(kDeletedMessage, kMessageTitle);
+    host_.UnloadWindow(scan::Window::kSettings);
+}
+
+void SettingsWindowModel::OnChameleonButton1Click() {
+    SaveSwitches();
+    host_.ShowWindow(scan::Window::kPluginPanel);
+    host_.UnloadWindow(scan::Window::kMain);
+    host_.UnloadWindow(scan::Window::kSettings);
+}
+
+void SettingsWindowModel::OnSettingsClose1Click() { host_.UnloadWindow(scan::Window::kSettings); }
+
+void SettingsWindowModel::OnHelpButtonClick(std::size_t help) {
+    if (help >= kHelpCount) return;
+    host_.MessageBox(kCategoryHelp[help].text, kCategoryHelp[help].title);
+}
+
+}  // namespace settings
