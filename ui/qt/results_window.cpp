@@ -80,11 +80,8 @@ void ResultsWindow::OnItemChanged(QListWidgetItem* item) {
     host_.Handle([this, row, checked] { model_.OnList1ItemCheck(static_cast<std::size_t>(row), checked); });
 }
 
-CompletionWindow::CompletionWindow(QtHost& host, const std::string& totaldetected,
-                                   const std::string& totalcleaned, bool allCleaned)
-    : ModelWindow(host, scan::Window::kCompletion, "Form4"), model_(host) {
-    model_.totaldetected.caption = totaldetected;
-    model_.totalcleaned.caption = totalcleaned;
+CompletionWindow::CompletionWindow(QtHost& host, const clean::CleanState& clean)
+    : ModelWindow(host, scan::Window::kCompletion, "Form4"), model_(host, clean) {
     using M = clean::CompletionWindowModel;
     setWindowTitle(M::kCaption);
 
@@ -121,7 +118,6 @@ CompletionWindow::CompletionWindow(QtHost& host, const std::string& totaldetecte
 
     connect(cleanbutton_, &ChameleonButton::clicked, this,
             [this] { host_.Handle([this] { model_.OnCleanbuttonClick(); }); });
-    model_.Load(allCleaned);
 }
 
 void CompletionWindow::Render() {

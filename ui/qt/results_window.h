@@ -4,7 +4,6 @@
 #pragma once
 
 #include <functional>
-#include <string>
 
 #include "clean/completion_window_model.h"
 #include "clean/results_window_model.h"
@@ -44,10 +43,8 @@ private:
 class CompletionWindow : public ModelWindow {
     Q_OBJECT
 public:
-    // The totals as the clean filled them in; allCleaned is read once, at
-    // load.
-    CompletionWindow(QtHost& host, const std::string& totaldetected, const std::string& totalcleaned,
-                     bool allCleaned);
+    // Made from the clean that has just ended.
+    CompletionWindow(QtHost& host, const clean::CleanState& clean);
 
     clean::CompletionWindowModel& Model() { return model_; }
 

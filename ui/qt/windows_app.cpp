@@ -1,0 +1,46 @@
+#include "ui/qt/windows_app.h"
+
+#include <QApplication>
+
+#include "ui/qt/about_window.h"
+#include "ui/qt/results_window.h"
+#include "ui/qt/scan_window.h"
+
+namespace ui::qt {
+
+WindowsApp::WindowsApp(clean::PluginLoader* plugins)
+    : clean_{host_, results_, cleanState_, plugins, false} {
+    host_.SetWindowFactory([this](scan::Window window) { return Make(window); });
+}
+
+ModelWindow* WindowsApp::Make(scan::Window window) {
+    switch (window) {
+        case scan::Window::kScan:
+            return new ScanWindow(host_, results_, [this](ScanWindowModel& scan) {
+                clean::CleanAll(clean_, scan.State().totaldetected.caption);
+            });
+        case scan::Window::kResults:
+            return new ResultsWindow(host_, results_, [this] { clean::CleanSelected(clean_); });
+        case scan::Window::kCompletion:
+            return new CompletionWindow(host_, cleanState_);
+        case scan::Window::kAbout:
+            return new AboutWindow(host_);
+        case scan::Window::kFaq:
+            return new FaqWindow(host_);
+        default:
+            return nullptr;
+    }
+}
+
+int RunWindows(int& argc, char** argv) {
+    QApplication application(argc, argv);
+    // Windows come and go as the program moves between them; it ends only
+    // through EndProgram.
+    QApplication::setQuitOnLastWindowClosed(false);
+    WindowsApp windows;
+    windows.Host().ShowWindow(scan::Window::kMain);
+    if (windows.Host().Ended()) return 0;
+    return QApplication::exec();
+}
+
+}  // namespace ui::qt

@@ -1,0 +1,36 @@
+// The program's windows as one whole: the Qt host, the store of detected
+// items, the clean, and the making of each window when it is first shown.
+#pragma once
+
+#include "clean/clean_engine.h"
+#include "clean/clean_state.h"
+#include "clean/results_model.h"
+#include "ui/qt/qt_host.h"
+
+namespace ui::qt {
+
+class WindowsApp {
+public:
+    // plugins: the plug-ins that run after a clean; null runs none.
+    explicit WindowsApp(clean::PluginLoader* plugins = nullptr);
+    WindowsApp(const WindowsApp&) = delete;
+    WindowsApp& operator=(const WindowsApp&) = delete;
+
+    QtHost& Host() { return host_; }
+    clean::ResultsModel& Results() { return results_; }
+    const clean::CleanState& LastClean() const { return cleanState_; }
+
+private:
+    ModelWindow* Make(scan::Window window);
+
+    QtHost host_;
+    clean::ResultsModel results_;
+    clean::CleanState cleanState_;
+    clean::CleanContext clean_;
+};
+
+// Starts the windows: shows the main window and runs the message loop
+// until the program ends. Returns the exit code.
+int RunWindows(int& argc, char** argv);
+
+}  // namespace ui::qt
