@@ -1,5 +1,6 @@
 #include "scan/catalogue_interpreter.h"
 
+#include <exception>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -131,19 +132,28 @@ private:
         }
         bool any = false;
         switch (row.range.loop) {
-            case Range::Loop::kOnce: any = ProbeOnce(row, b); break;
+            case Range::Loop::kOnce: any = Probe(row, b); break;
             case Range::Loop::kNumber:
                 for (b.number = row.range.first; b.number <= row.range.last; ++b.number) {
-                    any = ProbeOnce(row, b) || any;
+                    any = Probe(row, b) || any;
                 }
                 break;
             case Range::Loop::kLetter:
                 for (b.letter = row.range.first; b.letter <= row.range.last; ++b.letter) {
-                    any = ProbeOnce(row, b) || any;
+                    any = Probe(row, b) || any;
                 }
                 break;
         }
         found_[index] = any;
+    }
+
+    bool Probe(const Row& row, const Bindings& b) {
+        if (!options_.ignoreErrorsPerProbe) return ProbeOnce(row, b);
+        try {
+            return ProbeOnce(row, b);
+        } catch (const std::exception&) {
+            return false;
+        }
     }
 
     bool ProbeOnce(const Row& row, const Bindings& b) {

@@ -16,6 +16,9 @@ struct CatalogueOptions {
     // Yield to the message loop once after each extension of an extension
     // loop (the OpenSaveMRU lists do, so the window stays responsive).
     bool yieldAfterEachExtension = false;
+    // Pass over an error raised by one probe (its read or its record) and go
+    // on with the next probe, instead of letting it end the scanner.
+    bool ignoreErrorsPerProbe = false;
 };
 
 void RunCatalogue(ScanContext& ctx, std::span<const catalogue::Row> rows,
