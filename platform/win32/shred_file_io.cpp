@@ -1,0 +1,84 @@
+#include "platform/shred_file_io.h"
+
+#include "platform/win32/windows_api.h"
+
+namespace platform::shred_io {
+
+namespace {
+
+HANDLE ToHandle(FileHandle file) { return reinterpret_cast<HANDLE>(file); }
+
+bool IsReparsePoint(DWORD attributes) {
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+}
+
+OpenResult Refuse(HANDLE file) {
+    ::CloseHandle(file);
+    return {};
+}
+
+}  // namespace
+
+OpenResult OpenExclusive(const std::string& path, bool truncate) {
+    // FILE_FLAG_OPEN_REPARSE_POINT opens a link itself, never its target,
+    // so that it can be told apart below.
+    const HANDLE file = ::CreateFileA(
+        path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+        FILE_ATTRIBUTE_NORMAL | FILE_FLAG_WRITE_THROUGH | FILE_FLAG_SEQUENTIAL_SCAN | FILE_FLAG_OPEN_REPARSE_POINT,
+        nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        if (IsReparsePoint(::GetFileAttributesA(path.c_str()))) return {OpenStatus::kSymbolicLink, 0, 0};
+        return {};
+    }
+    BY_HANDLE_FILE_INFORMATION info;
+    if (!::GetFileInformationByHandle(file, &info)) return Refuse(file);
+    if (IsReparsePoint(info.dwFileAttributes)) {
+        ::CloseHandle(file);
+        return {OpenStatus::kSymbolicLink, 0, 0};
+    }
+    if ((info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) return Refuse(file);
+    const std::uint64_t size = (static_cast<std::uint64_t>(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
+    if (truncate) {
+        LARGE_INTEGER start{};
+        if (!::SetFilePointerEx(file, start, nullptr, FILE_BEGIN) || !::SetEndOfFile(file)) return Refuse(file);
+    }
+    return {OpenStatus::kOpened, reinterpret_cast<FileHandle>(file), size};
+}
+
+bool Write(FileHandle file, const std::uint8_t* data, std::size_t size) {
+    while (size > 0) {
+        const DWORD chunk = size > 0x40000000 ? 0x40000000 : static_cast<DWORD>(size);
+        DWORD written = 0;
+        if (!::WriteFile(ToHandle(file), data, chunk, &written, nullptr) || written == 0) return false;
+        data += written;
+        size -= written;
+    }
+    return true;
+}
+
+bool Flush(FileHandle file) { return ::FlushFileBuffers(ToHandle(file)) != 0; }
+
+bool Rewind(FileHandle file) {
+    LARGE_INTEGER start{};
+    return ::SetFilePointerEx(ToHandle(file), start, nullptr, FILE_BEGIN) != 0;
+}
+
+void Close(FileHandle file) { ::CloseHandle(ToHandle(file)); }
+
+RenameStatus RenameNoReplace(const std::string& from, const std::string& to) {
+    if (::MoveFileExA(from.c_str(), to.c_str(), 0)) return RenameStatus::kRenamed;
+    const DWORD error = ::GetLastError();
+    if (error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS) return RenameStatus::kTargetExists;
+    return RenameStatus::kFailed;
+}
+
+bool DeleteEntry(const std::string& path) {
+    const DWORD attributes = ::GetFileAttributesA(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) return false;
+    // A link to a folder is removed as a folder entry; its target stays.
+    if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
+        return IsReparsePoint(attributes) && ::RemoveDirectoryA(path.c_str()) != 0;
+    return ::DeleteFileA(path.c_str()) != 0;
+}
+
+}  // namespace platform::shred_io
