@@ -114,7 +114,10 @@ CompletionWindow::CompletionWindow(QtHost& host, const clean::CleanState& clean)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Frame1);
     layout->addWidget(cleanbutton_, 0, Qt::AlignHCenter);
-    setFixedWidth(320);
+    // As wide as the longer status needs, fixed like the other small windows.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    Frame1->setMinimumWidth(Frame1->fontMetrics().horizontalAdvance(
+                                QString(M::kStatusLabel) + M::kSomeNotDeleted) + 80);
 
     connect(cleanbutton_, &ChameleonButton::clicked, this,
             [this] { host_.Handle([this] { model_.OnCleanbuttonClick(); }); });
