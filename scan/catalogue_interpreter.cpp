@@ -107,7 +107,7 @@ private:
     // guards are skipped and the note is shown.
     std::size_t RunSwitch(std::size_t index, std::size_t end, const Bindings& outer) {
         const Row& row = rows_[index];
-        if (SwitchOn(row.root.name, Fill(row.key, outer), Fill(row.value, outer))) return index + 1;
+        if (ReadSwitch(row, outer)) return index + 1;
         ctx_.window.notice.visible = true;
         std::size_t stop = index + 1;
         if (row.notes.switchGroup) {
@@ -120,6 +120,16 @@ private:
             found_[skipped] = false;
         }
         return stop < end ? stop : end;
+    }
+
+    bool ReadSwitch(const Row& row, const Bindings& b) {
+        const auto read = [&] { return SwitchOn(row.root.name, Fill(row.key, b), Fill(row.value, b)); };
+        if (!options_.ignoreErrorsPerProbe) return read();
+        try {
+            return read();
+        } catch (const std::exception&) {
+            return CategoryDefault(Fill(row.value, b));
+        }
     }
 
     void RunRow(std::size_t index, Bindings b) {

@@ -17,7 +17,8 @@ struct CatalogueOptions {
     // loop (the OpenSaveMRU lists do, so the window stays responsive).
     bool yieldAfterEachExtension = false;
     // Pass over an error raised by one probe (its read or its record) and go
-    // on with the next probe, instead of letting it end the scanner.
+    // on with the next probe, instead of letting it end the scanner. A switch
+    // read that fails counts as the switch's default, as a missing value does.
     bool ignoreErrorsPerProbe = false;
 };
 
