@@ -5,6 +5,7 @@
 #include "ui/qt/about_window.h"
 #include "ui/qt/results_window.h"
 #include "ui/qt/scan_window.h"
+#include "ui/qt/settings_window.h"
 
 namespace ui::qt {
 
@@ -23,6 +24,8 @@ ModelWindow* WindowsApp::Make(scan::Window window) {
             return new ResultsWindow(host_, results_, [this] { clean::CleanSelected(clean_); });
         case scan::Window::kCompletion:
             return new CompletionWindow(host_, cleanState_);
+        case scan::Window::kSettings:
+            return new SettingsWindow(host_);
         case scan::Window::kAbout:
             return new AboutWindow(host_);
         case scan::Window::kFaq:

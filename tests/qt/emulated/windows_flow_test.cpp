@@ -4,6 +4,7 @@
 // the middle of a scan.
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
@@ -209,6 +210,37 @@ TEST_F(WindowsFlowTest, CloseBoxDuringTheScanEndsTheProgramWithoutFinishingIt) {
     EXPECT_EQ(scan->Model().State().CoolProgress1.Percent, closedAt);
     EXPECT_EQ(scan->Model().State().Label4.caption, "Scanning...");
     EXPECT_EQ(windows.Results().store.RowCount(), 0u);
+}
+
+TEST_F(WindowsFlowTest, SettingsBoxesLoadFromTheStoreAndSave) {
+    windows.Host().ShowWindow(Window::kSettings);
+    ModelWindow* settings = Shown(Window::kSettings);
+    ASSERT_NE(settings, nullptr);
+    EXPECT_EQ(settings->windowTitle(), "Program Settings");
+    const QList<QCheckBox*> boxes = settings->findChildren<QCheckBox*>();
+    ASSERT_EQ(boxes.size(), 20);
+    for (QCheckBox* box : boxes) {
+        EXPECT_EQ(box->isChecked(), box->objectName() != "cleartraynotify")
+            << box->objectName().toStdString();
+    }
+    EXPECT_EQ(settings->findChild<QCheckBox*>("WinRun")->text(), "Windows \"Run...\" Dialog MRU");
+    for (const char* help : {"chameleonButton233", "chameleonButton277", "chameleonButton53",
+                             "chameleonButton54", "chameleonButton299", "chameleonButton2332"}) {
+        EXPECT_NE(Button(settings, help), nullptr) << help;
+    }
+
+    settings->findChild<QCheckBox*>("WinRun")->setChecked(false);
+    Button(settings, "SaveSettingsButton1")->click();
+    EXPECT_EQ(messages, (std::vector<std::string>{"Nimbrel: Scan Option Settings Saved"}));
+    modRegistry::ValueHolder winRun;
+    modRegistry::ReadValue("HKCU", "Software\\Nimbrel\\Ignore", "WinRun", "B",
+                           modRegistry::ValueHolder::Boolean(true), winRun);
+    EXPECT_EQ(winRun, modRegistry::ValueHolder::Boolean(false));
+
+    Button(settings, "SettingsClose1")->click();
+    EXPECT_EQ(windows.Host().Loaded(Window::kSettings), nullptr);
+    windows.Host().ShowWindow(Window::kSettings);
+    EXPECT_FALSE(Shown(Window::kSettings)->findChild<QCheckBox*>("WinRun")->isChecked());
 }
 
 TEST_F(WindowsFlowTest, AboutOpensTheFaqAndClosesWithoutIt) {

@@ -1,0 +1,120 @@
+#include "ui/qt/settings_window.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+#include <cstring>
+
+#include "settings/settings_help.h"
+#include "ui/qt/chameleon_button.h"
+#include "ui/qt/qt_host.h"
+#include "ui/qt/rendering.h"
+
+namespace ui::qt {
+
+namespace {
+
+// The "?" button beside a category's box, if it has one.
+const settings::CategoryHelp* HelpBeside(const char* categoryId, std::size_t& index) {
+    for (index = 0; index < settings::kHelpCount; ++index) {
+        if (std::strcmp(settings::kCategoryHelp[index].categoryId, categoryId) == 0) {
+            return &settings::kCategoryHelp[index];
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+SettingsWindow::SettingsWindow(QtHost& host)
+    : ModelWindow(host, scan::Window::kSettings, "Form5"), model_(host) {
+    using M = settings::SettingsWindowModel;
+    setWindowTitle(M::kCaption);
+
+    auto* Frame1 = new QGroupBox(M::kFrame1, this);
+    Frame1->setObjectName("Frame1");
+    auto* boxes = new QGridLayout;
+    const auto addColumn = [&](const auto& ids, int column) {
+        int row = 0;
+        for (const char* id : ids) {
+            const std::size_t index = settings::CategoryIndex(id);
+            const settings::ScanCategory& category = settings::kScanCategories[index];
+            auto* box = new QCheckBox(Text(category.caption), Frame1);
+            box->setObjectName(category.checkBox);
+            boxes_[index] = box;
+            boxes->addWidget(box, row, column * 2);
+            std::size_t help = 0;
+            if (const settings::CategoryHelp* beside = HelpBeside(category.id, help)) {
+                auto* button = new ChameleonButton("?", Frame1);
+                button->setObjectName(beside->button);
+                button->setFixedSize(22, 20);
+                boxes->addWidget(button, row, column * 2 + 1);
+                connect(button, &ChameleonButton::clicked, this,
+                        [this, help] { host_.Handle([this, help] { model_.OnHelpButtonClick(help); }); });
+            }
+            connect(box, &QCheckBox::toggled, this, [this, index](bool on) {
+                host_.Handle([this, index, on] { model_.SetChecked(index, on); });
+            });
+            ++row;
+        }
+    };
+    addColumn(M::kLeftColumn, 0);
+    addColumn(M::kRightColumn, 1);
+    boxes->setColumnStretch(0, 1);
+    boxes->setColumnStretch(2, 1);
+
+    auto* frame1Layout = new QVBoxLayout(Frame1);
+    frame1Layout->addWidget(FixedLabel("Label1", M::kIntroLabel, Frame1, true));
+    frame1Layout->addWidget(FixedLabel("Label2", M::kUncheckLabel, Frame1, true));
+    frame1Layout->addLayout(boxes);
+    frame1Layout->addWidget(FixedLabel("Label3", M::kBottomLabel, Frame1, true));
+
+    auto* Frame2 = new QGroupBox(M::kFrame2, this);
+    Frame2->setObjectName("Frame2");
+    auto* goToPlugins = new ChameleonButton(M::kGoToPlugins, Frame2);
+    goToPlugins->setObjectName("chameleonButton1");
+    auto* frame2Layout = new QHBoxLayout(Frame2);
+    frame2Layout->addWidget(FixedLabel("Label4", M::kPluginsLabel, Frame2, true), 1);
+    frame2Layout->addWidget(goToPlugins);
+
+    auto* save = new ChameleonButton(M::kSaveSettings, this);
+    save->setObjectName("SaveSettingsButton1");
+    auto* remove = new ChameleonButton(M::kDeleteSettings, this);
+    remove->setObjectName("DeleteSettingsButton1");
+    auto* close = new ChameleonButton(M::kClose, this);
+    close->setObjectName("SettingsClose1");
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(save);
+    buttons->addWidget(remove);
+    buttons->addWidget(close);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Frame1);
+    layout->addWidget(Frame2);
+    layout->addLayout(buttons);
+    setFixedWidth(620);
+
+    connect(goToPlugins, &ChameleonButton::clicked, this,
+            [this] { host_.Handle([this] { model_.OnChameleonButton1Click(); }); });
+    connect(save, &ChameleonButton::clicked, this,
+            [this] { host_.Handle([this] { model_.OnSaveSettingsButton1Click(); }); });
+    connect(remove, &ChameleonButton::clicked, this,
+            [this] { host_.Handle([this] { model_.OnDeleteSettingsButton1Click(); }); });
+    connect(close, &ChameleonButton::clicked, this,
+            [this] { host_.Handle([this] { model_.OnSettingsClose1Click(); }); });
+
+    model_.Load();
+}
+
+void SettingsWindow::Render() {
+    for (std::size_t index = 0; index < boxes_.size(); ++index) {
+        const QSignalBlocker quiet(boxes_[index]);
+        boxes_[index]->setChecked(model_.Checked(index));
+    }
+}
+
+}  // namespace ui::qt
