@@ -1,10 +1,68 @@
-// These scanners land with their own change; until then each records
-// nothing.
 #include "scan/recent_folders.h"
+
+#include <string>
+#include <vector>
+
+#include "clean/clean_item.h"
+#include "clean/path_guard.h"
+#include "platform/file_listing.h"
+#include "platform/system_info.h"
+#include "registry/mod_registry.h"
+#include "scan/drive_type_name.h"
+#include "scan/record.h"
 
 namespace scan {
 
-void ScanOfficeRecentFolders(ScanContext&) {}
-void ScanWindowsRecentFolder(ScanContext&) {}
+namespace {
+
+constexpr const char* kOfficeTail = "\\Application Data\\Microsoft\\Office\\Recent";
+constexpr const char* kMainLabel = "MS Office 'Recent' Folder (Main)";
+constexpr const char* kUserLabel = "MS Office 'Recent' Folder (User)";
+constexpr const char* kItemLabel = "Windows 'Recent' Folder Item - ";
+constexpr const char* kShellFolders = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+// The logon name's buffer holds 200 characters; 199 are offered.
+constexpr std::size_t kUserNameBuffer = 199;
+
+// The directory look-up that the clean repeats before deleting.
+bool Exists(const std::string& path) { return platform::FindEntry(path, clean::kExistsMask).has_value(); }
+
+void RecordFolderIfThere(ScanContext& ctx, const char* label, const std::string& path) {
+    if (Exists(path)) Record(ctx, Counter::kLists, {label, path, "", "", "", "Folder"});
+}
+
+}  // namespace
+
+void ScanOfficeRecentFolders(ScanContext& ctx) {
+    const std::string windows = platform::WindowsDirectory();
+    RecordFolderIfThere(ctx, kMainLabel, windows + kOfficeTail);
+
+    const std::optional<std::string> user = platform::UserName(kUserNameBuffer);
+    if (!user) return;
+    if (DriveTypeName("C") != "Drive Fixed") return;
+    RecordFolderIfThere(ctx, kUserLabel, "C:\\Documents and Settings\\" + *user + kOfficeTail);
+    RecordFolderIfThere(ctx, kUserLabel, windows + "\\Profiles\\" + *user + kOfficeTail);
+}
+
+void ScanWindowsRecentFolder(ScanContext& ctx) {
+    modRegistry::ValueHolder result;
+    modRegistry::ReadValue("HKCU", kShellFolders, "Recent", "S", modRegistry::kNone, result);
+    std::string folder = result.IsText() ? result.Text() : std::string(modRegistry::kNone);
+    if (folder == modRegistry::kNone) return;
+    // A final backslash names the same folder; without it the rows name
+    // their files plainly.
+    while (folder.size() > 3 && (folder.back() == '\\' || folder.back() == '/')) folder.pop_back();
+    // The Windows directory in any spelling, a drive's root or a relative
+    // path must never have its files listed for deleting.
+    if (clean::IsProtectedPath(folder, platform::WindowsDirectory())) return;
+    if (!Exists(folder)) return;
+
+    std::vector<std::string> names;
+    if (platform::ListFiles(folder, "*.*", true, names) != 0) return;
+    for (std::size_t index = 0; index < names.size(); ++index) {
+        if (names[index] == "Desktop.ini") continue;
+        Record(ctx, Counter::kItems,
+               {kItemLabel + std::to_string(index), folder + "\\" + names[index], " ", " ", " ", "File"});
+    }
+}
 
 }  // namespace scan
