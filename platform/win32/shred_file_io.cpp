@@ -37,6 +37,9 @@ OpenResult OpenExclusive(const std::string& path, bool truncate) {
         return {OpenStatus::kSymbolicLink, 0, 0};
     }
     if ((info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) return Refuse(file);
+    // Windows refuses to open a read-only file for writing; Wine run by
+    // root opens it all the same.
+    if ((info.dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0) return Refuse(file);
     const std::uint64_t size = (static_cast<std::uint64_t>(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
     if (truncate) {
         LARGE_INTEGER start{};

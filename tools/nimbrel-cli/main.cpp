@@ -7,6 +7,7 @@
 #include "tools/nimbrel-cli/command.h"
 #include "tools/nimbrel-cli/reg_command.h"
 #include "tools/nimbrel-cli/scan_command.h"
+#include "tools/nimbrel-cli/shred_command.h"
 
 int main(int argc, char** argv) {
     CLI::App app("Nimbrel's scriptable front end", "nimbrel-cli");
@@ -14,6 +15,7 @@ int main(int argc, char** argv) {
     cli::CommandAction action;
     cli::AddRegCommand(app, action);
     cli::AddScanCommand(app, action);
+    cli::AddShredCommand(app, action);
 
     try {
         app.parse(argc, argv);
