@@ -1,0 +1,144 @@
+// The Qt host: message boxes, and windows that an unload takes away only
+// once no handler runs any more, with the program ending when the last
+// window is gone.
+#include "ui/qt/qt_host.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QMessageBox>
+#include <QPointer>
+#include <QTimer>
+
+#include "tests/qt/offscreen_app.h"
+#include "ui/qt/model_window.h"
+
+namespace {
+
+using scan::Window;
+using ui::qt::ModelWindow;
+using ui::qt::QtHost;
+
+// A window that counts its renders.
+class PlainWindow : public ModelWindow {
+public:
+    PlainWindow(QtHost& host, Window id) : ModelWindow(host, id, "Plain") {}
+    void Render() override { ++renders; }
+    int renders = 0;
+};
+
+class QtHostTest : public ::testing::Test {
+protected:
+    QtHostTest() {
+        qt_testing::App();
+        host.SetWindowFactory([this](Window id) -> ModelWindow* {
+            if (id == Window::kPluginPanel) return nullptr;
+            return new PlainWindow(host, id);
+        });
+    }
+
+    QtHost host;
+};
+
+TEST_F(QtHostTest, MessageBoxIsModalWithTitleTextOkAndNoIcon) {
+    QString title, text;
+    int buttons = -1;
+    QMessageBox::Icon icon = QMessageBox::Warning;
+    bool modal = false;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        title = box->windowTitle();
+        text = box->text();
+        buttons = static_cast<int>(box->buttons().size());
+        icon = box->icon();
+        modal = box->isModal();
+        box->button(QMessageBox::Ok)->click();
+    });
+    host.MessageBox("Scan Option Settings Saved", "Nimbrel");
+    EXPECT_EQ(title, "Nimbrel");
+    EXPECT_EQ(text, "Scan Option Settings Saved");
+    EXPECT_EQ(buttons, 1);
+    EXPECT_EQ(icon, QMessageBox::NoIcon);
+    EXPECT_TRUE(modal);
+}
+
+TEST_F(QtHostTest, WindowsAreMadeOnceAndShown) {
+    host.ShowWindow(Window::kAbout);
+    ModelWindow* about = host.Loaded(Window::kAbout);
+    ASSERT_NE(about, nullptr);
+    EXPECT_TRUE(about->isVisible());
+    host.ShowWindow(Window::kAbout);
+    EXPECT_EQ(host.Loaded(Window::kAbout), about);
+    host.HideWindow(Window::kAbout);
+    EXPECT_FALSE(about->isVisible());
+    EXPECT_EQ(host.Loaded(Window::kAbout), about);
+}
+
+TEST_F(QtHostTest, AWindowThisProgramLacksIsNotMade) {
+    host.ShowWindow(Window::kPluginPanel);
+    EXPECT_EQ(host.Loaded(Window::kPluginPanel), nullptr);
+}
+
+TEST_F(QtHostTest, UnloadInsideAHandlerWaitsUntilNoHandlerRuns) {
+    host.ShowWindow(Window::kMain);
+    host.ShowWindow(Window::kAbout);
+    QPointer<ModelWindow> about = host.Loaded(Window::kAbout);
+    host.Handle([&] {
+        host.UnloadWindow(Window::kAbout);
+        EXPECT_EQ(host.Loaded(Window::kAbout), nullptr);
+        EXPECT_FALSE(about->isVisible());
+        // A yield inside the handler (as a scan's) must not destroy it.
+        host.Yield();
+        EXPECT_FALSE(about.isNull());
+    });
+    EXPECT_TRUE(qt_testing::WaitFor([&] { return about.isNull(); }, 2000));
+    EXPECT_FALSE(host.Ended());
+}
+
+TEST_F(QtHostTest, HandlersAreFollowedByARender) {
+    host.ShowWindow(Window::kMain);
+    auto* main = static_cast<PlainWindow*>(host.Loaded(Window::kMain));
+    const int before = main->renders;
+    host.Handle([] {});
+    EXPECT_EQ(main->renders, before + 1);
+}
+
+TEST_F(QtHostTest, CloseBoxOfAnOrdinaryWindowUnloadsIt) {
+    host.ShowWindow(Window::kMain);
+    host.ShowWindow(Window::kFaq);
+    QPointer<ModelWindow> faq = host.Loaded(Window::kFaq);
+    faq->close();
+    EXPECT_EQ(host.Loaded(Window::kFaq), nullptr);
+    EXPECT_TRUE(qt_testing::WaitFor([&] { return faq.isNull(); }, 2000));
+    EXPECT_FALSE(host.Ended());
+}
+
+TEST_F(QtHostTest, UnloadingTheLastWindowEndsTheProgram) {
+    host.ShowWindow(Window::kMain);
+    host.UnloadWindow(Window::kMain);
+    EXPECT_TRUE(qt_testing::WaitFor([&] { return host.Ended(); }, 2000));
+}
+
+TEST_F(QtHostTest, EndProgramTakesEveryWindowOffTheScreen) {
+    host.ShowWindow(Window::kMain);
+    host.ShowWindow(Window::kSettings);
+    host.EndProgram();
+    EXPECT_TRUE(host.Ended());
+    EXPECT_FALSE(host.Loaded(Window::kMain)->isVisible());
+    EXPECT_FALSE(host.Loaded(Window::kSettings)->isVisible());
+}
+
+TEST_F(QtHostTest, TopMostKeepsTheWindowWhereItWas) {
+    host.ShowWindow(Window::kPluginStatus);
+    ModelWindow* status = host.Loaded(Window::kPluginStatus);
+    status->setGeometry(40, 50, 200, 100);
+    host.SetTopMost(Window::kPluginStatus, true);
+    EXPECT_TRUE(status->windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_TRUE(status->isVisible());
+    EXPECT_EQ(status->geometry(), QRect(40, 50, 200, 100));
+    host.SetTopMost(Window::kPluginStatus, false);
+    EXPECT_FALSE(status->windowFlags() & Qt::WindowStaysOnTopHint);
+}
+
+}  // namespace
