@@ -8,7 +8,6 @@
 
 #include "clean/clean_engine.h"
 #include "clean/completion_window_model.h"
-#include "clean/results_window_model.h"
 #include "platform/files.h"
 #include "registry/mod_registry.h"
 #include "tests/support/recording_host.h"
@@ -142,32 +141,6 @@ TEST_F(CleanEngineTest, AnEmptyStoreCleansNothingAndReportsGood) {
     EXPECT_EQ(state.CleanedCount, 0);
     EXPECT_TRUE(state.AllCleaned);
     EXPECT_EQ(state.totaldetected, "0");
-}
-
-TEST(ResultsWindowModelTest, MainMenuDiscardsTheResultsAndChecksOnlyExistingRows) {
-    testing_support::RecordingHost host;
-    clean::ResultsModel results;
-    results.store.Append({"a", "HKCU", "k", "v", "S", "Value"});
-    clean::ResultsWindowModel window(host, results);
-    window.OnList1ItemCheck(0, false);
-    window.OnList1ItemCheck(5, false);
-    EXPECT_FALSE(results.store.Checked(0));
-    window.OnChameleonButton22Click();
-    EXPECT_EQ(results.store.RowCount(), 0u);
-    EXPECT_EQ(host.calls, (std::vector<std::string>{"show main", "restore main", "unload results"}));
-    window.OnCloseRequest();
-    EXPECT_EQ(host.calls.back(), "end");
-}
-
-TEST(CompletionWindowModelTest, MainMenuBringsTheMainWindowBackAndTheCloseBoxEnds) {
-    testing_support::RecordingHost host;
-    clean::CompletionWindowModel window(host);
-    EXPECT_EQ(window.totaldetected.caption, "0");
-    EXPECT_EQ(window.totalcleaned.caption, "0");
-    window.OnCleanbuttonClick();
-    EXPECT_EQ(host.calls, (std::vector<std::string>{"show main", "restore main", "unload completion"}));
-    window.OnCloseRequest();
-    EXPECT_EQ(host.calls.back(), "end");
 }
 
 }  // namespace
