@@ -6,6 +6,7 @@
 #include "platform/platform.h"
 #include "tools/nimbrel-cli/command.h"
 #include "tools/nimbrel-cli/reg_command.h"
+#include "tools/nimbrel-cli/runonce_command.h"
 #include "tools/nimbrel-cli/scan_command.h"
 #include "tools/nimbrel-cli/shred_command.h"
 
@@ -16,6 +17,7 @@ int main(int argc, char** argv) {
     cli::AddRegCommand(app, action);
     cli::AddScanCommand(app, action);
     cli::AddShredCommand(app, action);
+    cli::AddRunOnceCommand(app, action);
 
     try {
         app.parse(argc, argv);

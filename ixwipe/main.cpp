@@ -1,0 +1,19 @@
+// ixwipe: started once at the next logon with "-CACHE", "-COOKIES" or
+// "-CC" to shred the index.dat files that were locked while the plug-ins
+// ran. It shows nothing and reports nothing.
+#include <string>
+
+#include "ixwipe/ixwipe_run.h"
+#include "platform/platform.h"
+
+int main(int argc, char** argv) {
+    // The argument text as the program was given it, words joined by spaces.
+    std::string argumentText;
+    for (int i = 1; i < argc; ++i) argumentText += (i > 1 ? " " : "") + std::string(argv[i]);
+
+    const ixwipe::Switch which = ixwipe::ParseSwitch(argumentText);
+    if (which == ixwipe::Switch::kNone) return 0;
+    if (!platform::Start().empty()) return 0;
+    ixwipe::Run(which);
+    return 0;
+}
