@@ -69,10 +69,11 @@ TEST_F(CliScanTest, JsonHoldsTheCountersAndEveryRowInStoreOrder) {
     EXPECT_EQ(result.at("notice"), true);  // "cleartraynotify" is off by default
     const nlohmann::json& rows = result.at("rows");
     ASSERT_EQ(static_cast<int>(rows.size()), lists + items);
-    EXPECT_EQ(rows.front(), (nlohmann::json{{"label", "Internet Explorer - Typed Urls List - Url1"},
+    EXPECT_EQ(rows.front(), (nlohmann::json{{"label", "Word MRU (Save As - XP)"},
                                             {"mainkey", "HKCU"},
-                                            {"subkey", "Software\\Microsoft\\Internet Explorer\\TypedURLs"},
-                                            {"value", "url1"},
+                                            {"subkey", "Software\\Microsoft\\Office\\10.0\\Common\\Open Find\\"
+                                                       "Microsoft Word\\Settings\\Save As\\File Name MRU"},
+                                            {"value", "Value"},
                                             {"valuetype", "S"},
                                             {"kind", "Value"},
                                             {"checked", true}}));
@@ -100,8 +101,8 @@ TEST_F(CliScanTest, TsvEscapesTabsNewlinesAndBackslashes) {
         "tab\\there\\nnext\t\tKey";
     EXPECT_NE(std::find(lines.begin(), lines.end(), expected), lines.end()) << run.out;
     EXPECT_EQ(lines.front(),
-              "Internet Explorer - Typed Urls List - Url1\tHKCU\t"
-              "Software\\\\Microsoft\\\\Internet Explorer\\\\TypedURLs\turl1\tS\tValue");
+              "Word MRU (Save As - XP)\tHKCU\tSoftware\\\\Microsoft\\\\Office\\\\10.0\\\\Common\\\\Open Find\\\\"
+              "Microsoft Word\\\\Settings\\\\Save As\\\\File Name MRU\tValue\tS\tValue");
     for (const std::string& line : lines) EXPECT_EQ(std::count(line.begin(), line.end(), '\t'), 5) << line;
 }
 
