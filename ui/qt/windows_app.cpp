@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "ui/qt/about_window.h"
+#include "ui/qt/main_window.h"
 #include "ui/qt/results_window.h"
 #include "ui/qt/scan_window.h"
 #include "ui/qt/settings_window.h"
@@ -16,6 +17,8 @@ WindowsApp::WindowsApp(clean::PluginLoader* plugins)
 
 ModelWindow* WindowsApp::Make(scan::Window window) {
     switch (window) {
+        case scan::Window::kMain:
+            return new MainWindow(host_);
         case scan::Window::kScan:
             return new ScanWindow(host_, results_, [this](ScanWindowModel& scan) {
                 clean::CleanAll(clean_, scan.State().totaldetected.caption);

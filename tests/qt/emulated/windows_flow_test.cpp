@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QDesktopServices>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
@@ -212,6 +213,69 @@ TEST_F(WindowsFlowTest, CloseBoxDuringTheScanEndsTheProgramWithoutFinishingIt) {
     EXPECT_EQ(windows.Results().store.RowCount(), 0u);
 }
 
+// Takes the addresses that the shell's default action would open.
+class AddressCatcher : public QObject {
+    Q_OBJECT
+public:
+    std::vector<QUrl> opened;
+public slots:
+    void Open(const QUrl& url) { opened.push_back(url); }
+};
+
+TEST_F(WindowsFlowTest, MainWindowMenu) {
+    windows.Host().ShowWindow(Window::kMain);
+    ModelWindow* main = Shown(Window::kMain);
+    ASSERT_NE(main, nullptr);
+    EXPECT_EQ(main->windowTitle(), "Nimbrel");
+    EXPECT_EQ(LabelText(main, "Label4"), "Nimbrel");
+    EXPECT_EQ(LabelText(main, "Label7"), "Database Version: 3.28.04 - approx. 30,345 MRU items");
+    EXPECT_EQ(LabelText(main, "Label5"), "Exit this program.");
+    for (const auto& [name, caption] : {std::pair{"ScanButton1", "Scan"}, {"SettingsButton1", "Settings"},
+                                        {"AboutButton1", "About/FAQ"}, {"ExitButton1", "Exit"},
+                                        {"QuestionButtonNumber", "?"}}) {
+        ASSERT_NE(Button(main, name), nullptr) << name;
+        EXPECT_EQ(Button(main, name)->text(), caption);
+    }
+
+    Button(main, "QuestionButtonNumber")->click();
+    EXPECT_EQ(messages, (std::vector<std::string>{
+                            "About Database: The Nimbrel database has approx. 30,345 items in it, however "
+                            "it is HIGHLY unlikely that you will have all of those items present on your "
+                            "system."}));
+
+    AddressCatcher catcher;
+    QDesktopServices::setUrlHandler("https", &catcher, "Open");
+    emit main->findChild<QLabel*>("Label6")->linkActivated("");
+    QDesktopServices::unsetUrlHandler("https");
+    EXPECT_EQ(catcher.opened, (std::vector<QUrl>{QUrl("https://www.example.org/nimbrel/")}));
+
+    Button(main, "SettingsButton1")->click();
+    EXPECT_NE(Shown(Window::kSettings), nullptr);
+    EXPECT_TRUE(main->isVisible());
+
+    Button(main, "ScanButton1")->click();
+    EXPECT_NE(Shown(Window::kScan), nullptr);
+    EXPECT_FALSE(main->isVisible());
+    ASSERT_TRUE(qt_testing::WaitFor([&] {
+        return Button(Shown(Window::kScan), "chameleonButton2")->text() == "Main Menu";
+    }));
+    Button(Shown(Window::kScan), "chameleonButton2")->click();
+    EXPECT_TRUE(main->isVisible());
+    EXPECT_EQ(windows.Results().store.RowCount(), 0u);
+    EXPECT_FALSE(windows.Host().Ended());
+
+    // The close box ends the program although the settings window is open.
+    main->close();
+    EXPECT_TRUE(windows.Host().Ended());
+    EXPECT_FALSE(Shown(Window::kSettings));
+}
+
+TEST_F(WindowsFlowTest, ExitEndsTheProgramWithoutAboutOrFaqEverOpened) {
+    windows.Host().ShowWindow(Window::kMain);
+    Button(Shown(Window::kMain), "ExitButton1")->click();
+    EXPECT_TRUE(windows.Host().Ended());
+}
+
 TEST_F(WindowsFlowTest, SettingsBoxesLoadFromTheStoreAndSave) {
     windows.Host().ShowWindow(Window::kSettings);
     ModelWindow* settings = Shown(Window::kSettings);
@@ -258,3 +322,5 @@ TEST_F(WindowsFlowTest, AboutOpensTheFaqAndClosesWithoutIt) {
 }
 
 }  // namespace
+
+#include "windows_flow_test.moc"
