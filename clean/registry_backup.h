@@ -1,0 +1,22 @@
+// A .reg backup of the registry data that a clean is about to delete, for
+// `reg import` to restore: every value of a "Value" row that exists, and
+// the whole key of a "Key" row that the clean can delete.
+#pragma once
+
+#include <string>
+
+#include "clean/detected_items.h"
+
+namespace clean {
+
+// True for a "Key" row whose key has subkeys: the registry refuses to
+// delete it, so the clean leaves it as it is.
+bool KeyRowStays(const DetectedItem& row);
+
+// Appends the backup of the store's registry rows to text, after the .reg
+// header. Returns an empty string, or why a row cannot be backed up (a
+// root that is no registry hive, a name a .reg file cannot hold, a key
+// that cannot be read); text is then incomplete and must not be used.
+std::string BackUpRegistryRows(const DetectedItems& store, std::string& text);
+
+}  // namespace clean

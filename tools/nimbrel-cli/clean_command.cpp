@@ -1,0 +1,170 @@
+#include "tools/nimbrel-cli/clean_command.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <iostream>
+#include <memory>
+#include <random>
+#include <string>
+#include <system_error>
+
+#include "clean/clean_engine.h"
+#include "clean/clean_item.h"
+#include "clean/registry_backup.h"
+#include "platform/system_info.h"
+#include "registry/reg_export.h"
+#include "scan/record.h"
+#include "scan/scan_driver.h"
+#include "tools/nimbrel-cli/command_line_text.h"
+
+namespace cli {
+namespace {
+
+struct CleanArguments {
+    bool dryRun = false;
+    bool noPlugins = false;
+    std::string backup;
+};
+
+// The host of a clean on the console: no window, nothing to wait for.
+class QuietHost : public scan::Host {
+public:
+    void Yield() override {}
+    void MessageBox(const std::string& text, const std::string& title) override {
+        std::cerr << ConsoleText(title) << ": " << ConsoleText(text) << std::endl;
+    }
+    void ShowWindow(scan::Window) override {}
+    void RestoreWindow(scan::Window) override {}
+    void UnloadWindow(scan::Window) override {}
+    void EndProgram() override {}
+};
+
+// Registry names and paths as they are, but for the characters that would
+// break the line into fields.
+std::string Field(const std::string& ansi) {
+    std::string out;
+    for (char c : ConsoleText(ansi)) {
+        switch (c) {
+            case '\t': out += "\\t"; break;
+            case '\n': out += "\\n"; break;
+            case '\r': out += "\\r"; break;
+            default: out += c;
+        }
+    }
+    return out;
+}
+
+std::string KeyPath(const std::string& root, std::string path) {
+    while (!path.empty() && path.back() == '\\') path.pop_back();
+    return path.empty() ? root : root + "\\" + path;
+}
+
+// One line for each row the clean acts on: what and where, tab-separated.
+void PrintDecision(const clean::DetectedItem& row, const clean::CleanDecision& decision) {
+    switch (decision.action) {
+        case clean::CleanAction::kNothing:
+            return;
+        case clean::CleanAction::kRemoveValue:
+            std::cout << "value\t" << Field(KeyPath(row.mainkey, row.subkey)) << '\t' << Field(row.value) << '\n';
+            return;
+        case clean::CleanAction::kRemoveKey:
+            std::cout << "key\t" << Field(KeyPath(row.mainkey, row.subkey) + "\\" + row.value)
+                      << (clean::KeyRowStays(row) ? "\t(has subkeys: stays)" : "") << '\n';
+            return;
+        case clean::CleanAction::kDeleteFolder:
+            std::cout << "folder\t" << Field(row.mainkey) << '\n';
+            return;
+        case clean::CleanAction::kDeleteFile:
+            std::cout << "file\t" << Field(row.mainkey) << '\n';
+            return;
+    }
+}
+
+int DryRun(const clean::DetectedItems& store, long detected) {
+    const std::string windowsDirectory = platform::WindowsDirectory();
+    long counted = 0;
+    for (std::size_t index = 0; index < store.RowCount(); ++index) {
+        const clean::DetectedItem row = store.Row(index);
+        const clean::CleanDecision decision = clean::DecideClean(row, windowsDirectory);
+        PrintDecision(row, decision);
+        if (decision.counted) ++counted;
+    }
+    std::cout << "Total Items Detected: " << detected << "\nTotal Items Cleaned: " << counted
+              << "\nDry run: nothing was deleted.\n";
+    std::cout.flush();
+    return std::cout ? kExitOk : ReportFailure("cannot write the list of what would be deleted");
+}
+
+// Writes the backup beside its place and renames it there, readable by the
+// user alone: it holds the very traces that the clean removes.
+std::string WriteBackup(const std::filesystem::path& path, const std::string& bytes) {
+    std::filesystem::path partial = path;
+    partial += ".partial-" + std::to_string(std::random_device()());
+    {
+        std::ofstream out(partial, std::ios::binary | std::ios::trunc);
+        if (!out) return "cannot write the backup " + path.string() + ": " + std::strerror(errno);
+        std::error_code ignored;
+        std::filesystem::permissions(partial, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write,
+                                     ignored);
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        out.close();
+        if (!out) {
+            const std::string reason = std::strerror(errno);
+            std::filesystem::remove(partial, ignored);
+            return "cannot write the backup " + path.string() + ": " + reason;
+        }
+    }
+    std::error_code error;
+    std::filesystem::rename(partial, path, error);
+    if (error) {
+        std::error_code ignored;
+        std::filesystem::remove(partial, ignored);
+        return "cannot write the backup " + path.string() + ": " + error.message();
+    }
+    return "";
+}
+
+int RunClean(const CleanArguments& arguments) {
+    QuietHost host;
+    scan::ScanWindowState window;
+    clean::ResultsModel results;
+    scan::ScanContext scanContext{host, window, results};
+    scan::Scan(scanContext);
+    const long detected = scan::CounterValue(window.totaldetected);
+
+    if (arguments.dryRun) return DryRun(results.store, detected);
+
+    if (!arguments.backup.empty()) {
+        std::string text;
+        std::string fault = clean::BackUpRegistryRows(results.store, text);
+        if (fault.empty()) fault = WriteBackup(HostPath(arguments.backup), registry::EncodeRegFileUtf16(text));
+        if (!fault.empty()) return ReportFailure(ConsoleText(fault) + "; nothing was cleaned");
+    }
+
+    // No plug-in is built into nimbrel-cli yet: with or without
+    // --no-plugins, none runs after the clean.
+    clean::CleanState state;
+    clean::CleanContext cleanContext{host, results, state, nullptr, true};
+    clean::CleanAll(cleanContext, window.totaldetected.caption);
+    std::cout << "Total Items Detected: " << detected << "\nTotal Items Cleaned: " << state.CleanedCount << '\n';
+    std::cout.flush();
+    return std::cout ? kExitOk : ReportFailure("cannot write the totals");
+}
+
+}  // namespace
+
+void AddCleanCommand(CLI::App& app, CommandAction& action) {
+    auto arguments = std::make_shared<CleanArguments>();
+    CLI::App* clean = app.add_subcommand(
+        "clean", "Scan, then delete everything found as \"Clean Now\" does, and print the totals");
+    clean->add_flag("--dry-run", arguments->dryRun, "List what would be deleted; delete nothing");
+    clean->add_flag("--no-plugins", arguments->noPlugins,
+                    "Run no plug-in after the clean, whatever their AutomaticClean settings");
+    clean->add_option("--backup", arguments->backup,
+                      "First save every registry value and key about to be deleted as a .reg file for "
+                      "\"reg import\" (it holds the traces the clean removes)");
+    clean->callback([&action, arguments] { action = [arguments] { return RunClean(*arguments); }; });
+}
+
+}  // namespace cli
