@@ -4,6 +4,7 @@
 #include <CLI/CLI.hpp>
 
 #include "platform/platform.h"
+#include "tools/nimbrel-cli/clean_command.h"
 #include "tools/nimbrel-cli/command.h"
 #include "tools/nimbrel-cli/reg_command.h"
 #include "tools/nimbrel-cli/runonce_command.h"
@@ -16,6 +17,7 @@ int main(int argc, char** argv) {
     cli::CommandAction action;
     cli::AddRegCommand(app, action);
     cli::AddScanCommand(app, action);
+    cli::AddCleanCommand(app, action);
     cli::AddShredCommand(app, action);
     cli::AddRunOnceCommand(app, action);
 
