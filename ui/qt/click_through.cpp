@@ -5,6 +5,9 @@
 // after each step in SHOTDIR and fails when a window or a total is not what
 // the clicks should have led to. It scans and cleans the emulated machine
 // in $NIMBREL_HOME: run it on a scratch machine (scripts/xvfb-click-through).
+//
+// nimbrel-click-through --shot FILE: a screenshot of the X screen, for the
+// script's run of the program itself.
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -100,8 +103,13 @@ QString LabelText(QWidget* window, const char* name) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 3 && std::string(argv[1]) == "--shot") {
+        QApplication application(argc, argv);
+        return QGuiApplication::primaryScreen()->grabWindow(0).save(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
+    }
     if (argc != 2 || !std::getenv("NIMBREL_HOME")) {
-        std::fprintf(stderr, "usage: NIMBREL_HOME=SCRATCH nimbrel-click-through SHOTDIR\n");
+        std::fprintf(stderr, "usage: NIMBREL_HOME=SCRATCH nimbrel-click-through SHOTDIR\n"
+                             "       nimbrel-click-through --shot FILE\n");
         return 2;
     }
     QApplication application(argc, argv);
