@@ -78,19 +78,25 @@ FaqWindow::FaqWindow(QtHost& host) : ModelWindow(host, scan::Window::kFaq, "FAQf
     using M = FaqWindowModel;
     setWindowTitle(M::kCaption);
 
+    // Answers of a fixed width, so that the window grows to their height.
+    const auto answer = [](const char* name, const char* text, QWidget* frame) {
+        QLabel* label = FixedLabel(name, text, frame, true);
+        label->setFixedWidth(380);
+        (new QVBoxLayout(frame))->addWidget(label);
+    };
     auto* Frame1 = new QGroupBox(M::kFrame1, this);
     Frame1->setObjectName("Frame1");
-    (new QVBoxLayout(Frame1))->addWidget(FixedLabel("Label1", M::kAnswer1, Frame1, true));
+    answer("Label1", M::kAnswer1, Frame1);
     auto* Frame2 = new QGroupBox(M::kFrame2, this);
     Frame2->setObjectName("Frame2");
-    (new QVBoxLayout(Frame2))->addWidget(FixedLabel("Label2", M::kAnswer2, Frame2, true));
+    answer("Label2", M::kAnswer2, Frame2);
     auto* close = NamedButton("chameleonButton98", M::kchameleonButton98, this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Frame1);
     layout->addWidget(Frame2);
     layout->addWidget(close, 0, Qt::AlignRight);
-    setFixedWidth(420);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(close, &ChameleonButton::clicked, this,
             [this] { host_.Handle([this] { model_.OnChameleonButton98Click(); }); });
