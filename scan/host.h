@@ -3,9 +3,12 @@
 // command-line tool and the tests each provide one.
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace scan {
+
+enum class MessageIcon { kNone, kQuestion, kInformation };
 
 enum class Window {
     kMain,         // Form1
@@ -51,6 +54,13 @@ public:
     // Hands a web address to the shell's default action (the default
     // browser) in a normal window; the outcome is not looked at.
     virtual void OpenWebAddress(const std::string& /*address*/) {}
+    // The program's window that is active (has the focus), if any.
+    virtual std::optional<Window> ActiveWindow() { return std::nullopt; }
+    // A modal message box with an OK button and an icon; without windows
+    // there is no icon to show, and the text goes to MessageBox.
+    virtual void MessageBoxWithIcon(const std::string& text, const std::string& title, MessageIcon /*icon*/) {
+        MessageBox(text, title);
+    }
 };
 
 }  // namespace scan
