@@ -1,0 +1,40 @@
+#include "platform/subfolder_listing.h"
+
+#include <algorithm>
+
+#include "platform/file_listing.h"
+#include "platform/file_names.h"
+#include "platform/win32/windows_api.h"
+
+namespace platform {
+
+long ListSubfolders(const std::string& folder, std::vector<std::string>& names) {
+    names.clear();
+    const DWORD attributes = ::GetFileAttributesA(folder.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) return kErrorPathNotFound;
+    if ((attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) return kErrorDirectory;
+
+    std::string pattern = folder;
+    if (pattern.empty() || (pattern.back() != '\\' && pattern.back() != '/')) pattern += '\\';
+    pattern += "*.*";
+    WIN32_FIND_DATAA entry;
+    const HANDLE find = ::FindFirstFileA(pattern.c_str(), &entry);
+    if (find == INVALID_HANDLE_VALUE) {
+        const DWORD error = ::GetLastError();
+        return error == ERROR_FILE_NOT_FOUND ? 0 : static_cast<long>(error);
+    }
+    std::vector<std::string> found;
+    do {
+        const std::string name = entry.cFileName;
+        if (name == "." || name == "..") continue;
+        const DWORD kind = entry.dwFileAttributes;
+        if ((kind & FILE_ATTRIBUTE_DIRECTORY) != 0 && (kind & FILE_ATTRIBUTE_REPARSE_POINT) == 0)
+            found.push_back(name);
+    } while (::FindNextFileA(find, &entry));
+    ::FindClose(find);
+    std::sort(found.begin(), found.end(), [](const std::string& a, const std::string& b) { return FileNameLess(a, b); });
+    names = std::move(found);
+    return 0;
+}
+
+}  // namespace platform

@@ -1,0 +1,138 @@
+#include "plugins/cookie_plugin_model.h"
+
+#include <algorithm>
+
+#include "platform/file_delete.h"
+#include "plugins/file_shredder.h"
+#include "plugins/ignore_list_file.h"
+#include "plugins/index_wipe_schedule.h"
+#include "plugins/pass_count.h"
+#include "plugins/plugin_settings.h"
+
+namespace plugins {
+
+CookiePluginModel::CookiePluginModel(scan::Host& host, PluginStatusModel& status, std::string programFolder)
+    : host_(host), status_(status), programFolder_(std::move(programFolder)) {}
+
+void CookiePluginModel::Load(bool silent) {
+    const std::optional<std::string> folder = ShellFolder("Cookies");
+    if ((!folder || !file1_.PointAt(*folder)) && !silent) host_.MessageBox(kNoFolderMessage, kMessageTitle);
+    ignoreList_ = LoadIgnoreList(IgnoreListPath(programFolder_), encryptDes_);
+    ignoreSelected_.reset();
+    automaticClean_ = ReadSwitch(kCookieSettingsKey, kAutomaticCleanValue);
+    secureDelete_ = ReadSwitch(kCookieSettingsKey, kSecureDeleteValue);
+    configuration_.enabled = secureDelete_;
+    text1_ = file1_.Folder().value_or("");
+}
+
+void CookiePluginModel::NormalDelete(bool silent) { Run(silent, Method::kDelete); }
+
+void CookiePluginModel::SecureDelete(bool silent) { Run(silent, Method::kShred); }
+
+void CookiePluginModel::Run(bool silent, Method method) {
+    // No cookies folder: nothing to clean, and no index.dat to schedule.
+    if (running_ || !file1_.Folder()) return;
+    running_ = true;
+    // The lists as they stand when the run starts; clicks while it yields
+    // change the window, not this run.
+    const std::vector<std::string> cookies = file1_.Names();
+    const std::vector<std::string> keep = ignoreList_;
+
+    status_.SetFrameCaption(kCaption);
+    status_.SetStatus(method == Method::kShred ? kStatusSecure : kStatusNormal);
+    status_.SetStatus2(method == Method::kShred ? kStatus2Secure : kStatus2Normal);
+    if (!silent) status_.Show();
+    const std::int16_t passes = method == Method::kShred ? ReadPassCount(kCookieSettingsKey, kDefaultPasses) : 0;
+
+    for (std::size_t i = 0; i < cookies.size(); ++i) {
+        const std::string& name = cookies[i];
+        if (std::find(keep.begin(), keep.end(), name) == keep.end()) {
+            if (method == Method::kShred) {
+                fileshredder::ShredFile(file1_.PathOf(name), passes);
+            } else {
+                platform::RemoveFile(file1_.PathOf(name));
+            }
+        }
+        status_.SetProgress(ProgressPercent(i, cookies.size()));
+        host_.Yield();
+    }
+    status_.SetProgress(100);
+    status_.HideAndUnload();
+    file1_.Refresh();
+    ScheduleIndexWipe(IndexWipe::kCookies, text1_, programFolder_);
+    running_ = false;
+}
+
+void CookiePluginModel::SelectIgnoreEntry(std::optional<std::size_t> row) {
+    ignoreSelected_ = row && *row < ignoreList_.size() ? row : std::nullopt;
+}
+
+void CookiePluginModel::OnCheckSecureDeleteClick(bool checked) {
+    secureDelete_ = checked;
+    configuration_.enabled = checked;
+}
+
+void CookiePluginModel::AppendIfMissing(const std::string& name) {
+    if (std::find(ignoreList_.begin(), ignoreList_.end(), name) == ignoreList_.end()) ignoreList_.push_back(name);
+}
+
+void CookiePluginModel::OnMoveCookieToIgnoreClick() {
+    if (const std::optional<std::size_t> row = file1_.Selected()) AppendIfMissing(file1_.Names()[*row]);
+}
+
+void CookiePluginModel::OnMoveAllToIgnoreClick() {
+    for (const std::string& name : file1_.Names()) AppendIfMissing(name);
+}
+
+void CookiePluginModel::OnDeleteFromIgnoreClick() {
+    if (!ignoreSelected_) return;
+    ignoreList_.erase(ignoreList_.begin() + static_cast<std::ptrdiff_t>(*ignoreSelected_));
+    ignoreSelected_.reset();
+}
+
+void CookiePluginModel::SaveIgnoreList() {
+    plugins::SaveIgnoreList(IgnoreListPath(programFolder_), ignoreList_, encryptDes_);
+}
+
+void CookiePluginModel::OnSaveIgnoreListClick() { SaveIgnoreList(); }
+
+void CookiePluginModel::SaveSwitches() {
+    WriteSwitch(kCookieSettingsKey, kAutomaticCleanValue, automaticClean_);
+    WriteSwitch(kCookieSettingsKey, kSecureDeleteValue, secureDelete_);
+}
+
+void CookiePluginModel::OnSaveAllSettingsClick() {
+    SaveIgnoreList();
+    SaveSwitches();
+    host_.MessageBox(kSavedMessage, kSavedTitle);
+}
+
+void CookiePluginModel::OnRunNowClick() {
+    SaveIgnoreList();
+    SaveSwitches();
+    if (ReadSwitch(kCookieSettingsKey, kSecureDeleteValue)) {
+        SecureDelete(false);
+    } else {
+        NormalDelete(false);
+    }
+}
+
+void CookiePluginModel::OnQuestionIgnoreListClick() {
+    host_.MessageBoxWithIcon(kIgnoreListMessage, kIgnoreListTitle, scan::MessageIcon::kInformation);
+}
+
+void CookiePluginModel::OnButton699Click() {
+    host_.MessageBoxWithIcon(kSecureDeletionMessage, kSecureDeletionTitle, scan::MessageIcon::kInformation);
+}
+
+void CookiePluginModel::OnConfigurationClick() {
+    if (configuration_.enabled) host_.ShowWindow(scan::Window::kCookieSecureDeletion);
+}
+
+void CookiePluginModel::OnCloseClick() { host_.UnloadWindow(scan::Window::kCookiePlugin); }
+
+void CookiePluginModel::OnHelpClick() {
+    host_.MessageBoxWithIcon(kHelpMessage, kHelpTitle, scan::MessageIcon::kQuestion);
+}
+
+}  // namespace plugins

@@ -1,0 +1,43 @@
+// The plug-in windows of one run of the program, each loaded once, on
+// first use, with its load step: the cookie plug-in, the temporary-files
+// plug-in and the status window they share. As the clean engine's plug-in
+// loader, it hands the automatic run a plug-in loaded without showing it.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "clean/automatic_plugins.h"
+#include "plugins/cache_plugin_model.h"
+#include "plugins/cookie_plugin_model.h"
+#include "plugins/plugin_status_model.h"
+#include "scan/host.h"
+
+namespace plugins {
+
+class PluginWindows : public clean::PluginLoader {
+public:
+    // silent: the program runs silently, and no load step may show a
+    // message box. programFolder: where "cookieignore.ini" and ixwipe.exe
+    // are, no final backslash.
+    PluginWindows(scan::Host& host, bool silent, std::string programFolder);
+
+    clean::AutomaticPlugin& Load(clean::Plugin plugin) override;
+
+    CookiePluginModel& Cookies();
+    CachePluginModel& Cache();
+    PluginStatusModel& Status() { return status_; }
+
+    // The window was closed: the next use loads it afresh.
+    void Unload(clean::Plugin plugin);
+
+private:
+    scan::Host& host_;
+    bool silent_;
+    std::string programFolder_;
+    PluginStatusModel status_;
+    std::optional<CookiePluginModel> cookies_;
+    std::optional<CachePluginModel> cache_;
+};
+
+}  // namespace plugins
