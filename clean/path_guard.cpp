@@ -39,16 +39,22 @@ SplitPath Split(std::string_view path) {
     return split;
 }
 
+// True when every component of outer starts inner: the same place or one
+// of its ancestors.
+bool Contains(const SplitPath& outer, const SplitPath& inner) {
+    if (outer.unc != inner.unc || outer.parts.size() > inner.parts.size()) return false;
+    for (std::size_t i = 0; i < outer.parts.size(); ++i) {
+        if (!platform::FileNamesEqual(outer.parts[i], inner.parts[i])) return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 bool SamePath(std::string_view a, std::string_view b) {
     const SplitPath left = Split(a);
     const SplitPath right = Split(b);
-    if (left.unc != right.unc || left.parts.size() != right.parts.size()) return false;
-    for (std::size_t i = 0; i < left.parts.size(); ++i) {
-        if (!platform::FileNamesEqual(left.parts[i], right.parts[i])) return false;
-    }
-    return true;
+    return left.parts.size() == right.parts.size() && Contains(left, right);
 }
 
 bool IsProtectedPath(std::string_view path, std::string_view windowsDirectory) {
@@ -56,7 +62,11 @@ bool IsProtectedPath(std::string_view path, std::string_view windowsDirectory) {
     const bool driveRooted = IsDriveLetter(path[0]) && path[1] == ':' && IsSeparator(path[2]);
     const bool unc = IsSeparator(path[0]) && IsSeparator(path[1]);
     if (!driveRooted && !unc) return true;
-    return !windowsDirectory.empty() && SamePath(path, windowsDirectory);
+    // ".." can climb back to a drive or share root, or to a folder that
+    // holds the Windows directory: deleting either takes Windows with it.
+    const SplitPath target = Split(path);
+    if (target.parts.size() <= (unc ? 2u : 1u)) return true;
+    return !windowsDirectory.empty() && Contains(target, Split(windowsDirectory));
 }
 
 }  // namespace clean

@@ -41,7 +41,11 @@ INSTANTIATE_TEST_SUITE_P(
         GuardRow{"DriveRelativePath", "C:Recent\\a.lnk", true},
         GuardRow{"RootedWithoutDrive", "\\Recent\\a.lnk", true},
         GuardRow{"UncPath", "\\\\server\\share\\Recent", false},
-        GuardRow{"DotDotClimbingAboveTheDrive", "C:\\..\\..\\WINDOWS", true}),
+        GuardRow{"DotDotClimbingAboveTheDrive", "C:\\..\\..\\WINDOWS", true},
+        GuardRow{"DotDotBackToTheDriveRoot", "C:\\WINDOWS\\..", true},
+        GuardRow{"DotDotBackToTheDriveRootFromAProfile", "C:\\Documents and Settings\\..\\", true},
+        GuardRow{"ShareRoot", "\\\\server\\share", true},
+        GuardRow{"ShareRootThroughDotDot", "\\\\server\\share\\Recent\\..", true}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PathGuardTest2, AnUnknownWindowsDirectoryProtectsOnlyShortAndRelativePaths) {
@@ -52,6 +56,10 @@ TEST(PathGuardTest2, AnUnknownWindowsDirectoryProtectsOnlyShortAndRelativePaths)
 
 TEST(PathGuardTest2, AWindowsDirectoryGivenWithAFinalBackslashStillMatches) {
     EXPECT_TRUE(clean::IsProtectedPath("c:\\winnt", "C:\\WINNT\\"));
+    // A folder that holds the Windows directory goes with it.
+    EXPECT_TRUE(clean::IsProtectedPath("C:\\OS", "C:\\OS\\WINDOWS"));
+    EXPECT_TRUE(clean::IsProtectedPath("c:\\os\\Recent\\..", "C:\\OS\\WINDOWS"));
+    EXPECT_FALSE(clean::IsProtectedPath("C:\\OS\\Recent", "C:\\OS\\WINDOWS"));
 }
 
 TEST(PathGuardTest2, SamePathComparesAccentedLettersWithoutRegardToCase) {
