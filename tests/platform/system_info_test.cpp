@@ -37,8 +37,4 @@ TEST_F(SystemInfoTest, DriveCIsFixed) {
     EXPECT_EQ(platform::DriveType("c:\\"), platform::kDriveFixed);
 }
 
-TEST_F(SystemInfoTest, ANameThatIsNoDriveRootHasNoRoot) {
-    EXPECT_EQ(platform::DriveType("C:\\WINDOWS\\"), platform::kDriveNoRootDir);
-}
-
 }  // namespace
