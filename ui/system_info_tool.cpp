@@ -39,7 +39,10 @@ std::optional<std::string> ToolPath() {
 
 KeyValue GetKeyValue(platform::HKey root, const std::string& keyPath, const std::string& valueName) {
     platform::HKey key = 0;
-    if (platform::RegOpenKey(root, keyPath, platform::kKeyAllAccess, &key) != platform::kErrorSuccess) {
+    // Reading needs no more than the right to query: asking for all access
+    // would make the tool unavailable to every user who may not write to
+    // HKEY_LOCAL_MACHINE.
+    if (platform::RegOpenKey(root, keyPath, platform::kKeyQueryValue, &key) != platform::kErrorSuccess) {
         return {};
     }
     std::vector<std::uint8_t> buffer(kBufferChars);

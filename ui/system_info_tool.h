@@ -16,10 +16,9 @@ struct KeyValue {
     std::string text;
 };
 
-// Opens root\keyPath for all access (a user who may not write there never
-// finds anything) and reads valueName into a 1024-character buffer. A
-// string value gives its text without the final NUL; a value of any other
-// type is found but gives no text.
+// Opens root\keyPath to query it and reads valueName into a 1024-character
+// buffer. A string value gives its text without the final NUL; a value of
+// any other type is found but gives no text.
 KeyValue GetKeyValue(platform::HKey root, const std::string& keyPath, const std::string& valueName);
 
 // The tool's path from MSINFO's "PATH", else MSINFO32.EXE in the folder

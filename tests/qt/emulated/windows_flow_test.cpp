@@ -36,9 +36,9 @@ ChameleonButton* Button(QWidget* window, const char* name) {
 
 class WindowsFlowTest : public ::testing::Test {
 protected:
-    WindowsFlowTest() {
+    explicit WindowsFlowTest(const char* fixture = "run_mru.reg") {
         qt_testing::App();
-        scan_testing::ImportFixture("run_mru.reg");
+        if (fixture) scan_testing::ImportFixture(fixture);
         windows.Host().SetMessageBoxShower(
             [this](const std::string& text, const std::string& title) {
                 messages.push_back(title + ": " + text);
@@ -143,6 +143,26 @@ TEST_F(WindowsFlowTest, ScanThroughTheQtHostEndsWithItsCounters) {
     EXPECT_TRUE(scan->findChild<QLabel*>("notice")->isVisible());
     EXPECT_TRUE(Button(scan, "resultsbutton")->isEnabled());
     EXPECT_TRUE(Button(scan, "cleanbutton1")->isEnabled());
+}
+
+class EmptyMachineFlowTest : public WindowsFlowTest {
+protected:
+    EmptyMachineFlowTest() : WindowsFlowTest(nullptr) {}
+};
+
+TEST_F(EmptyMachineFlowTest, ScanThatFindsNothingLeavesOnlyMainMenu) {
+    ModelWindow* scan = ScanToTheEnd();
+    EXPECT_EQ(LabelText(scan, "totaldetected"), "0");
+    EXPECT_EQ(scan->findChild<QLabel*>("totaldetected")->palette().color(QPalette::WindowText),
+              QColor(0, 0, 255));
+    EXPECT_FALSE(Button(scan, "resultsbutton")->isEnabled());
+    EXPECT_FALSE(Button(scan, "cleanbutton1")->isEnabled());
+    // The default settings leave the notification-area items out.
+    EXPECT_TRUE(scan->findChild<QLabel*>("notice")->isVisible());
+    Button(scan, "resultsbutton")->click();
+    Button(scan, "cleanbutton1")->click();
+    EXPECT_EQ(Shown(Window::kResults), nullptr);
+    EXPECT_EQ(Shown(Window::kCompletion), nullptr);
 }
 
 TEST_F(WindowsFlowTest, ResultsReviewedThenPartlyCleaned) {
