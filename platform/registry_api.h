@@ -99,8 +99,10 @@ long RegQueryInfoKey(HKey key, KeyInfo* info);
 // as it stands otherwise.
 std::string ExpandEnvironmentStrings(const std::string& text);
 
-// Groups the mutating calls that follow into one all-or-nothing change, as
-// far as the platform allows. Nothing is kept unless Commit succeeds.
+// Groups the mutating calls that follow into one change. On the emulated
+// platform it is all or nothing: nothing is kept unless Commit succeeds. On
+// Windows each call takes effect as it is made and Commit only reports, so
+// callers that need all or nothing validate everything first.
 class RegistryBatch {
 public:
     RegistryBatch();
