@@ -40,27 +40,57 @@ protected:
     QtHost host;
 };
 
-TEST_F(QtHostTest, MessageBoxIsModalWithTitleTextOkAndNoIcon) {
+// What the modal box showed when the host was asked for one.
+struct ShownBox {
     QString title, text;
     int buttons = -1;
     QMessageBox::Icon icon = QMessageBox::Warning;
     bool modal = false;
+};
+
+ShownBox ShowAndRead(const std::function<void()>& show) {
+    ShownBox shown;
     QTimer::singleShot(0, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         ASSERT_NE(box, nullptr);
-        title = box->windowTitle();
-        text = box->text();
-        buttons = static_cast<int>(box->buttons().size());
-        icon = box->icon();
-        modal = box->isModal();
+        shown = {box->windowTitle(), box->text(), static_cast<int>(box->buttons().size()), box->icon(),
+                 box->isModal()};
         box->button(QMessageBox::Ok)->click();
     });
-    host.MessageBox("Scan Option Settings Saved", "Nimbrel");
-    EXPECT_EQ(title, "Nimbrel");
-    EXPECT_EQ(text, "Scan Option Settings Saved");
-    EXPECT_EQ(buttons, 1);
-    EXPECT_EQ(icon, QMessageBox::NoIcon);
-    EXPECT_TRUE(modal);
+    show();
+    return shown;
+}
+
+TEST_F(QtHostTest, MessageBoxIsModalWithTitleTextOkAndNoIcon) {
+    const ShownBox box = ShowAndRead([&] { host.MessageBox("Scan Option Settings Saved", "Nimbrel"); });
+    EXPECT_EQ(box.title, "Nimbrel");
+    EXPECT_EQ(box.text, "Scan Option Settings Saved");
+    EXPECT_EQ(box.buttons, 1);
+    EXPECT_EQ(box.icon, QMessageBox::NoIcon);
+    EXPECT_TRUE(box.modal);
+}
+
+TEST_F(QtHostTest, MessageBoxWithIconShowsThatIcon) {
+    struct Case {
+        scan::MessageIcon asked;
+        QMessageBox::Icon shown;
+    };
+    for (const Case c : {Case{scan::MessageIcon::kNone, QMessageBox::NoIcon},
+                         Case{scan::MessageIcon::kQuestion, QMessageBox::Question},
+                         Case{scan::MessageIcon::kInformation, QMessageBox::Information}}) {
+        const ShownBox box = ShowAndRead([&] { host.MessageBoxWithIcon("text", "title", c.asked); });
+        EXPECT_EQ(box.icon, c.shown);
+        EXPECT_EQ(box.buttons, 1);
+        EXPECT_EQ(box.title, "title");
+    }
+}
+
+TEST_F(QtHostTest, ActiveWindowIsTheLoadedWindowWithTheFocus) {
+    EXPECT_EQ(host.ActiveWindow(), std::nullopt);
+    host.ShowWindow(Window::kMain);
+    ModelWindow* main = host.Loaded(Window::kMain);
+    QApplication::setActiveWindow(main);
+    EXPECT_EQ(host.ActiveWindow(), Window::kMain);
 }
 
 TEST_F(QtHostTest, WindowsAreMadeOnceAndShown) {

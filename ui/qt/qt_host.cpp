@@ -53,12 +53,19 @@ void QtHost::Yield() {
 }
 
 void QtHost::MessageBox(const std::string& text, const std::string& title) {
+    MessageBoxWithIcon(text, title, scan::MessageIcon::kNone);
+}
+
+void QtHost::MessageBoxWithIcon(const std::string& text, const std::string& title,
+                                scan::MessageIcon icon) {
     if (messageBox_) {
-        messageBox_(text, title);
+        messageBox_(text, title, icon);
         return;
     }
-    QMessageBox box(QMessageBox::NoIcon, Text(title), Text(text), QMessageBox::Ok,
-                    QApplication::activeWindow());
+    const QMessageBox::Icon shown = icon == scan::MessageIcon::kQuestion      ? QMessageBox::Question
+                                    : icon == scan::MessageIcon::kInformation ? QMessageBox::Information
+                                                                              : QMessageBox::NoIcon;
+    QMessageBox box(shown, Text(title), Text(text), QMessageBox::Ok, QApplication::activeWindow());
     box.exec();
 }
 
@@ -109,6 +116,13 @@ void QtHost::SetTopMost(scan::Window window, bool on) {
 
 void QtHost::OpenWebAddress(const std::string& address) {
     QDesktopServices::openUrl(QUrl(Text(address)));
+}
+
+std::optional<scan::Window> QtHost::ActiveWindow() {
+    for (auto& [id, window] : loaded_) {
+        if (window->isActiveWindow()) return id;
+    }
+    return std::nullopt;
 }
 
 void QtHost::RenderAll() {

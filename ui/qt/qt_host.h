@@ -7,6 +7,7 @@
 #include <QObject>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,7 +24,8 @@ public:
     // does not have.
     using WindowFactory = std::function<ModelWindow*(scan::Window)>;
     // Shows a message box; tests replace the modal box with their own.
-    using MessageBoxShower = std::function<void(const std::string& text, const std::string& title)>;
+    using MessageBoxShower =
+        std::function<void(const std::string& text, const std::string& title, scan::MessageIcon icon)>;
 
     QtHost();
     ~QtHost() override;
@@ -49,6 +51,9 @@ public:
     void HideWindow(scan::Window window) override;
     void SetTopMost(scan::Window window, bool on) override;
     void OpenWebAddress(const std::string& address) override;
+    std::optional<scan::Window> ActiveWindow() override;
+    void MessageBoxWithIcon(const std::string& text, const std::string& title,
+                            scan::MessageIcon icon) override;
 
 private:
     void RenderAll();

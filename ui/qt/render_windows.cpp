@@ -87,7 +87,7 @@ int main(int argc, char** argv) {
     Renderer renderer(folder);
     ui::qt::WindowsApp windows;
     ui::qt::QtHost& host = windows.Host();
-    host.SetMessageBoxShower([](const std::string&, const std::string&) {});
+    host.SetMessageBoxShower([](const std::string&, const std::string&, scan::MessageIcon) {});
 
     for (Window id : {Window::kMain, Window::kSettings, Window::kAbout, Window::kFaq}) {
         renderer.Render(host, id);

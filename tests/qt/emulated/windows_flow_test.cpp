@@ -40,7 +40,8 @@ protected:
         qt_testing::App();
         if (fixture) scan_testing::ImportFixture(fixture);
         windows.Host().SetMessageBoxShower(
-            [this](const std::string& text, const std::string& title) {
+            [this](const std::string& text, const std::string& title, scan::MessageIcon icon) {
+                EXPECT_EQ(icon, scan::MessageIcon::kNone);
                 messages.push_back(title + ": " + text);
             });
     }
