@@ -12,7 +12,9 @@
 #include "clean/clean_engine.h"
 #include "clean/clean_item.h"
 #include "clean/registry_backup.h"
+#include "platform/program_folder.h"
 #include "platform/system_info.h"
+#include "plugins/plugin_windows.h"
 #include "registry/reg_export.h"
 #include "scan/record.h"
 #include "scan/scan_driver.h"
@@ -142,10 +144,11 @@ int RunClean(const CleanArguments& arguments) {
         if (!fault.empty()) return ReportFailure(ConsoleText(fault) + "; nothing was cleaned");
     }
 
-    // No plug-in is built into nimbrel-cli yet: with or without
-    // --no-plugins, none runs after the clean.
+    // The plug-ins whose "AutomaticClean" is on run after the clean, as in
+    // a silent run, unless --no-plugins says otherwise.
+    plugins::PluginWindows plugins(host, true, platform::ProgramFolder());
     clean::CleanState state;
-    clean::CleanContext cleanContext{host, results, state, nullptr, true};
+    clean::CleanContext cleanContext{host, results, state, arguments.noPlugins ? nullptr : &plugins, true};
     clean::CleanAll(cleanContext, window.totaldetected.caption);
     std::cout << "Total Items Detected: " << detected << "\nTotal Items Cleaned: " << state.CleanedCount << '\n';
     std::cout.flush();
