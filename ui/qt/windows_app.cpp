@@ -2,6 +2,8 @@
 
 #include <QApplication>
 
+#include "platform/program_folder.h"
+
 #include "ui/qt/about_window.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/results_window.h"
@@ -10,8 +12,9 @@
 
 namespace ui::qt {
 
-WindowsApp::WindowsApp(clean::PluginLoader* plugins)
-    : clean_{host_, results_, cleanState_, plugins, false} {
+WindowsApp::WindowsApp()
+    : plugins_(host_, false, platform::ProgramFolder()),
+      clean_{host_, results_, cleanState_, &plugins_, false} {
     host_.SetWindowFactory([this](scan::Window window) { return Make(window); });
 }
 

@@ -1,24 +1,26 @@
 // The program's windows as one whole: the Qt host, the store of detected
-// items, the clean, and the making of each window when it is first shown.
+// items, the plug-ins, the clean, and the making of each window when it is
+// first shown.
 #pragma once
 
 #include "clean/clean_engine.h"
 #include "clean/clean_state.h"
 #include "clean/results_model.h"
+#include "plugins/plugin_windows.h"
 #include "ui/qt/qt_host.h"
 
 namespace ui::qt {
 
 class WindowsApp {
 public:
-    // plugins: the plug-ins that run after a clean; null runs none.
-    explicit WindowsApp(clean::PluginLoader* plugins = nullptr);
+    WindowsApp();
     WindowsApp(const WindowsApp&) = delete;
     WindowsApp& operator=(const WindowsApp&) = delete;
 
     QtHost& Host() { return host_; }
     clean::ResultsModel& Results() { return results_; }
     const clean::CleanState& LastClean() const { return cleanState_; }
+    plugins::PluginWindows& Plugins() { return plugins_; }
 
 private:
     ModelWindow* Make(scan::Window window);
@@ -26,6 +28,8 @@ private:
     QtHost host_;
     clean::ResultsModel results_;
     clean::CleanState cleanState_;
+    // The plug-in windows' models; a clean runs the automatic ones.
+    plugins::PluginWindows plugins_;
     clean::CleanContext clean_;
 };
 

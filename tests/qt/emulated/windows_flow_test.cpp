@@ -9,7 +9,10 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
+#include <filesystem>
+#include <fstream>
 
+#include "platform/emulated/paths.h"
 #include "registry/mod_registry.h"
 #include "tests/qt/offscreen_app.h"
 #include "tests/scan/scan_fixture.h"
@@ -208,6 +211,24 @@ TEST_F(WindowsFlowTest, CleanNowOnTheScanWindowShowsGood) {
     EXPECT_EQ(LabelText(completion, "sysstatus"), "Good");
     EXPECT_EQ(completion->findChild<QLabel*>("sysstatus")->palette().color(QPalette::WindowText),
               QColor(0, 128, 0));
+}
+
+TEST_F(WindowsFlowTest, CleanRunsTheAutomaticPlugins) {
+    scan_testing::ImportReg(
+        "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Nimbrel\\Plugins\\Crumbex]\n"
+        "\"AutomaticClean\"=hex:ff,ff\n");
+    modRegistry::ValueHolder folder;
+    modRegistry::ReadValue("HKCU", "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders",
+                           "Cookies", "S", modRegistry::ValueHolder(modRegistry::kNone), folder);
+    ASSERT_NE(folder.Text(), modRegistry::kNone);
+    const std::filesystem::path cookie =
+        platform::emulated::ToHostPath(folder.Text() + "\\anna@example[1].txt");
+    std::ofstream(cookie) << "cookie";
+    ASSERT_TRUE(std::filesystem::exists(cookie));
+
+    Button(ScanToTheEnd(), "cleanbutton1")->click();
+    EXPECT_NE(Shown(Window::kCompletion), nullptr);
+    EXPECT_FALSE(std::filesystem::exists(cookie));
 }
 
 TEST_F(WindowsFlowTest, CloseBoxDuringTheScanEndsTheProgramWithoutFinishingIt) {
