@@ -2,6 +2,7 @@
 // a window and without a display; anything else starts the windows, where
 // they are built.
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "platform/platform.h"
@@ -24,22 +25,44 @@ int RunSilent(const std::string& commandLine) {
     return 0;
 }
 
+#if defined(NIMBREL_WITH_WINDOWS) && !defined(_WIN32)
+// Whether Qt has somewhere to put the windows: a display, or a platform
+// plug-in chosen by hand (offscreen, vnc ...).
+bool HasDisplay() {
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        const char* value = std::getenv(name);
+        if (value != nullptr && *value != '\0') return true;
+    }
+    return false;
+}
+#endif
+
 }  // namespace
 
 int main(int argc, char** argv) {
     const std::string commandLine = ui::CommandLineText(argc, argv);
+    const bool silent = ui::IsSilentCommandLine(commandLine);
+#ifndef NIMBREL_WITH_WINDOWS
+    if (!silent) {
+        std::fputs("nimbrel: this nimbrel was built without windows; \"nimbrel -SILENT\" scans and cleans "
+                   "without them, and nimbrel-cli scans, cleans and edits the registry from the command line\n",
+                   stderr);
+        return 2;
+    }
+#elif !defined(_WIN32)
+    if (!silent && !HasDisplay()) {
+        std::fputs("nimbrel: there is no display for the windows; \"nimbrel -SILENT\" scans and cleans without one\n",
+                   stderr);
+        return 2;
+    }
+#endif
     const std::string problem = platform::Start();
     if (!problem.empty()) {
         std::fprintf(stderr, "nimbrel: %s\n", problem.c_str());
         return 1;
     }
-    if (ui::IsSilentCommandLine(commandLine)) return RunSilent(commandLine);
+    if (silent) return RunSilent(commandLine);
 #ifdef NIMBREL_WITH_WINDOWS
     return ui::qt::RunWindows(argc, argv);
-#else
-    std::fputs("nimbrel: this nimbrel was built without windows; \"nimbrel -SILENT\" scans and cleans "
-               "without them, and nimbrel-cli scans, cleans and edits the registry from the command line\n",
-               stderr);
-    return 2;
 #endif
 }
