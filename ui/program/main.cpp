@@ -6,6 +6,8 @@
 #include <string>
 
 #include "platform/platform.h"
+#include "platform/program_folder.h"
+#include "plugins/plugin_windows.h"
 #include "ui/command_line.h"
 #include "ui/main_window_model.h"
 #include "ui/silent_host.h"
@@ -20,8 +22,8 @@ namespace {
 int RunSilent(const std::string& commandLine) {
     ui::SilentHost host;
     ui::MainWindowModel main(host);
-    // No plug-in is built into the program yet, so none runs after the clean.
-    main.Load(commandLine, [&host] { ui::RunSilentScan(host, nullptr); });
+    plugins::PluginWindows plugins(host, true, platform::ProgramFolder());
+    main.Load(commandLine, [&host, &plugins] { ui::RunSilentScan(host, &plugins); });
     return 0;
 }
 
