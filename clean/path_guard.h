@@ -12,8 +12,9 @@ namespace clean {
 // ignored, ".." components resolved.
 bool SamePath(std::string_view a, std::string_view b);
 
-// True for a path that is never deleted: the Windows directory (an empty
-// windowsDirectory matches nothing), anything shorter than 6 characters, and
+// True for a path that is never deleted: the Windows directory or a folder
+// that holds it (an empty windowsDirectory matches nothing), a drive's or a
+// share's root however it is spelt, anything shorter than 6 characters, and
 // a path that is not fully qualified (a drive letter with "\", or a UNC
 // path), which would resolve against whatever folder the program runs in.
 bool IsProtectedPath(std::string_view path, std::string_view windowsDirectory);
