@@ -18,4 +18,13 @@ bool FileNameLess(std::string_view a, std::string_view b);
 // name, with or without a dot, as on Windows.
 bool MatchesPattern(std::string_view pattern, std::string_view name);
 
+// Whether a path holds '*' or '?', which would make it a pattern.
+bool HasWildcard(std::string_view path);
+
+// Whether a path ends in '\' or '/'.
+bool EndsInSeparator(std::string_view path);
+
+// "C:", "C:\x\.." and the like: no name of a folder's entry ends the path.
+bool EndsWithoutName(std::string_view path);
+
 }  // namespace platform

@@ -19,20 +19,6 @@ namespace {
 
 constexpr std::uint32_t kMaskedAttributes = kFileAttributeHidden | kFileAttributeSystem | kFileAttributeDirectory;
 
-bool HasWildcard(std::string_view path) { return path.find_first_of("*?") != std::string_view::npos; }
-
-bool EndsInSeparator(std::string_view path) {
-    return !path.empty() && (path.back() == '\\' || path.back() == '/');
-}
-
-// "C:", "C:\x\.." and the like: no name of a folder's entry ends the path.
-bool EndsWithoutName(std::string_view path) {
-    if (path.size() >= 2 && path[1] == ':') path.remove_prefix(2);
-    const std::size_t cut = path.find_last_of("\\/");
-    const std::string_view last = cut == std::string_view::npos ? path : path.substr(cut + 1);
-    return last.empty() || last == "." || last == "..";
-}
-
 // A host name that a Windows path cannot name exactly: a backslash would
 // split it, a wildcard would make it a pattern.
 bool NameableOnWindows(std::string_view name) { return name.find_first_of("\\*?") == std::string_view::npos; }
