@@ -91,6 +91,8 @@ public:
     bool CheckSecureDelete() const { return secureDelete_; }
     // Option1, Option2, Text2 and Label4.
     const PassOptions& Passes() const { return passes_; }
+    // A run is deleting; it lets the interface handle clicks between files.
+    bool Running() const { return running_; }
 
     // The user's clicks and typing.
     void SetCheckAutomaticClean(bool checked) { automaticClean_ = checked; }

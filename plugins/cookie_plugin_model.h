@@ -94,6 +94,8 @@ public:
     bool CheckAutomaticClean() const { return automaticClean_; }
     bool CheckSecureDelete() const { return secureDelete_; }
     const scan::Button& ConfigurationButton() const { return configuration_; }
+    // A run is deleting; it lets the interface handle clicks between files.
+    bool Running() const { return running_; }
 
     // The user's selections and clicks.
     void SelectCookie(std::optional<std::size_t> row) { file1_.Select(row); }

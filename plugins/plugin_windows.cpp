@@ -5,7 +5,21 @@ namespace plugins {
 PluginWindows::PluginWindows(scan::Host& host, bool silent, std::string programFolder)
     : host_(host), silent_(silent), programFolder_(std::move(programFolder)), status_(host) {}
 
+namespace {
+
+// Drops a closed plug-in's model unless its run is still going; a window
+// opened again during that run shows the running model.
+template <typename Model>
+void DropIfClosed(std::optional<Model>& model, bool& closed) {
+    if (!closed || !model) return;
+    if (!model->Running()) model.reset();
+    closed = false;
+}
+
+}  // namespace
+
 CookiePluginModel& PluginWindows::Cookies() {
+    DropIfClosed(cookies_, cookiesClosed_);
     if (!cookies_) {
         cookies_.emplace(host_, status_, programFolder_);
         cookies_->Load(silent_);
@@ -14,6 +28,7 @@ CookiePluginModel& PluginWindows::Cookies() {
 }
 
 CachePluginModel& PluginWindows::Cache() {
+    DropIfClosed(cache_, cacheClosed_);
     if (!cache_) {
         cache_.emplace(host_, status_, programFolder_);
         cache_->Load(silent_);
@@ -28,9 +43,9 @@ clean::AutomaticPlugin& PluginWindows::Load(clean::Plugin plugin) {
 
 void PluginWindows::Unload(clean::Plugin plugin) {
     if (plugin == clean::Plugin::kCookiePlugin) {
-        cookies_.reset();
+        cookiesClosed_ = true;
     } else {
-        cache_.reset();
+        cacheClosed_ = true;
     }
 }
 

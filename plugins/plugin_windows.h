@@ -28,7 +28,9 @@ public:
     CachePluginModel& Cache();
     PluginStatusModel& Status() { return status_; }
 
-    // The window was closed: the next use loads it afresh.
+    // The window was closed: the next use loads it afresh. The model itself
+    // goes only then, and never during its run: the handler that closed the
+    // window, or the run it interrupted, may still be on the stack.
     void Unload(clean::Plugin plugin);
 
 private:
@@ -38,6 +40,8 @@ private:
     PluginStatusModel status_;
     std::optional<CookiePluginModel> cookies_;
     std::optional<CachePluginModel> cache_;
+    bool cookiesClosed_ = false;
+    bool cacheClosed_ = false;
 };
 
 }  // namespace plugins

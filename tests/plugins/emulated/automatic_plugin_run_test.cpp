@@ -89,4 +89,25 @@ TEST_F(AutomaticPluginRun, APluginLoadsOnceAndKeepsItsWindowState) {
     EXPECT_TRUE(windows.Cookies().CookieIgnoreList().empty()) << "unsaved edits go with the window";
 }
 
+TEST_F(AutomaticPluginRun, AWindowClosedDuringItsRunKeepsItsModelUntilTheRunEnds) {
+    plugins::PluginWindows windows(host, false, "C:\\Nimbrel");
+    plugins::CookiePluginModel& running = windows.Cookies();
+    bool sameModelDuringTheRun = false;
+    host.onYield = [&](int) {
+        windows.Unload(clean::Plugin::kCookiePlugin);
+        sameModelDuringTheRun = &windows.Cookies() == &running && running.Running();
+        windows.Unload(clean::Plugin::kCookiePlugin);
+    };
+    running.NormalDelete(false);
+    host.onYield = nullptr;
+    EXPECT_TRUE(sameModelDuringTheRun);
+    EXPECT_FALSE(ReadBytes(cookie).has_value());
+
+    WriteBytes(cookie, "cookie");
+    windows.Cookies().OnMoveAllToIgnoreClick();
+    ASSERT_EQ(windows.Cookies().CookieIgnoreList().size(), 1u);
+    windows.Unload(clean::Plugin::kCookiePlugin);
+    EXPECT_TRUE(windows.Cookies().CookieIgnoreList().empty()) << "closed after the run: loaded afresh";
+}
+
 }  // namespace
