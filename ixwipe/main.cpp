@@ -13,7 +13,9 @@ int main(int argc, char** argv) {
 
     const ixwipe::Switch which = ixwipe::ParseSwitch(argumentText);
     if (which == ixwipe::Switch::kNone) return 0;
-    if (!platform::Start().empty()) return 0;
+    // A machine that cannot be opened (a damaged registry store) is left
+    // alone; the exit code is the only trace.
+    if (!platform::Start().empty()) return 1;
     ixwipe::Run(which);
     return 0;
 }

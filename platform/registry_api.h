@@ -30,6 +30,7 @@ inline constexpr long kErrorAccessDenied = 5;
 inline constexpr long kErrorInvalidHandle = 6;
 inline constexpr long kErrorNotEnoughMemory = 8;
 inline constexpr long kErrorInvalidData = 13;
+inline constexpr long kErrorWriteProtect = 19;
 inline constexpr long kErrorWriteFault = 29;
 inline constexpr long kErrorInvalidParameter = 87;
 inline constexpr long kErrorDiskFull = 112;
@@ -64,6 +65,8 @@ inline constexpr std::uint32_t kKeyAllAccess = 0xF003F;
 // Longest key name component and value name, in characters.
 inline constexpr std::size_t kMaxKeyNameLength = 255;
 inline constexpr std::size_t kMaxValueNameLength = 16383;
+// Keys nest at most this many levels below a root key.
+inline constexpr std::size_t kMaxKeyDepth = 512;
 
 long RegOpenKey(HKey parent, const std::string& subKey, std::uint32_t access, HKey* result);
 long RegCreateKey(HKey parent, const std::string& subKey, std::uint32_t access, HKey* result);

@@ -12,6 +12,7 @@ std::string Win32ErrorText(long code) {
         case platform::kErrorInvalidHandle: words = "invalid handle"; break;
         case platform::kErrorNotEnoughMemory: words = "not enough memory"; break;
         case platform::kErrorInvalidData: words = "invalid data"; break;
+        case platform::kErrorWriteProtect: words = "the disk is write-protected"; break;
         case platform::kErrorWriteFault: words = "write fault"; break;
         case platform::kErrorInvalidParameter: words = "invalid parameter"; break;
         case platform::kErrorDiskFull: words = "disk full"; break;

@@ -1,5 +1,12 @@
 #include "platform/emulated/registry_store.h"
 
+#include <sys/statvfs.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "platform/emulated/store_file.h"
 #include "platform/registry_api.h"
 
 namespace platform::emulated {
@@ -52,10 +59,31 @@ int CountTables(sqlite3* db, bool* hasMeta) {
     return rc == SQLITE_DONE ? tables : -1;
 }
 
+// A file path as the path of a file: URI.
+std::string UriPath(const std::string& path) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string uri;
+    for (const char c : path) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '%' || c == '?' || c == '#' || byte < 0x21 || byte >= 0x7F) {
+            uri += '%';
+            uri += kHex[byte >> 4];
+            uri += kHex[byte & 0xF];
+        } else {
+            uri += c;
+        }
+    }
+    return uri;
+}
+
 }  // namespace
 
 RegistryStore::~RegistryStore() {
     if (inBatch_) Rollback();
+    Close();
+}
+
+void RegistryStore::Close() {
     version_query_ = {};
     version_bump_ = {};
     key_insert_ = {};
@@ -65,45 +93,10 @@ RegistryStore::~RegistryStore() {
     value_update_ = {};
     value_delete_ = {};
     sqlite3_close(db_);
+    db_ = nullptr;
 }
 
-std::string RegistryStore::Open(const std::filesystem::path& path, const SetUp& setUp) {
-    path_ = path;
-    const std::string name = path.string();
-    auto refuse = [&](const std::string& why) {
-        sqlite3_close(db_);
-        db_ = nullptr;
-        return "the registry store " + name + " " + why;
-    };
-    const bool existed = std::filesystem::exists(path);
-    int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX | (existed ? 0 : SQLITE_OPEN_CREATE);
-    if (sqlite3_open_v2(name.c_str(), &db_, flags, nullptr) != SQLITE_OK)
-        return refuse(std::string("cannot be opened: ") + sqlite3_errmsg(db_));
-    sqlite3_busy_timeout(db_, 30000);
-    // Write-ahead logging: a commit costs no sync, readers never wait for a
-    // writer, and a killed process still leaves the last commit or none.
-    sqlite3_exec(db_, "PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL", nullptr, nullptr, nullptr);
-
-    bool hasMeta = false;
-    int tables = CountTables(db_, &hasMeta);
-    if (tables < 0) return refuse(std::string("is damaged: ") + sqlite3_errmsg(db_));
-    if (tables > 0 && !hasMeta) return refuse("is not a registry store");
-
-    if (!hasMeta) {
-        // First use: create the schema and the machine in one transaction,
-        // unless another process got there first.
-        if (sqlite3_exec(db_, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK)
-            return refuse(std::string("cannot be set up: ") + sqlite3_errmsg(db_));
-        tables = CountTables(db_, &hasMeta);
-        if (!hasMeta) {
-            if (tables != 0 || sqlite3_exec(db_, kSchema, nullptr, nullptr, nullptr) != SQLITE_OK) {
-                const std::string why = sqlite3_errmsg(db_);
-                sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
-                return refuse("cannot be set up: " + why);
-            }
-        }
-    }
-
+bool RegistryStore::Prepare() {
     version_query_ = Statement(db_, "SELECT value FROM meta WHERE name = 'version'");
     version_bump_ = Statement(db_, "UPDATE meta SET value = value + 1 WHERE name = 'version'");
     key_insert_ = Statement(db_, "INSERT INTO keys(parent, name, uname) VALUES(?, ?, ?)");
@@ -112,31 +105,123 @@ std::string RegistryStore::Open(const std::filesystem::path& path, const SetUp& 
     value_insert_ = Statement(db_, "INSERT INTO vals(key, name, uname, type, data) VALUES(?, ?, ?, ?, ?)");
     value_update_ = Statement(db_, "UPDATE vals SET type = ?, data = ? WHERE id = ?");
     value_delete_ = Statement(db_, "DELETE FROM vals WHERE id = ?");
-    if (!version_query_.Valid() || !value_delete_.Valid() || !key_insert_.Valid())
-        return refuse(std::string("is damaged: ") + sqlite3_errmsg(db_));
+    return version_query_.Valid() && version_bump_.Valid() && key_insert_.Valid() && key_delete_.Valid() &&
+           values_of_key_delete_.Valid() && value_insert_.Valid() && value_update_.Valid() &&
+           value_delete_.Valid();
+}
 
-    const bool settingUp = sqlite3_get_autocommit(db_) == 0;
-    if (Load() != kErrorSuccess) {
-        const std::string why = sqlite3_errmsg(db_);
-        if (settingUp) sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
-        return refuse("is damaged: " + why);
+std::string RegistryStore::Open(const std::filesystem::path& path, const SetUp& setUp) {
+    path_ = path;
+    std::error_code error;
+    if (!std::filesystem::exists(path, error) && !std::filesystem::is_symlink(path, error)) {
+        const std::string fault = Create(path, setUp);
+        if (!fault.empty()) return "the registry store " + path.string() + " " + fault;
     }
-    if (settingUp) {
-        inBatch_ = true;
-        long rc = setUp ? setUp(*this) : kErrorSuccess;
+    return OpenExisting(path);
+}
+
+// Builds the new store beside its place and links it there whole, so that
+// no process ever sees a registry.db that is empty or half set up: an empty
+// one is damage. When another process links its store first, that one is
+// kept.
+std::string RegistryStore::Create(const std::filesystem::path& path, const SetUp& setUp) {
+    const std::filesystem::path fresh = path.string() + ".new-" + std::to_string(getpid());
+    auto discard = [&](const std::string& why) {
+        if (inBatch_) Rollback();
         inBatch_ = false;
-        if (rc == kErrorSuccess) rc = Commit();
-        if (rc != kErrorSuccess) {
-            Rollback();
-            return refuse("cannot be set up (error " + std::to_string(rc) + ")");
-        }
+        Close();
+        std::error_code ignored;
+        for (const char* suffix : {"", "-wal", "-shm", "-journal"})
+            std::filesystem::remove(fresh.string() + suffix, ignored);
+        return why;
+    };
+    discard("");
+    if (sqlite3_open_v2(fresh.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX,
+                        nullptr) != SQLITE_OK)
+        return discard(std::string("cannot be created: ") + sqlite3_errmsg(db_));
+    // Write-ahead logging: a commit costs no sync, readers never wait for a
+    // writer, and a killed process still leaves the last commit or none.
+    if (sqlite3_exec(db_, "PRAGMA journal_mode=WAL; BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK ||
+        sqlite3_exec(db_, kSchema, nullptr, nullptr, nullptr) != SQLITE_OK || !Prepare() || Load() != kErrorSuccess)
+        return discard(std::string("cannot be created: ") + sqlite3_errmsg(db_));
+    inBatch_ = true;
+    long rc = setUp ? setUp(*this) : kErrorSuccess;
+    inBatch_ = false;
+    if (rc == kErrorSuccess) {
+        rc = Commit();
+    } else {
+        Rollback();
     }
+    if (rc != kErrorSuccess) return discard("cannot be set up (error " + std::to_string(rc) + ")");
+    Close();  // the last connection folds the log into the file
+    if (::link(fresh.c_str(), path.c_str()) != 0 && errno != EEXIST)
+        return discard(std::string("cannot be created: ") + std::strerror(errno));
+    return discard("");
+}
+
+std::string RegistryStore::OpenExisting(const std::filesystem::path& path) {
+    const std::string name = path.string();
+    if (const std::string fault = StoreFileFault(path); !fault.empty()) return "the registry store " + name + " " + fault;
+    const StoreSidecars sidecars(path);
+    auto refuse = [&](const std::string& why) {
+        Close();
+        sidecars.RemoveNew();
+        return "the registry store " + name + " " + why;
+    };
+    if (sqlite3_open_v2(name.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr) != SQLITE_OK)
+        return refuse(std::string("cannot be opened: ") + sqlite3_errmsg(db_));
+    // A store that this process may only read, with no log beside it, and
+    // none that could be made: SQLite reads it only as a file that nobody
+    // changes, which nobody can.
+    std::error_code error;
+    if (sqlite3_db_readonly(db_, "main") == 1 && !std::filesystem::exists(name + "-wal", error)) {
+        Close();
+        const std::string uri = "file:" + UriPath(name) + "?immutable=1";
+        if (sqlite3_open_v2(uri.c_str(), &db_, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX,
+                            nullptr) != SQLITE_OK)
+            return refuse(std::string("cannot be opened: ") + sqlite3_errmsg(db_));
+    }
+    // Nothing is written to a file before it has shown itself a store, not
+    // even the checkpoint that closing the last connection makes.
+    sqlite3_db_config(db_, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
+    sqlite3_busy_timeout(db_, 30000);
+
+    bool hasMeta = false;
+    const int tables = CountTables(db_, &hasMeta);
+    if (tables < 0) return refuse(std::string("is damaged: ") + sqlite3_errmsg(db_));
+    if (!hasMeta) return refuse("holds no registry (it is an SQLite database of something else)");
+    if (!Prepare()) return refuse(std::string("is damaged: ") + sqlite3_errmsg(db_));
+    if (const long rc = Load(); rc != kErrorSuccess) {
+        return refuse(rc == kErrorBadDb ? std::string("is damaged: its keys and values cannot be read")
+                                        : "cannot be read (error " + std::to_string(rc) + ")");
+    }
+    sqlite3_exec(db_, "PRAGMA synchronous=NORMAL", nullptr, nullptr, nullptr);
+    sqlite3_db_config(db_, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 0, nullptr);
     counter_.Open(path.parent_path() / "registry.version");
     counterSeen_ = counter_.Read();
     return {};
 }
 
+// A failed write says what Windows would: disk full, a read-only drive, or
+// no right to write; SQLite's own code alone lumps these together.
 long RegistryStore::Failure(int sqliteCode) {
+    const int primary = sqliteCode & 0xFF;
+    if (primary == SQLITE_IOERR || primary == SQLITE_FULL || primary == SQLITE_READONLY ||
+        primary == SQLITE_CANTOPEN) {
+        switch (sqlite3_system_errno(db_)) {
+            case ENOSPC:
+            case EFBIG:
+            case EDQUOT: return kErrorDiskFull;
+            case EROFS: return kErrorWriteProtect;
+            case EACCES:
+            case EPERM: return kErrorAccessDenied;
+            default: break;
+        }
+        struct statvfs volume {};
+        if (primary == SQLITE_READONLY && ::statvfs(path_.parent_path().c_str(), &volume) == 0 &&
+            (volume.f_flag & ST_RDONLY) != 0)
+            return kErrorWriteProtect;
+    }
     const long code = Win32FromSqlite(sqliteCode);
     return code == kErrorSuccess ? kErrorRegistryIoFailed : code;
 }

@@ -31,10 +31,10 @@ public:
     RegistryStore(const RegistryStore&) = delete;
     RegistryStore& operator=(const RegistryStore&) = delete;
 
-    // Opens the database at path, creating it and running setUp in one
-    // transaction when it holds no registry yet. An existing file that is
-    // not a usable store is left as it is. Returns an empty string or a
-    // message naming the file.
+    // Opens the database at path; when there is no file, creates it and runs
+    // setUp in one transaction. An existing file that is not a usable store
+    // (an empty one included) is left as it is. Returns an empty string or
+    // a message naming the file.
     std::string Open(const std::filesystem::path& path, const SetUp& setUp);
     bool IsOpen() const { return db_ != nullptr; }
 
@@ -58,6 +58,10 @@ public:
     void RollbackBatch();
 
 private:
+    std::string Create(const std::filesystem::path& path, const SetUp& setUp);
+    std::string OpenExisting(const std::filesystem::path& path);
+    bool Prepare();
+    void Close();
     long Begin();
     long Commit();
     void Rollback();

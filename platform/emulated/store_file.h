@@ -1,0 +1,28 @@
+// Checks on the registry store's file made before SQLite opens it: SQLite
+// takes an empty file for a new database and would quietly build a fresh
+// machine over it, and opening anything is a chance to write to it.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace platform::emulated {
+
+// Empty when path starts like an SQLite database; otherwise what is wrong
+// with it, as words to follow the file's name.
+std::string StoreFileFault(const std::filesystem::path& path);
+
+// The write-ahead log and shared-memory files beside a database. Remove()
+// deletes the ones that were not there when the object was made: a store
+// that is refused keeps the company it had.
+class StoreSidecars {
+public:
+    explicit StoreSidecars(const std::filesystem::path& database);
+    void RemoveNew() const;
+
+private:
+    std::filesystem::path wal_, shm_;
+    bool hadWal_ = false, hadShm_ = false;
+};
+
+}  // namespace platform::emulated
