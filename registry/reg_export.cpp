@@ -81,26 +81,42 @@ class TreeWriter {
 public:
     explicit TreeWriter(std::string& text) : text_(text) {}
 
+    // Writes key and everything below it, depth first. A stack of open keys
+    // instead of recursion: a tree may nest hundreds of levels deep.
     std::string Write(HKey key, const std::string& fullName) {
-        if (HasLineBreak(fullName)) return "cannot export key " + fullName + ": its name holds a line break";
-        text_ += "[" + fullName + "]\n";
-        std::string fault = WriteValues(key, fullName);
-        if (!fault.empty()) return fault;
-        text_ += "\n";
-
-        std::vector<std::string> subKeys;
-        long status = ListSubKeys(key, subKeys);
-        if (status != platform::kErrorSuccess) return CannotRead(fullName, status);
-
-        for (const std::string& name : subKeys) {
-            HKey subKey = 0;
-            status = platform::RegOpenKey(key, name, platform::kKeyRead, &subKey);
-            if (status != platform::kErrorSuccess) return CannotRead(fullName + "\\" + name, status);
-            fault = Write(subKey, fullName + "\\" + name);
-            platform::RegCloseKey(subKey);
+        struct Level {
+            HKey key = 0;
+            std::string fullName;
+            std::vector<std::string> subKeys;
+            std::size_t next = 0;
+        };
+        std::vector<Level> levels;
+        auto enter = [this, &levels](HKey handle, const std::string& name) {
+            levels.push_back(Level{handle, name, {}, 0});
+            if (HasLineBreak(name)) return "cannot export key " + name + ": its name holds a line break";
+            text_ += "[" + name + "]\n";
+            std::string fault = WriteValues(handle, name);
             if (!fault.empty()) return fault;
+            text_ += "\n";
+            const long status = ListSubKeys(handle, levels.back().subKeys);
+            return status == platform::kErrorSuccess ? std::string() : CannotRead(name, status);
+        };
+        std::string fault = enter(key, fullName);
+        while (fault.empty() && !levels.empty()) {
+            Level& top = levels.back();
+            if (top.next == top.subKeys.size()) {
+                if (levels.size() > 1) platform::RegCloseKey(top.key);
+                levels.pop_back();
+                continue;
+            }
+            const std::string childName = top.fullName + "\\" + top.subKeys[top.next++];
+            HKey child = 0;
+            const long status = platform::RegOpenKey(top.key, top.subKeys[top.next - 1], platform::kKeyRead, &child);
+            fault = status == platform::kErrorSuccess ? enter(child, childName) : CannotRead(childName, status);
         }
-        return "";
+        // The caller closes key itself.
+        for (std::size_t i = 1; i < levels.size(); ++i) platform::RegCloseKey(levels[i].key);
+        return fault;
     }
 
 private:

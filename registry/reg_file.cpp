@@ -12,6 +12,11 @@ namespace {
 constexpr std::string_view kHeaderUnicode = "Windows Registry Editor Version 5.00";
 constexpr std::string_view kHeaderAnsi = "REGEDIT4";
 
+// The longest line that a value within the limits can take: its data as
+// hex bytes ("xx,") on one line, as hivexregedit writes it, and its name
+// with every character escaped.
+constexpr std::size_t kMaxLineLength = 3 * kMaxImportValueSize + 2 * platform::kMaxValueNameLength + 64;
+
 // Thrown inside the parser only; ParseRegFile turns it into its message.
 struct Refusal {
     std::size_t line;
@@ -65,10 +70,12 @@ void ExpectLineEnd(std::string_view rest, std::size_t line) {
 }
 
 // A quoted name or string, text starting after its opening quote. The only
-// escapes are a doubled backslash and \", as regedit writes them.
-std::string ReadQuoted(std::string_view& text, std::size_t line) {
+// escapes are a doubled backslash and \", as regedit writes them. Text
+// longer than maxLength is refused as soon as it passes it.
+std::string ReadQuoted(std::string_view& text, std::size_t line, std::size_t maxLength, const std::string& tooLong) {
     std::string unescaped;
     for (std::size_t i = 0; i < text.size(); ++i) {
+        if (unescaped.size() > maxLength) Refuse(line, tooLong);
         const char c = text[i];
         if (c == '"') {
             text.remove_prefix(i + 1);
@@ -88,6 +95,10 @@ std::string ReadQuoted(std::string_view& text, std::size_t line) {
     Refuse(line, "missing closing quote");
 }
 
+std::string ValueTooLarge() {
+    return "value data larger than " + std::to_string(kMaxImportValueSize) + " bytes";
+}
+
 // "01,ab,2" and so on; blanks around bytes and one trailing comma allowed.
 std::string ParseHexBytes(std::string_view list, std::size_t line) {
     std::string bytes;
@@ -100,6 +111,7 @@ std::string ParseHexBytes(std::string_view list, std::size_t line) {
         if (!ParseHexNumber(item, 2, byte)) {
             Refuse(line, "invalid byte \"" + std::string(item) + "\" in hex data");
         }
+        if (bytes.size() == kMaxImportValueSize) Refuse(line, ValueTooLarge());
         bytes += static_cast<char>(byte);
         if (end == list.size()) break;
         start = end + 1;
@@ -121,20 +133,19 @@ std::string Utf16LeBytesToAnsi(const std::string& bytes) {
 
 class Parser {
 public:
-    Parser(const std::vector<std::string>& lines, std::vector<RegOperation>& operations)
-        : lines_(lines), operations_(operations) {}
+    Parser(std::string_view bytes, std::vector<RegOperation>& operations)
+        : lines_(bytes, kMaxLineLength), operations_(operations) {}
 
     void Run() {
-        const std::string_view header =
-            lines_.empty() ? std::string_view() : TrimRight(TrimLeft(lines_[0]));
+        const std::string_view header = NextLine() ? TrimRight(TrimLeft(lines_.Line())) : std::string_view();
         if (header == kHeaderUnicode) {
             unicode_ = true;
         } else if (header != kHeaderAnsi) {
             Refuse(1, "not a registry file: the first line must be \"" + std::string(kHeaderUnicode) +
                           "\" or \"" + std::string(kHeaderAnsi) + "\"");
         }
-        for (index_ = 1; index_ < lines_.size(); ++index_) {
-            const std::string_view text = TrimLeft(lines_[index_]);
+        while (NextLine()) {
+            const std::string_view text = TrimLeft(lines_.Line());
             if (text.empty() || text.front() == ';') continue;
             if (text.front() == '[') {
                 ParseKeyLine(text.substr(1));
@@ -147,7 +158,14 @@ public:
     }
 
 private:
-    std::size_t LineNumber() const { return index_ + 1; }
+    std::size_t LineNumber() const { return lines_.Number(); }
+
+    // False at the end of the file; text that is not valid is refused.
+    bool NextLine() {
+        if (lines_.Next()) return true;
+        if (!lines_.Fault().empty()) Refuse(lines_.Number(), lines_.Fault());
+        return false;
+    }
 
     RegOperation& Add(RegOperation::Kind kind, std::size_t line) {
         RegOperation& operation = operations_.emplace_back();
@@ -182,11 +200,9 @@ private:
         text.remove_prefix(1);
         std::string name;
         if (!isDefault) {
-            name = ReadQuoted(text, line);
-            if (name.size() > platform::kMaxValueNameLength) {
-                Refuse(line, "value name of " + std::to_string(name.size()) +
-                                 " characters (16383 at most)");
-            }
+            name = ReadQuoted(text, line, platform::kMaxValueNameLength,
+                              "value name longer than " + std::to_string(platform::kMaxValueNameLength) +
+                                  " characters");
         }
         text = TrimLeft(text);
         if (text.empty() || text.front() != '=') Refuse(line, "missing '=' after the value name");
@@ -207,7 +223,7 @@ private:
         if (!text.empty() && text.front() == '"') {
             text.remove_prefix(1);
             value.type = platform::kRegSz;
-            value.data = ReadQuoted(text, line) + '\0';
+            value.data = ReadQuoted(text, line, kMaxImportValueSize - 1, ValueTooLarge()) + '\0';
             ExpectLineEnd(text, line);
         } else if (ConsumeTag(text, "dword:")) {
             std::uint32_t number = 0;
@@ -242,14 +258,15 @@ private:
             if (text.empty() || text.back() != '\\') return joined + std::string(text);
             text.remove_suffix(1);
             joined += text;
-            if (index_ + 1 == lines_.size()) Refuse(LineNumber(), "hex data continues past the end of the file");
-            text = TrimLeft(lines_[++index_]);
+            if (joined.size() > kMaxLineLength) Refuse(LineNumber(), ValueTooLarge());
+            const std::size_t line = LineNumber();
+            if (!NextLine()) Refuse(line, "hex data continues past the end of the file");
+            text = TrimLeft(lines_.Line());
         }
     }
 
-    const std::vector<std::string>& lines_;
+    RegFileLines lines_;
     std::vector<RegOperation>& operations_;
-    std::size_t index_ = 0;
     bool unicode_ = false;
     bool haveKey_ = false;
     bool keyDeleted_ = false;
@@ -260,11 +277,8 @@ private:
 
 std::string ParseRegFile(std::string_view bytes, std::vector<RegOperation>& operations) {
     operations.clear();
-    std::vector<std::string> lines;
-    std::string fault = DecodeRegFileText(bytes, lines);
-    if (!fault.empty()) return fault;
     try {
-        Parser(lines, operations).Run();
+        Parser(bytes, operations).Run();
     } catch (const Refusal& refusal) {
         operations.clear();
         return "line " + std::to_string(refusal.line) + ": " + refusal.what;

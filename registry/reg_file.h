@@ -13,6 +13,11 @@
 
 namespace registry {
 
+// The largest value data an import takes, as written in the file: far
+// above anything real hives hold (a few hundred KiB at most), far below
+// what would strain memory. A larger value refuses the file.
+inline constexpr std::size_t kMaxImportValueSize = 8 * 1024 * 1024;
+
 // Parses the whole file before anything may be applied. Returns an empty
 // string and fills operations in file order, or returns the first fault as
 // "line N: ..." and leaves operations empty.

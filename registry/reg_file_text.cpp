@@ -11,67 +11,81 @@ constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 constexpr std::string_view kUtf16LeBom = "\xFF\xFE";
 constexpr std::string_view kUtf16BeBom = "\xFE\xFF";
 
-std::string LineFault(std::size_t index, const std::string& what) {
-    return "line " + std::to_string(index + 1) + ": " + what;
-}
-
 template <typename Char>
 void StripCarriageReturn(std::basic_string<Char>& line) {
     if (!line.empty() && line.back() == Char('\r')) line.pop_back();
 }
 
-std::string DecodeUtf16Le(std::string_view bytes, std::vector<std::string>& lines) {
-    std::u16string line;
-    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
-        const auto unit = static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
-                                                static_cast<unsigned char>(bytes[i + 1]) << 8);
-        if (unit != u'\n') {
-            line += unit;
-            continue;
-        }
-        StripCarriageReturn(line);
-        if (!platform::IsValidUtf16(line)) return LineFault(lines.size(), "invalid UTF-16 text");
-        lines.push_back(platform::Utf16ToAnsi(line));
-        line.clear();
-    }
-    if (bytes.size() % 2 != 0) return LineFault(lines.size(), "the UTF-16 text ends in half a character");
-    StripCarriageReturn(line);
-    if (!platform::IsValidUtf16(line)) return LineFault(lines.size(), "invalid UTF-16 text");
-    lines.push_back(platform::Utf16ToAnsi(line));
-    return "";
-}
-
-std::string DecodeBytes(std::string_view bytes, bool utf8, std::vector<std::string>& lines) {
-    for (std::size_t start = 0;;) {
-        const std::size_t end = std::min(bytes.find('\n', start), bytes.size());
-        std::string line(bytes.substr(start, end - start));
-        StripCarriageReturn(line);
-        if (utf8) {
-            if (!platform::IsValidUtf8(line)) return LineFault(lines.size(), "invalid UTF-8 text");
-            line = platform::Utf8ToAnsi(line);
-        }
-        lines.push_back(std::move(line));
-        if (end == bytes.size()) return "";
-        start = end + 1;
-    }
+std::string LineTooLong(std::size_t maxLength) {
+    return "line longer than " + std::to_string(maxLength) + " characters";
 }
 
 }  // namespace
 
-std::string DecodeRegFileText(std::string_view bytes, std::vector<std::string>& lines) {
-    lines.clear();
-    std::string fault;
+RegFileLines::RegFileLines(std::string_view bytes, std::size_t maxLength) : bytes_(bytes), maxLength_(maxLength) {
     if (bytes.starts_with(kUtf16LeBom)) {
-        fault = DecodeUtf16Le(bytes.substr(kUtf16LeBom.size()), lines);
+        utf16_ = true;
+        position_ = kUtf16LeBom.size();
     } else if (bytes.starts_with(kUtf16BeBom)) {
-        fault = LineFault(0, "big-endian UTF-16 is not supported (save the file as UTF-16LE)");
+        number_ = 1;
+        Refuse("big-endian UTF-16 is not supported (save the file as UTF-16LE)");
     } else if (bytes.starts_with(kUtf8Bom)) {
-        fault = DecodeBytes(bytes.substr(kUtf8Bom.size()), true, lines);
+        utf8_ = true;
+        position_ = kUtf8Bom.size();
     } else {
-        fault = DecodeBytes(bytes, platform::IsValidUtf8(bytes), lines);
+        utf8_ = platform::IsValidUtf8(bytes);
     }
-    if (!fault.empty()) lines.clear();
-    return fault;
+}
+
+bool RegFileLines::Refuse(std::string what) {
+    fault_ = std::move(what);
+    ended_ = true;
+    line_.clear();
+    return false;
+}
+
+bool RegFileLines::Next() {
+    if (ended_) return false;
+    ++number_;
+    return utf16_ ? NextUtf16() : NextBytes();
+}
+
+bool RegFileLines::NextUtf16() {
+    std::u16string line;
+    for (;;) {
+        if (bytes_.size() - position_ < 2) {
+            if (bytes_.size() != position_) return Refuse("the UTF-16 text ends in half a character");
+            ended_ = true;
+            break;
+        }
+        const auto unit = static_cast<char16_t>(static_cast<unsigned char>(bytes_[position_]) |
+                                                static_cast<unsigned char>(bytes_[position_ + 1]) << 8);
+        position_ += 2;
+        if (unit == u'\n') break;
+        if (line.size() == maxLength_) return Refuse(LineTooLong(maxLength_));
+        line += unit;
+    }
+    StripCarriageReturn(line);
+    if (!platform::IsValidUtf16(line)) return Refuse("invalid UTF-16 text");
+    line_ = platform::Utf16ToAnsi(line);
+    return true;
+}
+
+bool RegFileLines::NextBytes() {
+    const std::string_view rest = bytes_.substr(position_);
+    const std::size_t end = std::min(rest.find('\n'), rest.size());
+    ended_ = end == rest.size();
+    position_ += end + 1;
+    std::string_view line = rest.substr(0, end);
+    if (line.ends_with('\r')) line.remove_suffix(1);
+    if (line.size() > maxLength_) return Refuse(LineTooLong(maxLength_));
+    if (!utf8_) {
+        line_.assign(line);
+        return true;
+    }
+    if (!platform::IsValidUtf8(line)) return Refuse("invalid UTF-8 text");
+    line_ = platform::Utf8ToAnsi(line);
+    return true;
 }
 
 }  // namespace registry

@@ -1,5 +1,6 @@
 #include "registry/reg_import.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -94,18 +95,40 @@ private:
 }  // namespace
 
 long DeleteKeyTree(HKey parent, const std::string& subKey) {
-    HKey key = 0;
-    long status = platform::RegOpenKey(parent, subKey, platform::kKeyAllAccess, &key);
-    if (status != platform::kErrorSuccess) return status;
-    std::vector<std::string> children;
-    status = ListSubKeys(key, children);
-    for (const std::string& child : children) {
-        if (status != platform::kErrorSuccess) break;
-        status = DeleteKeyTree(key, child);
+    // A stack of open keys instead of recursion: a tree may nest hundreds
+    // of levels deep.
+    struct Level {
+        HKey key = 0;
+        std::string name;
+        std::vector<std::string> children;  // still to delete, last first
+    };
+    std::vector<Level> levels;
+    auto descend = [&levels](HKey from, const std::string& name) {
+        Level level;
+        level.name = name;
+        long status = platform::RegOpenKey(from, name, platform::kKeyAllAccess, &level.key);
+        if (status != platform::kErrorSuccess) return status;
+        status = ListSubKeys(level.key, level.children);
+        std::reverse(level.children.begin(), level.children.end());
+        levels.push_back(std::move(level));
+        return status;
+    };
+    long status = descend(parent, subKey);
+    while (status == platform::kErrorSuccess && !levels.empty()) {
+        Level& top = levels.back();
+        if (!top.children.empty()) {
+            const std::string child = std::move(top.children.back());
+            top.children.pop_back();
+            status = descend(top.key, child);
+            continue;
+        }
+        platform::RegCloseKey(top.key);
+        const std::string name = std::move(top.name);
+        levels.pop_back();
+        status = platform::RegDeleteKey(levels.empty() ? parent : levels.back().key, name);
     }
-    platform::RegCloseKey(key);
-    if (status != platform::kErrorSuccess) return status;
-    return platform::RegDeleteKey(parent, subKey);
+    for (const Level& level : levels) platform::RegCloseKey(level.key);
+    return status;
 }
 
 std::string ApplyOperations(const std::vector<RegOperation>& operations) {

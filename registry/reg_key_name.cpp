@@ -49,7 +49,11 @@ std::string ParseKeyName(std::string_view text, KeyName& key) {
 
     std::string_view path = text.substr(slash + 1);
     if (!path.empty() && path.back() == '\\') path.remove_suffix(1);
+    std::size_t depth = 0;
     for (std::size_t start = 0; !path.empty();) {
+        if (++depth > platform::kMaxKeyDepth) {
+            return "key nested more than " + std::to_string(platform::kMaxKeyDepth) + " levels deep";
+        }
         const std::size_t end = std::min(path.find('\\', start), path.size());
         const std::string_view component = path.substr(start, end - start);
         if (component.empty()) return "empty key name component in \"" + std::string(text) + "\"";

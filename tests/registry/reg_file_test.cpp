@@ -221,7 +221,7 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"ValueBeforeKey", kUnicodeHeader + "\"x\"=\"y\"\n", "line 3: a value line before any [key]"},
         Refusal{"ValueUnderDeletedKey", kUnicodeHeader + "[-HKCU\\a]\n\"x\"=\"y\"\n", "line 4: a value line under"},
         Refusal{"LongValueName", kKey + "\"" + std::string(16384, 'v') + "\"=\"y\"\n",
-                "line 4: value name of 16384 characters"},
+                "line 4: value name longer than 16383 characters"},
         Refusal{"UnterminatedName", kKey + "\"x=\"y\n", "line 4: missing '='"},
         Refusal{"UnterminatedString", kKey + "\"x\"=\"y\n", "line 4: missing closing quote"},
         Refusal{"UnknownEscape", kKey + R"("x"="C:\Windows")" "\n", "line 4: unknown escape \\W"},
