@@ -202,26 +202,15 @@ std::string RegistryStore::OpenExisting(const std::filesystem::path& path) {
     return {};
 }
 
-// A failed write says what Windows would: disk full, a read-only drive, or
-// no right to write; SQLite's own code alone lumps these together.
+// A failed write says what Windows would: disk full when a file of the
+// store can grow no more, write-protected on a read-only mount.
 long RegistryStore::Failure(int sqliteCode) {
     const int primary = sqliteCode & 0xFF;
-    if (primary == SQLITE_IOERR || primary == SQLITE_FULL || primary == SQLITE_READONLY ||
-        primary == SQLITE_CANTOPEN) {
-        switch (sqlite3_system_errno(db_)) {
-            case ENOSPC:
-            case EFBIG:
-            case EDQUOT: return kErrorDiskFull;
-            case EROFS: return kErrorWriteProtect;
-            case EACCES:
-            case EPERM: return kErrorAccessDenied;
-            default: break;
-        }
-        struct statvfs volume {};
-        if (primary == SQLITE_READONLY && ::statvfs(path_.parent_path().c_str(), &volume) == 0 &&
-            (volume.f_flag & ST_RDONLY) != 0)
-            return kErrorWriteProtect;
-    }
+    if (primary == SQLITE_IOERR && StoreFileAtSizeLimit(path_)) return kErrorDiskFull;
+    struct statvfs volume {};
+    if (primary == SQLITE_READONLY && ::statvfs(path_.parent_path().c_str(), &volume) == 0 &&
+        (volume.f_flag & ST_RDONLY) != 0)
+        return kErrorWriteProtect;
     const long code = Win32FromSqlite(sqliteCode);
     return code == kErrorSuccess ? kErrorRegistryIoFailed : code;
 }
@@ -287,6 +276,8 @@ long RegistryStore::Refresh() {
 
 long RegistryStore::Begin() {
     if (db_ == nullptr) return kErrorBadDb;
+    // SQLite would begin, and fail only at the first write.
+    if (sqlite3_db_readonly(db_, "main") == 1) return Failure(SQLITE_READONLY);
     const int rc = sqlite3_exec(db_, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
     if (rc != SQLITE_OK) return Failure(rc);
     const long checked = CheckVersion();

@@ -1,5 +1,7 @@
 #include "platform/emulated/store_file.h"
 
+#include <sys/resource.h>
+
 #include <cerrno>
 #include <cstring>
 #include <fstream>
@@ -28,6 +30,19 @@ std::string StoreFileFault(const std::filesystem::path& path) {
     }
     if (got < kHeaderSize) return "is damaged: it is cut short (" + std::to_string(got) + " bytes)";
     return "";
+}
+
+bool StoreFileAtSizeLimit(const std::filesystem::path& database) {
+    rlimit limit {};
+    if (::getrlimit(RLIMIT_FSIZE, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY) return false;
+    // Within a few pages of the limit: a write of whole pages stopped there.
+    constexpr std::uintmax_t kSlack = 64 * 1024;
+    for (const std::string& name : {database.string(), database.string() + "-wal"}) {
+        std::error_code error;
+        const std::uintmax_t size = std::filesystem::file_size(name, error);
+        if (!error && size + kSlack >= limit.rlim_cur) return true;
+    }
+    return false;
 }
 
 StoreSidecars::StoreSidecars(const std::filesystem::path& database)

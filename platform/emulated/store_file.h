@@ -12,6 +12,10 @@ namespace platform::emulated {
 // with it, as words to follow the file's name.
 std::string StoreFileFault(const std::filesystem::path& path);
 
+// Whether the store or its log has grown to the size this process may
+// give a file (RLIMIT_FSIZE): SQLite reports that as a plain write error.
+bool StoreFileAtSizeLimit(const std::filesystem::path& database);
+
 // The write-ahead log and shared-memory files beside a database. Remove()
 // deletes the ones that were not there when the object was made: a store
 // that is refused keeps the company it had.

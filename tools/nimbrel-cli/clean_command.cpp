@@ -13,9 +13,11 @@
 #include "clean/clean_item.h"
 #include "clean/registry_backup.h"
 #include "platform/program_folder.h"
+#include "platform/registry_api.h"
 #include "platform/system_info.h"
 #include "plugins/plugin_windows.h"
 #include "registry/reg_export.h"
+#include "registry/win32_error_text.h"
 #include "scan/record.h"
 #include "scan/scan_driver.h"
 #include "tools/nimbrel-cli/command_line_text.h"
@@ -136,6 +138,13 @@ int RunClean(const CleanArguments& arguments) {
     const long detected = scan::CounterValue(window.totaldetected);
 
     if (arguments.dryRun) return DryRun(results.store, detected);
+
+    // A registry that cannot be changed (a read-only machine) is said once,
+    // before anything is deleted, not as a clean that seemed to work.
+    if (const long status = platform::RegistryBatch().Status(); status != platform::kErrorSuccess) {
+        return ReportFailure("cannot clean: the registry cannot be changed: " + registry::Win32ErrorText(status) +
+                             "; nothing was cleaned");
+    }
 
     if (!arguments.backup.empty()) {
         std::string text;

@@ -7,7 +7,9 @@
 
 #include "platform/platform.h"
 #include "platform/program_folder.h"
+#include "platform/registry_api.h"
 #include "plugins/plugin_windows.h"
+#include "registry/win32_error_text.h"
 #include "ui/command_line.h"
 #include "ui/main_window_model.h"
 #include "ui/silent_host.h"
@@ -63,7 +65,15 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "nimbrel: %s\n", problem.c_str());
         return 1;
     }
-    if (silent) return RunSilent(commandLine);
+    if (silent) {
+        // A read-only machine: said once, instead of a clean that removes nothing.
+        if (const long status = platform::RegistryBatch().Status(); status != platform::kErrorSuccess) {
+            std::fprintf(stderr, "nimbrel: the registry cannot be changed: %s; nothing was cleaned\n",
+                         registry::Win32ErrorText(status).c_str());
+            return 1;
+        }
+        return RunSilent(commandLine);
+    }
 #ifdef NIMBREL_WITH_WINDOWS
     return ui::qt::RunWindows(argc, argv);
 #endif
