@@ -12,16 +12,6 @@
 
 namespace ui::qt {
 
-namespace {
-
-ChameleonButton* NamedButton(const char* objectName, const char* caption, QWidget* parent) {
-    auto* button = new ChameleonButton(caption, parent);
-    button->setObjectName(objectName);
-    return button;
-}
-
-}  // namespace
-
 AboutWindow::AboutWindow(QtHost& host)
     : ModelWindow(host, scan::Window::kAbout, "frmAbout"), model_(host) {
     using M = AboutWindowModel;

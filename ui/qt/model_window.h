@@ -20,6 +20,9 @@ public:
     scan::Window Id() const { return id_; }
     // Brings every control up to date with the model.
     virtual void Render() = 0;
+    // The host has just unloaded the window; it is destroyed later, once no
+    // handler runs.
+    virtual void OnUnload() {}
 
 protected:
     // The user closes the window through its close box or system menu. By

@@ -93,6 +93,7 @@ void QtHost::UnloadWindow(scan::Window window) {
     ModelWindow* view = found->second;
     loaded_.erase(found);
     view->hide();
+    view->OnUnload();
     unloaded_.push_back(view);
     if (handlerDepth_ == 0) ScheduleReap();
 }

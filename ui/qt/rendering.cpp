@@ -1,6 +1,8 @@
 #include "ui/qt/rendering.h"
 
 #include <QLabel>
+#include <QListWidget>
+#include <QSignalBlocker>
 
 #include "platform/ansi_codepage.h"
 #include "ui/qt/chameleon_button.h"
@@ -11,6 +13,8 @@ namespace ui::qt {
 QString Text(const std::string& ansi) {
     return QString::fromStdU16String(platform::AnsiToUtf16(ansi));
 }
+
+std::string Ansi(const QString& text) { return platform::Utf16ToAnsi(text.toStdU16String()); }
 
 QColor Colour(scan::Rgb rgb) { return QColor(rgb.r, rgb.g, rgb.b); }
 
@@ -37,6 +41,27 @@ void Render(ChameleonButton& button, const scan::Button& state) {
 
 void Render(CoolProgress& progress, const scan::ProgressBar& state) {
     progress.SetPercent(state.Percent);
+}
+
+void Render(QListWidget& list, const std::vector<std::string>& names, std::optional<std::size_t> selected) {
+    const QSignalBlocker quiet(&list);
+    bool same = static_cast<std::size_t>(list.count()) == names.size();
+    for (std::size_t row = 0; same && row < names.size(); ++row) {
+        same = list.item(static_cast<int>(row))->text() == Text(names[row]);
+    }
+    if (!same) {
+        list.clear();
+        for (const std::string& name : names) list.addItem(Text(name));
+    }
+    const int row = selected ? static_cast<int>(*selected) : -1;
+    if (list.currentRow() != row) list.setCurrentRow(row);
+    if (row < 0) list.clearSelection();
+}
+
+ChameleonButton* NamedButton(const char* objectName, const char* caption, QWidget* parent) {
+    auto* button = new ChameleonButton(caption, parent);
+    button->setObjectName(objectName);
+    return button;
 }
 
 QLabel* FixedLabel(const char* objectName, const QString& text, QWidget* parent, bool wrap) {

@@ -5,12 +5,16 @@
 #include <QColor>
 #include <QFont>
 #include <QString>
+#include <cstddef>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "scan/control_state.h"
 #include "ui/window_fonts.h"
 
 class QLabel;
+class QListWidget;
 class QWidget;
 
 namespace ui::qt {
@@ -20,12 +24,19 @@ class CoolProgress;
 
 // Text of the core (ANSI code page) as a QString.
 QString Text(const std::string& ansi);
+// Text typed into a control, for the core (ANSI code page).
+std::string Ansi(const QString& text);
 QColor Colour(scan::Rgb rgb);
 QFont MakeFont(const ui::Font& font);
 
 void Render(QLabel& label, const scan::Label& state);
 void Render(ChameleonButton& button, const scan::Button& state);
 void Render(CoolProgress& progress, const scan::ProgressBar& state);
+// A list of names with at most one selected; no signal is raised.
+void Render(QListWidget& list, const std::vector<std::string>& names, std::optional<std::size_t> selected);
+
+// A button with a fixed caption, named as its control.
+ChameleonButton* NamedButton(const char* objectName, const char* caption, QWidget* parent);
 
 // A label with a fixed text, named as its control, for the window's
 // layout; wrapping texts wrap at the layout's width.

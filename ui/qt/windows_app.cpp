@@ -5,15 +5,21 @@
 #include "platform/program_folder.h"
 
 #include "ui/qt/about_window.h"
+#include "ui/qt/cache_plugin_window.h"
+#include "ui/qt/cookie_plugin_window.h"
 #include "ui/qt/main_window.h"
+#include "ui/qt/plugin_panel_window.h"
+#include "ui/qt/plugin_status_window.h"
 #include "ui/qt/results_window.h"
 #include "ui/qt/scan_window.h"
 #include "ui/qt/settings_window.h"
 
 namespace ui::qt {
 
-WindowsApp::WindowsApp()
-    : plugins_(host_, false, platform::ProgramFolder()),
+WindowsApp::WindowsApp() : WindowsApp(platform::ProgramFolder()) {}
+
+WindowsApp::WindowsApp(std::string programFolder)
+    : plugins_(host_, false, std::move(programFolder)),
       clean_{host_, results_, cleanState_, &plugins_, false} {
     host_.SetWindowFactory([this](scan::Window window) { return Make(window); });
 }
@@ -36,9 +42,18 @@ ModelWindow* WindowsApp::Make(scan::Window window) {
             return new AboutWindow(host_);
         case scan::Window::kFaq:
             return new FaqWindow(host_);
-        default:
-            return nullptr;
+        case scan::Window::kPluginPanel:
+            return new PluginPanelWindow(host_);
+        case scan::Window::kCookiePlugin:
+            return new CookiePluginWindow(host_, plugins_);
+        case scan::Window::kCookieSecureDeletion:
+            return new CookieOptionsWindow(host_);
+        case scan::Window::kIeTempFilesPlugin:
+            return new CachePluginWindow(host_, plugins_);
+        case scan::Window::kPluginStatus:
+            return new PluginStatusWindow(host_, plugins_.Status());
     }
+    return nullptr;
 }
 
 int RunWindows(int& argc, char** argv) {

@@ -3,6 +3,8 @@
 // first shown.
 #pragma once
 
+#include <string>
+
 #include "clean/clean_engine.h"
 #include "clean/clean_state.h"
 #include "clean/results_model.h"
@@ -13,6 +15,10 @@ namespace ui::qt {
 
 class WindowsApp {
 public:
+    // programFolder: where the cookie ignore list and ixwipe.exe are, no
+    // final backslash; the running program's folder unless a test or a
+    // scratch machine names another.
+    explicit WindowsApp(std::string programFolder);
     WindowsApp();
     WindowsApp(const WindowsApp&) = delete;
     WindowsApp& operator=(const WindowsApp&) = delete;

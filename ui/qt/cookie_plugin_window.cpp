@@ -1,0 +1,193 @@
+#include "ui/qt/cookie_plugin_window.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include "ui/qt/chameleon_button.h"
+#include "ui/qt/qt_host.h"
+#include "ui/qt/rendering.h"
+
+namespace ui::qt {
+
+namespace {
+
+std::optional<std::size_t> Row(int row) {
+    return row < 0 ? std::nullopt : std::optional<std::size_t>(static_cast<std::size_t>(row));
+}
+
+}  // namespace
+
+CookiePluginWindow::CookiePluginWindow(QtHost& host, plugins::PluginWindows& plugins)
+    : ModelWindow(host, scan::Window::kCookiePlugin, "cookieplugin"),
+      plugins_(plugins),
+      model_(plugins.Cookies()) {
+    using M = plugins::CookiePluginModel;
+    setWindowTitle(M::kCaption);
+
+    auto* Label1 = FixedLabel("Label1", M::kLabel1, this);
+    Label1->setFont(MakeFont(kSubtitleFont));
+    auto* heading = new QHBoxLayout;
+    heading->addWidget(Label1);
+    heading->addWidget(FixedLabel("Label2", M::kLabel2, this), 0, Qt::AlignBottom);
+    heading->addStretch();
+
+    auto* Frame1 = new QGroupBox(M::kFrame1, this);
+    Frame1->setObjectName("Frame1");
+    File1_ = new QListWidget(Frame1);
+    File1_->setObjectName("File1");
+    CookieIgnoreList_ = new QListWidget(Frame1);
+    CookieIgnoreList_->setObjectName("CookieIgnoreList");
+    auto* move = NamedButton("movecookietoignore", M::kMoveCookieToIgnore, Frame1);
+    auto* moveAll = NamedButton("movealltoignore", M::kMoveAllToIgnore, Frame1);
+    auto* remove = NamedButton("deletefromignore", M::kDeleteFromIgnore, Frame1);
+    auto* saveList = NamedButton("saveignorelist", M::kSaveIgnoreList, Frame1);
+    auto* question = NamedButton("questionignorelist", M::kQuestionIgnoreList, Frame1);
+    question->setFixedSize(22, 20);
+    Text1_ = new QLineEdit(Frame1);
+    Text1_->setObjectName("Text1");
+    // The folder comes from the shell's settings; the plug-in only shows it.
+    Text1_->setReadOnly(true);
+
+    auto* middle = new QVBoxLayout;
+    middle->addStretch();
+    middle->addWidget(move);
+    middle->addWidget(moveAll);
+    middle->addStretch();
+    auto* listButtons = new QHBoxLayout;
+    listButtons->addWidget(remove);
+    listButtons->addWidget(saveList);
+    listButtons->addWidget(question);
+    auto* lists = new QGridLayout;
+    lists->addWidget(FixedLabel("Label3", M::kLabel3, Frame1), 0, 0);
+    lists->addWidget(FixedLabel("Label4", M::kLabel4, Frame1), 0, 2);
+    lists->addWidget(File1_, 1, 0);
+    lists->addLayout(middle, 1, 1);
+    lists->addWidget(CookieIgnoreList_, 1, 2);
+    lists->addLayout(listButtons, 2, 2);
+    lists->setColumnStretch(0, 1);
+    lists->setColumnStretch(2, 1);
+    auto* frame1Layout = new QVBoxLayout(Frame1);
+    frame1Layout->addLayout(lists);
+    frame1Layout->addWidget(Text1_);
+
+    auto* Frame3 = new QGroupBox(M::kFrame3, this);
+    Frame3->setObjectName("Frame3");
+    CheckSecureDelete_ = new QCheckBox(M::kCheckSecureDelete, Frame3);
+    CheckSecureDelete_->setObjectName("CheckSecureDelete");
+    configuration_ = NamedButton("buttonsecuredeletionconfigcookie", M::kConfiguration, Frame3);
+    auto* moreInformation = NamedButton("Button699", M::kButton699, Frame3);
+    auto* frame3Layout = new QHBoxLayout(Frame3);
+    frame3Layout->addWidget(CheckSecureDelete_, 1);
+    frame3Layout->addWidget(configuration_);
+    frame3Layout->addWidget(moreInformation);
+
+    auto* Frame2 = new QGroupBox(this);
+    Frame2->setObjectName("Frame2");
+    CheckAutomaticClean_ = new QCheckBox(M::kCheckAutomaticClean, Frame2);
+    CheckAutomaticClean_->setObjectName("CheckAutomaticClean");
+    auto* saveAll = NamedButton("saveallsettings", M::kSaveAllSettings, Frame2);
+    auto* runNow = NamedButton("chameleonButton3", M::kRunNow, Frame2);
+    auto* close = NamedButton("chameleonButton4", M::kClose, Frame2);
+    auto* help = NamedButton("chameleonButton1", M::kHelp, Frame2);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(saveAll);
+    buttons->addWidget(runNow);
+    buttons->addWidget(close);
+    buttons->addStretch();
+    buttons->addWidget(help);
+    auto* frame2Layout = new QVBoxLayout(Frame2);
+    frame2Layout->addWidget(CheckAutomaticClean_);
+    frame2Layout->addLayout(buttons);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(heading);
+    layout->addWidget(Frame1, 1);
+    layout->addWidget(Frame3);
+    layout->addWidget(Frame2);
+    resize(600, 500);
+
+    connect(File1_, &QListWidget::currentRowChanged, this,
+            [this](int row) { host_.Handle([this, row] { model_.SelectCookie(Row(row)); }); });
+    connect(CookieIgnoreList_, &QListWidget::currentRowChanged, this,
+            [this](int row) { host_.Handle([this, row] { model_.SelectIgnoreEntry(Row(row)); }); });
+    connect(CheckAutomaticClean_, &QCheckBox::toggled, this,
+            [this](bool on) { host_.Handle([this, on] { model_.SetCheckAutomaticClean(on); }); });
+    connect(CheckSecureDelete_, &QCheckBox::toggled, this,
+            [this](bool on) { host_.Handle([this, on] { model_.OnCheckSecureDeleteClick(on); }); });
+    using Handler = void (plugins::CookiePluginModel::*)();
+    for (const auto& [button, handler] :
+         {std::pair<ChameleonButton*, Handler>{move, &M::OnMoveCookieToIgnoreClick},
+          {moveAll, &M::OnMoveAllToIgnoreClick},
+          {remove, &M::OnDeleteFromIgnoreClick},
+          {saveList, &M::OnSaveIgnoreListClick},
+          {question, &M::OnQuestionIgnoreListClick},
+          {moreInformation, &M::OnButton699Click},
+          {configuration_, &M::OnConfigurationClick},
+          {saveAll, &M::OnSaveAllSettingsClick},
+          {runNow, &M::OnRunNowClick},
+          {close, &M::OnCloseClick},
+          {help, &M::OnHelpClick}}) {
+        connect(button, &ChameleonButton::clicked, this,
+                [this, handler] { host_.Handle([this, handler] { (model_.*handler)(); }); });
+    }
+}
+
+CookiePluginWindow::~CookiePluginWindow() {
+    // The lists may report a changed row while they are taken down, when the
+    // model may already be gone.
+    File1_->disconnect(this);
+    CookieIgnoreList_->disconnect(this);
+}
+
+void CookiePluginWindow::Render() {
+    ui::qt::Render(*File1_, model_.File1().Names(), model_.File1().Selected());
+    ui::qt::Render(*CookieIgnoreList_, model_.CookieIgnoreList(), model_.CookieIgnoreListSelected());
+    const QString folder = Text(model_.Text1());
+    if (Text1_->text() != folder) Text1_->setText(folder);
+    const QSignalBlocker quietAutomatic(CheckAutomaticClean_);
+    CheckAutomaticClean_->setChecked(model_.CheckAutomaticClean());
+    const QSignalBlocker quietSecure(CheckSecureDelete_);
+    CheckSecureDelete_->setChecked(model_.CheckSecureDelete());
+    ui::qt::Render(*configuration_, model_.ConfigurationButton());
+}
+
+void CookiePluginWindow::OnUnload() { plugins_.Unload(clean::Plugin::kCookiePlugin); }
+
+CookieOptionsWindow::CookieOptionsWindow(QtHost& host)
+    : ModelWindow(host, scan::Window::kCookieSecureDeletion, "cookiesecuredeletion"), model_(host) {
+    using M = plugins::CookieOptionsModel;
+    setWindowTitle(M::kCaption);
+    model_.Load();
+
+    passes_ = std::make_unique<PassOptionsControls>(
+        host, this, model_.Passes(), "Option1", "Option2", "Text1", "Label1", M::kLabel1,
+        PassOptionsHandlers{[this] { model_.OnOption1Click(); }, [this] { model_.OnOption2Click(); },
+                            [this](const std::string& text) { model_.SetText1(text); }});
+    auto* save = NamedButton("savecookiesecuredeletesettings", M::kSave, this);
+    auto* cancel = NamedButton("cookiesecuredeletecancel", M::kCancel, this);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(save);
+    buttons->addWidget(cancel);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(passes_->Layout());
+    layout->addWidget(FixedLabel("Label2", M::kLabel2, this));
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(save, &ChameleonButton::clicked, this, [this] { host_.Handle([this] { model_.OnSaveClick(); }); });
+    connect(cancel, &ChameleonButton::clicked, this,
+            [this] { host_.Handle([this] { model_.OnCancelClick(); }); });
+}
+
+void CookieOptionsWindow::Render() { passes_->Render(model_.Passes()); }
+
+}  // namespace ui::qt
