@@ -1,10 +1,16 @@
 // The emulated machine of a fuzz target: a temporary prefix made once per
 // process (in /dev/shm when there is one, so the registry store costs no
 // disk writes), named by NIMBREL_HOME so nothing can reach the user's own
-// prefix, and removed when the process ends.
+// prefix, and removed when the process ends. A crash ends the process
+// without that, so each prefix carries its process id and the next run
+// removes those whose process is gone.
 #pragma once
 
-#include <stdlib.h>
+#include <signal.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
 
 #include <cstdio>
 #include <filesystem>
@@ -47,15 +53,29 @@ private:
         const std::filesystem::path shm = "/dev/shm";
         const std::filesystem::path base =
             std::filesystem::is_directory(shm, error) ? shm : std::filesystem::temp_directory_path();
-        std::string pattern = (base / "nimbrel-fuzz-XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr) {
-            std::perror("nimbrel fuzz: cannot make a scratch prefix");
+        RemoveOrphans(base);
+        folder_ = base / (kPrefix + std::to_string(getpid()));
+        std::filesystem::remove_all(folder_, error);
+        if (!std::filesystem::create_directory(folder_, error)) {
+            std::fprintf(stderr, "nimbrel fuzz: cannot make %s\n", folder_.c_str());
             std::abort();
         }
-        folder_ = pattern;
         setenv("NIMBREL_HOME", folder_.c_str(), 1);
         platform::emulated::UsePrefix(folder_);
         std::atexit([] { Instance().RemoveAll(); });
+    }
+
+    static constexpr const char* kPrefix = "nimbrel-fuzz-";
+
+    static void RemoveOrphans(const std::filesystem::path& base) {
+        std::error_code error;
+        for (const auto& entry : std::filesystem::directory_iterator(base, error)) {
+            const std::string name = entry.path().filename().string();
+            if (name.rfind(kPrefix, 0) != 0) continue;
+            const long pid = std::strtol(name.c_str() + std::string(kPrefix).size(), nullptr, 10);
+            if (pid > 0 && kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH)
+                std::filesystem::remove_all(entry.path(), error);
+        }
     }
 
     void RemoveAll() {

@@ -34,9 +34,11 @@ std::optional<std::int64_t> EntryIndex(const std::string& name) {
     return std::stoll(name);
 }
 
-// One past the highest index that the names section holds. Entries above it
-// would all read as missing, so a damaged count of billions ends here.
-std::int64_t IndexLimit(const std::string& file) {
+// The indices below count that the names section holds, ascending and
+// each once. An index missing from the file would read as the default,
+// which decodes to nothing, so only these are read: a damaged count of
+// billions beside one entry of a high index costs one read, not billions.
+std::vector<std::int64_t> PresentIndices(const std::string& file, std::int64_t count) {
     std::string names(4096, '\0');
     std::uint32_t copied = 0;
     for (;;) {
@@ -45,13 +47,16 @@ std::int64_t IndexLimit(const std::string& file) {
         if (copied + 2 < size) break;
         names.resize(names.size() * 2);
     }
-    std::int64_t limit = 0;
+    std::vector<std::int64_t> indices;
     for (std::size_t start = 0; start < copied;) {
         const std::size_t end = names.find('\0', start);
-        if (const auto index = EntryIndex(names.substr(start, end - start))) limit = std::max(limit, *index + 1);
+        const auto index = EntryIndex(names.substr(start, end - start));
+        if (index && *index < count) indices.push_back(*index);
         start = end + 1;
     }
-    return limit;
+    std::sort(indices.begin(), indices.end());
+    indices.erase(std::unique(indices.begin(), indices.end()), indices.end());
+    return indices;
 }
 
 std::string ReadEntry(const std::string& file, const std::string& section, const std::string& entry,
@@ -82,8 +87,7 @@ std::vector<std::string> LoadIgnoreList(const std::string& file, clsDES& cipher)
     std::vector<std::string> names;
     const std::int64_t count = LeadingNumber(ReadEntry(file, kCountSection, kCountEntry, "0"));
     if (count == 0) return names;
-    const std::int64_t limit = std::min(count, IndexLimit(file));
-    for (std::int64_t i = 0; i < limit; ++i) {
+    for (const std::int64_t i : PresentIndices(file, count)) {
         if (auto name = DecodeEntry(ReadEntry(file, kNamesSection, std::to_string(i), "0"), cipher))
             names.push_back(std::move(*name));
     }

@@ -120,6 +120,16 @@ TEST_F(IgnoreListFile, ACountFarBeyondTheEntriesLoadsWhatIsThere) {
     EXPECT_EQ(LoadIgnoreList(file, des), (std::vector<std::string>{"one.txt", "two.txt"}));
 }
 
+TEST_F(IgnoreListFile, AHugeCountBesideAnEntryOfAHighIndexReadsOnlyTheEntriesThere) {
+    SaveIgnoreList(file, {"one.txt"}, des);
+    SetEntry(file, "Number", "Count", "2147483647");
+    SetEntry(file, "IgnoreCookies", "2000000000",
+             modHEX::HexEncode(des.EncryptString("late.txt", plugins::kIgnoreListKey), " "));
+    SetEntry(file, "IgnoreCookies", "2147483647",
+             modHEX::HexEncode(des.EncryptString("beyond.txt", plugins::kIgnoreListKey), " "));
+    EXPECT_EQ(LoadIgnoreList(file, des), (std::vector<std::string>{"one.txt", "late.txt"}));
+}
+
 TEST_F(IgnoreListFile, ACountThatIsNotANumberIsAnEmptyList) {
     SaveIgnoreList(file, {"one.txt"}, des);
     SetEntry(file, "Number", "Count", "many");
