@@ -61,6 +61,7 @@ CookiePluginWindow::CookiePluginWindow(QtHost& host, plugins::PluginWindows& plu
     middle->addWidget(moveAll);
     middle->addStretch();
     auto* listButtons = new QHBoxLayout;
+    listButtons->addStretch();
     listButtons->addWidget(remove);
     listButtons->addWidget(saveList);
     listButtons->addWidget(question);
@@ -70,7 +71,7 @@ CookiePluginWindow::CookiePluginWindow(QtHost& host, plugins::PluginWindows& plu
     lists->addWidget(File1_, 1, 0);
     lists->addLayout(middle, 1, 1);
     lists->addWidget(CookieIgnoreList_, 1, 2);
-    lists->addLayout(listButtons, 2, 2);
+    lists->addLayout(listButtons, 2, 0, 1, 3);
     lists->setColumnStretch(0, 1);
     lists->setColumnStretch(2, 1);
     auto* frame1Layout = new QVBoxLayout(Frame1);

@@ -23,6 +23,8 @@ QGroupBox* PluginFrame(const char* frameName, std::initializer_list<std::pair<co
     bool first = true;
     for (const auto& [name, text] : labels) {
         QLabel* label = FixedLabel(name, text, frame, true);
+        // A fixed width, so that the frame grows to the description's height.
+        label->setFixedWidth(360);
         if (first) {
             QFont bold = label->font();
             bold.setBold(true);
@@ -65,7 +67,7 @@ PluginPanelWindow::PluginPanelWindow(QtHost& host)
     layout->addWidget(Frame1);
     layout->addWidget(Frame2);
     layout->addWidget(back, 0, Qt::AlignRight);
-    setFixedWidth(620);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(cookies, &ChameleonButton::clicked, this,
             [this] { host_.Handle([this] { model_.OnChameleonButton1Click(); }); });

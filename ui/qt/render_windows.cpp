@@ -2,17 +2,29 @@
 // off screen, for the README. The scan, results and completion windows
 // show a real scan of the emulated machine in $NIMBREL_HOME, and a real
 // clean of it with one row left unchecked: run it on a scratch machine
-// (scripts/render-windows sets one up from the demo profile).
+// (scripts/render-windows sets one up from the demo profile). The plug-in
+// windows show cookies and a cache made here on that machine, and the
+// status window a cookie run caught between two files.
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QListWidget>
+#include <QTimer>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <functional>
+#include <string>
 
+#include "platform/emulated/paths.h"
 #include "platform/platform.h"
+#include "plugins/cls_des.h"
+#include "plugins/ignore_list_file.h"
+#include "registry/mod_registry.h"
 #include "ui/qt/chameleon_button.h"
+#include "ui/qt/cool_progress.h"
 #include "ui/qt/model_window.h"
 #include "ui/qt/windows_app.h"
 
@@ -62,6 +74,80 @@ void Click(ModelWindow* window, const char* button) {
     window->findChild<ui::qt::ChameleonButton*>(button)->click();
 }
 
+// The program's folder on the scratch machine, for the cookie ignore list.
+const char* kProgramFolder = "C:\\Program Files\\Nimbrel";
+
+std::string ShellFolder(const char* name) {
+    modRegistry::ValueHolder folder;
+    modRegistry::ReadValue("HKCU", "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders", name,
+                           "S", modRegistry::ValueHolder(modRegistry::kNone), folder);
+    return folder.Text();
+}
+
+void WriteFile(const std::string& folder, const char* name) {
+    const std::filesystem::path host = platform::emulated::ToHostPath(folder);
+    std::filesystem::create_directories(host);
+    std::ofstream(host / name) << name;
+}
+
+// Cookies, one of them kept by the ignore list, and a cache of two
+// subfolders of "Content.IE5".
+void MakePluginFiles() {
+    const std::string cookies = ShellFolder("Cookies");
+    for (const char* name : {"anna@bank.example[1].txt", "anna@news.example[2].txt", "anna@shop.example[1].txt",
+                             "anna@ads.example[3].txt", "anna@video.example[1].txt"}) {
+        WriteFile(cookies, name);
+    }
+    std::filesystem::create_directories(platform::emulated::ToHostPath(kProgramFolder));
+    plugins::clsDES des;
+    plugins::SaveIgnoreList(plugins::IgnoreListPath(kProgramFolder), {"anna@bank.example[1].txt"}, des);
+    const std::string content = ShellFolder("Cache") + "\\Content.IE5";
+    WriteFile(content, "index.dat");
+    for (const char* name : {"page[1].htm", "logo[1].gif", "style[2].css"}) WriteFile(content + "\\A1B2C3D4", name);
+    for (const char* name : {"news[1].htm", "photo[1].jpg"}) WriteFile(content + "\\E5F6G7H8", name);
+}
+
+// The panel, both plug-ins with their pass options, and the status window
+// of a cookie run, saved between two of its files.
+bool RenderPluginWindows(Renderer& renderer, ui::qt::QtHost& host) {
+    MakePluginFiles();
+    ModelWindow* panel = renderer.Render(host, Window::kPluginPanel);
+    Click(panel, "chameleonButton3");
+    ModelWindow* cache = host.Loaded(Window::kIeTempFilesPlugin);
+    cache->findChild<QCheckBox*>("CheckSecureDelete")->click();
+    renderer.Render(host, Window::kIeTempFilesPlugin);
+    host.HideWindow(Window::kIeTempFilesPlugin);
+
+    Click(panel, "chameleonButton1");
+    ModelWindow* cookies = host.Loaded(Window::kCookiePlugin);
+    cookies->findChild<QListWidget*>("File1")->setCurrentRow(1);
+    auto* secure = cookies->findChild<QCheckBox*>("CheckSecureDelete");
+    secure->click();
+    Click(cookies, "buttonsecuredeletionconfigcookie");
+    renderer.Render(host, Window::kCookieSecureDeletion);
+    Click(host.Loaded(Window::kCookieSecureDeletion), "cookiesecuredeletecancel");
+    secure->click();
+    renderer.Render(host, Window::kCookiePlugin);
+
+    // The run yields after each file; the status window is saved at the
+    // first yield past the start.
+    bool caught = false;
+    QTimer watch;
+    watch.setInterval(0);
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        const ModelWindow* status = host.Loaded(Window::kPluginStatus);
+        if (caught || !status || !status->isVisible()) return;
+        if (status->findChild<ui::qt::CoolProgress*>("Progress")->Percent() == 0) return;
+        caught = true;
+        renderer.Render(host, Window::kPluginStatus);
+    });
+    watch.start();
+    Click(cookies, "chameleonButton3");
+    watch.stop();
+    if (!caught) std::fprintf(stderr, "the cookie run showed no status window\n");
+    return caught;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -85,7 +171,7 @@ int main(int argc, char** argv) {
     QDir().mkpath(folder);
 
     Renderer renderer(folder);
-    ui::qt::WindowsApp windows;
+    ui::qt::WindowsApp windows{kProgramFolder};
     ui::qt::QtHost& host = windows.Host();
     host.SetMessageBoxShower([](const std::string&, const std::string&, scan::MessageIcon) {});
 
@@ -113,5 +199,8 @@ int main(int argc, char** argv) {
 
     Click(results, "cleanbutton2");
     renderer.Render(host, Window::kCompletion);
+    host.HideWindow(Window::kCompletion);
+
+    if (!RenderPluginWindows(renderer, host)) return 1;
     return renderer.Failed() ? 1 : 0;
 }
