@@ -51,20 +51,25 @@ bool RegFileLines::Next() {
 }
 
 bool RegFileLines::NextUtf16() {
-    std::u16string line;
-    for (;;) {
-        if (bytes_.size() - position_ < 2) {
-            if (bytes_.size() != position_) return Refuse("the UTF-16 text ends in half a character");
-            ended_ = true;
-            break;
-        }
-        const auto unit = static_cast<char16_t>(static_cast<unsigned char>(bytes_[position_]) |
-                                                static_cast<unsigned char>(bytes_[position_ + 1]) << 8);
-        position_ += 2;
-        if (unit == u'\n') break;
-        if (line.size() == maxLength_) return Refuse(LineTooLong(maxLength_));
-        line += unit;
+    // Find the line's end first: a line too long is refused without being
+    // copied.
+    auto unitAt = [this](std::size_t at) {
+        return static_cast<char16_t>(static_cast<unsigned char>(bytes_[at]) |
+                                     static_cast<unsigned char>(bytes_[at + 1]) << 8);
+    };
+    std::size_t end = position_;
+    while (bytes_.size() - end >= 2 && unitAt(end) != u'\n') {
+        if ((end - position_) / 2 == maxLength_) return Refuse(LineTooLong(maxLength_));
+        end += 2;
     }
+    std::u16string line;
+    line.reserve((end - position_) / 2);
+    for (std::size_t at = position_; at < end; at += 2) line += unitAt(at);
+    if (bytes_.size() - end < 2) {
+        if (bytes_.size() != end) return Refuse("the UTF-16 text ends in half a character");
+        ended_ = true;
+    }
+    position_ = end + 2;
     StripCarriageReturn(line);
     if (!platform::IsValidUtf16(line)) return Refuse("invalid UTF-16 text");
     line_ = platform::Utf16ToAnsi(line);

@@ -42,7 +42,16 @@ std::string ReadWholeFile(const std::filesystem::path& path, std::string& bytes)
     if (std::filesystem::is_directory(path, error)) return "cannot read " + path.string() + ": it is a folder";
     std::ifstream in(path, std::ios::binary);
     if (!in) return "cannot open " + path.string() + ": " + std::strerror(errno);
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    // One read of the whole size where it is known; a stream of unknown
+    // length (a pipe) is read to its end.
+    const auto size = std::filesystem::file_size(path, error);
+    if (!error) {
+        bytes.resize(size);
+        in.read(bytes.data(), static_cast<std::streamsize>(size));
+        bytes.resize(static_cast<std::size_t>(in.gcount()));
+    } else {
+        bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
     if (in.bad()) return "cannot read " + path.string() + ": " + std::strerror(errno);
     return "";
 }
