@@ -154,8 +154,13 @@ std::string RegistryStore::Create(const std::filesystem::path& path, const SetUp
     }
     if (rc != kErrorSuccess) return discard("cannot be set up (error " + std::to_string(rc) + ")");
     Close();  // the last connection folds the log into the file
-    if (::link(fresh.c_str(), path.c_str()) != 0 && errno != EEXIST)
-        return discard(std::string("cannot be created: ") + std::strerror(errno));
+    if (::link(fresh.c_str(), path.c_str()) != 0 && errno != EEXIST) {
+        // A file system without hard links: a rename, unless another
+        // process made its store meanwhile.
+        std::error_code error;
+        if (!std::filesystem::exists(path, error)) std::filesystem::rename(fresh, path, error);
+        if (error) return discard("cannot be created: " + error.message());
+    }
     return discard("");
 }
 

@@ -6,6 +6,8 @@
 #include <pwd.h>
 #include <signal.h>
 #include <sqlite3.h>
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <fcntl.h>
@@ -38,7 +40,24 @@ std::string ReadFile(const fs::path& path) {
 struct Restraint {
     std::optional<passwd> user;
     rlim_t fileSize = RLIM_INFINITY;
+    fs::path readOnlyMount;  // this folder, seen through a read-only mount
 };
+
+// In a mount namespace of the process's own, so that the mount goes when
+// the process ends.
+bool MountReadOnly(const fs::path& folder) {
+    return unshare(CLONE_NEWNS) == 0 && mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
+           mount(folder.c_str(), folder.c_str(), nullptr, MS_BIND, nullptr) == 0 &&
+           mount(nullptr, folder.c_str(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) == 0;
+}
+
+bool CanMountReadOnly(const fs::path& folder) {
+    const pid_t pid = fork();
+    if (pid == 0) _exit(MountReadOnly(folder) ? 0 : 1);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
 
 ProgramRun RunRestrained(const std::string& program, const std::vector<std::string>& arguments,
                          const Restraint& restraint, const fs::path& outputs) {
@@ -53,6 +72,7 @@ ProgramRun RunRestrained(const std::string& program, const std::vector<std::stri
         dup2(inFd, 0);
         dup2(outFd, 1);
         dup2(errFd, 2);
+        if (!restraint.readOnlyMount.empty() && !MountReadOnly(restraint.readOnlyMount)) _exit(126);
         if (restraint.user) {
             if (setgroups(0, nullptr) != 0 || setgid(restraint.user->pw_gid) != 0 ||
                 setuid(restraint.user->pw_uid) != 0)
@@ -155,6 +175,27 @@ INSTANTIATE_TEST_SUITE_P(Logs, ReadOnlyPrefixTest, testing::Bool(),
                          [](const testing::TestParamInfo<bool>& info) {
                              return std::string(info.param ? "WithLogBesideTheStore" : "StoreAlone");
                          });
+
+TEST(ReadOnlyMount, ChangesFailAsWriteProtected) {
+    testing_support::ScratchPrefix prefix;
+    ASSERT_EQ(testing_support::RunProgram(NIMBREL_CLI, {"reg", "add", "HKCU\\Software\\Kept", "--value", "v",
+                                                        "--data", "before"}).exitCode, 0);
+    if (!CanMountReadOnly(prefix.Home())) GTEST_SKIP() << "no right to mount here";
+    const fs::path outputs = prefix.Home().string() + "-outputs";
+    fs::create_directories(outputs);
+    const std::string before = StoreBytes(prefix.Home());
+    Restraint mounted;
+    mounted.readOnlyMount = prefix.Home();
+
+    ProgramRun run = RunRestrained(NIMBREL_CLI, {"reg", "query", "HKCU\\Software\\Kept", "--value", "v"}, mounted, outputs);
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_NE(run.out.find("before"), std::string::npos);
+    ExpectOneLine(RunRestrained(NIMBREL_CLI, {"reg", "add", "HKCU\\Software\\Kept", "--value", "v", "--data", "after"},
+                                mounted, outputs),
+                  "error 19 (the disk is write-protected)");
+    EXPECT_EQ(StoreBytes(prefix.Home()), before);
+    fs::remove_all(outputs);
+}
 
 TEST(FullDisk, AnImportThatFillsItFailsOnceAndKeepsEarlierCommits) {
     testing_support::ScratchPrefix prefix;
