@@ -194,7 +194,10 @@ std::string RegistryStore::OpenExisting(const std::filesystem::path& path) {
     bool hasMeta = false;
     const int tables = CountTables(db_, &hasMeta);
     if (tables < 0) return refuse(std::string("is damaged: ") + sqlite3_errmsg(db_));
-    if (!hasMeta) return refuse("holds no registry (it is an SQLite database of something else)");
+    if (!hasMeta) {
+        return refuse(tables == 0 ? "holds no registry (it is an empty SQLite database)"
+                                  : "holds no registry (it is an SQLite database of something else)");
+    }
     if (!Prepare()) return refuse(std::string("is damaged: ") + sqlite3_errmsg(db_));
     if (const long rc = Load(); rc != kErrorSuccess) {
         return refuse(rc == kErrorBadDb ? std::string("is damaged: its keys and values cannot be read")
