@@ -81,14 +81,16 @@ CachePluginWindow::CachePluginWindow(QtHost& host, plugins::PluginWindows& plugi
     connect(CheckSecureDelete_, &QCheckBox::toggled, this,
             [this](bool on) { host_.Handle([this, on] { model_.OnCheckSecureDeleteClick(on); }); });
     using Handler = void (plugins::CachePluginModel::*)();
-    for (const auto& [button, handler] :
+    // A structured binding is copied into the lambda by name: clang before
+    // version 16 cannot capture the binding itself.
+    for (const auto& [button, onClick] :
          {std::pair<ChameleonButton*, Handler>{moreInformation, &M::OnButton669Click},
           {saveAll, &M::OnSaveAllSettingsClick},
           {runNow, &M::OnRunNowClick},
           {close, &M::OnCloseClick},
           {help, &M::OnHelpClick}}) {
         connect(button, &ChameleonButton::clicked, this,
-                [this, handler] { host_.Handle([this, handler] { (model_.*handler)(); }); });
+                [this, handler = onClick] { host_.Handle([this, handler] { (model_.*handler)(); }); });
     }
 }
 

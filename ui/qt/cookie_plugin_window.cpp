@@ -123,7 +123,9 @@ CookiePluginWindow::CookiePluginWindow(QtHost& host, plugins::PluginWindows& plu
     connect(CheckSecureDelete_, &QCheckBox::toggled, this,
             [this](bool on) { host_.Handle([this, on] { model_.OnCheckSecureDeleteClick(on); }); });
     using Handler = void (plugins::CookiePluginModel::*)();
-    for (const auto& [button, handler] :
+    // A structured binding is copied into the lambda by name: clang before
+    // version 16 cannot capture the binding itself.
+    for (const auto& [button, onClick] :
          {std::pair<ChameleonButton*, Handler>{move, &M::OnMoveCookieToIgnoreClick},
           {moveAll, &M::OnMoveAllToIgnoreClick},
           {remove, &M::OnDeleteFromIgnoreClick},
@@ -136,7 +138,7 @@ CookiePluginWindow::CookiePluginWindow(QtHost& host, plugins::PluginWindows& plu
           {close, &M::OnCloseClick},
           {help, &M::OnHelpClick}}) {
         connect(button, &ChameleonButton::clicked, this,
-                [this, handler] { host_.Handle([this, handler] { (model_.*handler)(); }); });
+                [this, handler = onClick] { host_.Handle([this, handler] { (model_.*handler)(); }); });
     }
 }
 
