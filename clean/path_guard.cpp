@@ -49,6 +49,23 @@ bool Contains(const SplitPath& outer, const SplitPath& inner) {
     return true;
 }
 
+// Win32 reads a path only up to a NUL, drops a component's final dots and
+// spaces ("C:\WINDOWS." is the Windows directory), takes ':' past the drive
+// for a stream name and "\\?\" or "\\.\" for the device namespace, and
+// the shell's delete expands wildcards. A path that leans on any of these,
+// or on "." and ".." components, names something other than what it spells
+// (the device prefixes fall to their '?' and their "." component).
+bool SpellsItsTarget(std::string_view path) {
+    for (std::size_t i = 0; i < path.size(); ++i) {
+        const auto c = static_cast<unsigned char>(path[i]);
+        if (c < 0x20 || c == '*' || c == '?' || c == '"' || c == '<' || c == '>' || c == '|') return false;
+        if (c == ':' && i != 1) return false;
+        const bool endOfPart = i + 1 == path.size() || IsSeparator(path[i + 1]);
+        if (endOfPart && (c == '.' || c == ' ')) return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 bool SamePath(std::string_view a, std::string_view b) {
@@ -62,6 +79,7 @@ bool IsProtectedPath(std::string_view path, std::string_view windowsDirectory) {
     const bool driveRooted = IsDriveLetter(path[0]) && path[1] == ':' && IsSeparator(path[2]);
     const bool unc = IsSeparator(path[0]) && IsSeparator(path[1]);
     if (!driveRooted && !unc) return true;
+    if (!SpellsItsTarget(path)) return true;
     // ".." can climb back to a drive or share root, or to a folder that
     // holds the Windows directory: deleting either takes Windows with it.
     const SplitPath target = Split(path);

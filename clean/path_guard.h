@@ -16,7 +16,11 @@ bool SamePath(std::string_view a, std::string_view b);
 // that holds it (an empty windowsDirectory matches nothing), a drive's or a
 // share's root however it is spelt, anything shorter than 6 characters, and
 // a path that is not fully qualified (a drive letter with "\", or a UNC
-// path), which would resolve against whatever folder the program runs in.
+// path), which would resolve against whatever folder the program runs in,
+// and a path that does not plainly spell what it names: "." or ".."
+// components, a component ending in a dot or a space, control characters
+// (NUL among them), wildcards, '"', '<', '>', '|', ':' past the drive, or a
+// "\\?\" or "\\.\" prefix.
 bool IsProtectedPath(std::string_view path, std::string_view windowsDirectory);
 
 }  // namespace clean

@@ -8,6 +8,8 @@
 
 namespace {
 
+using namespace std::string_literals;
+
 struct GuardRow {
     const char* name;
     const char* path;
@@ -45,7 +47,19 @@ INSTANTIATE_TEST_SUITE_P(
         GuardRow{"DotDotBackToTheDriveRoot", "C:\\WINDOWS\\..", true},
         GuardRow{"DotDotBackToTheDriveRootFromAProfile", "C:\\Documents and Settings\\..\\", true},
         GuardRow{"ShareRoot", "\\\\server\\share", true},
-        GuardRow{"ShareRootThroughDotDot", "\\\\server\\share\\Recent\\..", true}),
+        GuardRow{"ShareRootThroughDotDot", "\\\\server\\share\\Recent\\..", true},
+        // Paths that name something other than what they spell.
+        GuardRow{"DotDotToASiblingFolder", "C:\\Documents and Settings\\anna\\Recent\\..\\Desktop", true},
+        GuardRow{"DotComponentInside", "C:\\Documents and Settings\\anna\\.\\Recent", true},
+        GuardRow{"WindowsDirectoryWithAFinalDot", "C:\\WINDOWS.", true},
+        GuardRow{"WindowsDirectoryWithAFinalSpaceAndSeparator", "C:\\WINDOWS \\", true},
+        GuardRow{"DevicePrefixWithQuestionMark", "\\\\?\\C:\\WINDOWS", true},
+        GuardRow{"DevicePrefixWithDot", "\\\\.\\C:\\WINDOWS", true},
+        GuardRow{"Wildcard", "C:\\Documents and Settings\\anna\\Recent\\*", true},
+        GuardRow{"StreamName", "C:\\WINDOWS::$INDEX_ALLOCATION", true},
+        GuardRow{"ControlCharacter", "C:\\Documents\tand Settings", true},
+        GuardRow{"DotInsideAName", "C:\\Documents and Settings\\anna\\Recent\\a.b.lnk", false},
+        GuardRow{"SpaceInsideAName", "C:\\Documents and Settings\\a b\\Recent", false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PathGuardTest2, AnUnknownWindowsDirectoryProtectsOnlyShortAndRelativePaths) {
@@ -60,6 +74,12 @@ TEST(PathGuardTest2, AWindowsDirectoryGivenWithAFinalBackslashStillMatches) {
     EXPECT_TRUE(clean::IsProtectedPath("C:\\OS", "C:\\OS\\WINDOWS"));
     EXPECT_TRUE(clean::IsProtectedPath("c:\\os\\Recent\\..", "C:\\OS\\WINDOWS"));
     EXPECT_FALSE(clean::IsProtectedPath("C:\\OS\\Recent", "C:\\OS\\WINDOWS"));
+}
+
+TEST(PathGuardTest2, APathCutShortByANulIsNeverDeleted) {
+    // Every file call stops at the NUL: this would delete C:\WINDOWS.
+    EXPECT_TRUE(clean::IsProtectedPath("C:\\WINDOWS\0\\Recent"s, "C:\\WINDOWS"));
+    EXPECT_TRUE(clean::IsProtectedPath("C:\\Documents and Settings\\anna\\Recent\0C:\\"s, "C:\\WINDOWS"));
 }
 
 TEST(PathGuardTest2, SamePathComparesAccentedLettersWithoutRegardToCase) {
