@@ -3,6 +3,7 @@
 #include "clean/path_guard.h"
 #include "platform/file_delete.h"
 #include "platform/file_listing.h"
+#include "platform/files.h"
 #include "registry/mod_registry.h"
 
 namespace clean {
@@ -16,7 +17,12 @@ CleanDecision DecideClean(const DetectedItem& item, const std::string& windowsDi
     if (!folder && item.kind != "File") return {CleanAction::kNothing, true};
     if (IsProtectedPath(item.mainkey, windowsDirectory)) return {CleanAction::kNothing, false};
     if (!platform::FindEntry(item.mainkey, kExistsMask)) return {CleanAction::kNothing, true};
-    return {folder ? CleanAction::kDeleteFolder : CleanAction::kDeleteFile, true};
+    if (!folder) return {CleanAction::kDeleteFile, true};
+    // The shell's delete takes a file as readily as a folder; a folder row
+    // whose path now names a file does not name what was recorded.
+    const auto attributes = platform::GetFileAttributes(item.mainkey);
+    const bool isFolder = attributes && (*attributes & platform::kFileAttributeDirectory) != 0;
+    return {isFolder ? CleanAction::kDeleteFolder : CleanAction::kNothing, true};
 }
 
 void CarryOut(const DetectedItem& item, const CleanDecision& decision) {

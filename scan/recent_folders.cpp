@@ -6,6 +6,7 @@
 #include "clean/clean_item.h"
 #include "clean/path_guard.h"
 #include "platform/file_listing.h"
+#include "platform/registry_api.h"
 #include "platform/system_info.h"
 #include "registry/mod_registry.h"
 #include "scan/drive_type_name.h"
@@ -25,6 +26,19 @@ constexpr std::size_t kUserNameBuffer = 199;
 
 // The directory look-up that the clean repeats before deleting.
 bool Exists(const std::string& path) { return platform::FindEntry(path, clean::kExistsMask).has_value(); }
+
+// Only string data is taken for a path: a number, a list or binary data
+// read as text is no folder, whatever its bytes spell.
+bool StoredAsString(const char* key, const char* valueName) {
+    platform::HKey handle = 0;
+    const long opened = platform::RegOpenKey(platform::kHkeyCurrentUser, key, platform::kKeyQueryValue, &handle);
+    if (opened != platform::kErrorSuccess) return false;
+    std::uint32_t type = 0;
+    std::uint32_t size = 0;
+    const long rc = platform::RegQueryValue(handle, valueName, &type, nullptr, &size);
+    platform::RegCloseKey(handle);
+    return rc == platform::kErrorSuccess && (type == platform::kRegSz || type == platform::kRegExpandSz);
+}
 
 void RecordFolderIfThere(ScanContext& ctx, const char* label, const std::string& path) {
     if (Exists(path)) Record(ctx, Counter::kLists, {label, path, "", "", "", "Folder"});
@@ -47,12 +61,13 @@ void ScanWindowsRecentFolder(ScanContext& ctx) {
     modRegistry::ValueHolder result;
     modRegistry::ReadValue("HKCU", kShellFolders, "Recent", "S", modRegistry::kNone, result);
     std::string folder = result.IsText() ? result.Text() : std::string(modRegistry::kNone);
-    if (folder == modRegistry::kNone) return;
+    if (folder == modRegistry::kNone || !StoredAsString(kShellFolders, "Recent")) return;
     // A final backslash names the same folder; without it the rows name
     // their files plainly.
     while (folder.size() > 3 && (folder.back() == '\\' || folder.back() == '/')) folder.pop_back();
-    // The Windows directory in any spelling, a drive's root or a relative
-    // path must never have its files listed for deleting.
+    // The Windows directory in any spelling, a drive's root, a relative path
+    // or one that does not plainly spell its folder ("..", a NUL from a
+    // string list) must never have its files listed for deleting.
     if (clean::IsProtectedPath(folder, platform::WindowsDirectory())) return;
     if (!Exists(folder)) return;
 
