@@ -287,7 +287,9 @@ Places LearnEveryPlace() {
             if (places.values.insert(place).second) PlantPlain(place);
         }
         for (const Place& place : found.keys) {
-            if (places.keys.insert(place).second) EXPECT_EQ(Put(place.root, place.key, "", kKeyOnly, ""), 0);
+            if (places.keys.insert(place).second) {
+                EXPECT_EQ(Put(place.root, place.key, "", kKeyOnly, ""), 0);
+            }
         }
         places.listed.insert(found.listed.begin(), found.listed.end());
         PlantListed(places);
