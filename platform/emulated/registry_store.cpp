@@ -288,8 +288,12 @@ long RegistryStore::Begin() {
     if (sqlite3_db_readonly(db_, "main") == 1) return Failure(SQLITE_READONLY);
     const int rc = sqlite3_exec(db_, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
     if (rc != SQLITE_OK) return Failure(rc);
+    copyChanged_ = false;
     const long checked = CheckVersion();
-    if (checked != kErrorSuccess) Rollback();
+    if (checked != kErrorSuccess) {
+        Rollback();
+        stale_ = true;  // a failed load left the copy empty
+    }
     return checked;
 }
 
@@ -310,7 +314,7 @@ long RegistryStore::Commit() {
 
 void RegistryStore::Rollback() {
     sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
-    stale_ = true;  // the copy may hold what was just undone
+    if (copyChanged_) stale_ = true;  // the copy holds what was just undone
 }
 
 template <typename Change>
@@ -344,6 +348,7 @@ long RegistryStore::CreatePath(std::int64_t parentId, const std::vector<std::str
             const int rc = key_insert_.Step();
             key_insert_.Reset();
             if (rc != SQLITE_DONE) return Failure(rc);
+            copyChanged_ = true;
             key = tree_.Add(sqlite3_last_insert_rowid(db_), key->id, std::string(name));
         }
         *createdId = key->id;
@@ -367,6 +372,7 @@ long RegistryStore::DeleteKey(std::int64_t keyId) {
             key_delete_.Reset();
         }
         if (rc != SQLITE_DONE) return Failure(rc);
+        copyChanged_ = true;
         tree_.Remove(key);
         return kErrorSuccess;
     });
@@ -389,6 +395,7 @@ long RegistryStore::SetValue(std::int64_t keyId, std::string_view name, std::uin
         const int rc = statement.Step();
         statement.Reset();
         if (rc != SQLITE_DONE) return Failure(rc);
+        copyChanged_ = true;
         if (existing != nullptr) {
             existing->type = type;
             existing->data.assign(data);
@@ -416,6 +423,7 @@ long RegistryStore::DeleteValue(std::int64_t keyId, std::string_view name) {
         const int rc = value_delete_.Step();
         value_delete_.Reset();
         if (rc != SQLITE_DONE) return Failure(rc);
+        copyChanged_ = true;
         key->values.erase(key->values.begin() + (value - key->values.data()));
         return kErrorSuccess;
     });

@@ -79,6 +79,10 @@ private:
     std::int64_t version_ = -1;  // of the database the copy reflects
     bool inBatch_ = false;
     bool stale_ = false;  // the copy may hold changes that were rolled back
+    // The copy was changed since the transaction began: only then does a
+    // rollback leave it stale. A refused change (a missing value, a key
+    // with subkeys) costs no reload of the whole store.
+    bool copyChanged_ = false;
 
     Statement version_query_, version_bump_;
     Statement key_insert_, key_delete_, values_of_key_delete_;
