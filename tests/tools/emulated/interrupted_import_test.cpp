@@ -56,18 +56,23 @@ TEST(InterruptedImport, KillingTheImportMidwayChangesNothing) {
     }
 
     // Kill it once its transaction has spilled into the write-ahead log,
-    // long before it could commit.
+    // long before it could commit. How long it takes to get there depends
+    // on the build (a sanitizer build parses many times slower), so this
+    // waits while the import runs, up to a limit far beyond any build.
     const fs::path log = prefix.Home() / "registry.db-wal";
     const pid_t import = Start({NIMBREL_CLI, "reg", "import", file.string()});
+    const auto limit = std::chrono::steady_clock::now() + std::chrono::minutes(2);
     bool writing = false;
-    for (int i = 0; i < 3000 && !writing; ++i) {
+    int status = 0;
+    while (!writing && std::chrono::steady_clock::now() < limit) {
+        ASSERT_EQ(waitpid(import, &status, WNOHANG), 0) << "the import ended before it was killed";
         std::error_code error;
         writing = fs::file_size(log, error) > 1024 * 1024 && !error;
         if (!writing) std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
-    ASSERT_TRUE(writing) << "the import never started writing";
     kill(import, SIGKILL);
-    const int status = Wait(import);
+    status = Wait(import);
+    ASSERT_TRUE(writing) << "the import never started writing";
     ASSERT_TRUE(WIFSIGNALED(status)) << "the import ended before it was killed";
 
     platform::emulated::UsePrefix(prefix.Home());
