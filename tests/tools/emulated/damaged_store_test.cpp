@@ -69,7 +69,10 @@ const Damage kDamages[] = {
     {"TextFile", [](const std::string&, const fs::path&) { return std::string("just some notes\n"); }},
     {"Png",
      [](const std::string&, const fs::path&) {
-         return std::string("\x89PNG\r\n\x1A\n\0\0\0\rIHDR\0\0\0\x01\0\0\0\x01\x08\x06\0\0\0", 33);
+         // The header holds NULs: sizeof counts them, a count by hand can
+         // read past the literal.
+         static constexpr char kHeader[] = "\x89PNG\r\n\x1A\n\0\0\0\rIHDR\0\0\0\x01\0\0\0\x01\x08\x06\0\0\0";
+         return std::string(kHeader, sizeof kHeader - 1);
      }},
     {"ForeignDatabase",
      [](const std::string&, const fs::path& file) {
