@@ -1,5 +1,6 @@
 #include "plugins/mod_hex.h"
 
+#include <algorithm>
 #include <array>
 
 namespace modHEX {
@@ -47,6 +48,9 @@ std::string HexEncode(const std::string& text, const std::string& separator) {
 }
 
 std::optional<std::string> HexDecode(const std::string& text, std::size_t separatorLength) {
+    // A separator longer than the text allows one pair at most, whatever
+    // its length; capping it keeps the stride from wrapping to zero.
+    separatorLength = std::min(separatorLength, text.size());
     const std::size_t stride = separatorLength + 2;
     // k pairs take 2k + (k - 1) * separatorLength characters.
     const std::size_t count = (text.size() + separatorLength) / stride;

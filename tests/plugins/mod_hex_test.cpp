@@ -52,4 +52,12 @@ INSTANTIATE_TEST_SUITE_P(
                     RefusedRow{"DoubleSpace", "61  62"}, RefusedRow{"OddDigit", "61 6"}),
     [](const testing::TestParamInfo<RefusedRow>& info) { return info.param.name; });
 
+TEST(HexDecode, SeparatorLongerThanTheTextAllowsOnePairAtMost) {
+    const std::size_t huge = static_cast<std::size_t>(-1);
+    EXPECT_EQ(HexDecode("61", huge), std::optional<std::string>("a"));
+    EXPECT_EQ(HexDecode("61", huge - 1), std::optional<std::string>("a"));
+    EXPECT_EQ(HexDecode("61 62", huge - 1), std::nullopt);
+    EXPECT_EQ(HexDecode("", huge - 2), std::optional<std::string>(""));
+}
+
 }  // namespace
