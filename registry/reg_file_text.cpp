@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/ansi_codepage.h"
+#include "registry/reg_file.h"
 
 namespace registry {
 namespace {
@@ -16,8 +17,10 @@ void StripCarriageReturn(std::basic_string<Char>& line) {
     if (!line.empty() && line.back() == Char('\r')) line.pop_back();
 }
 
+// Only a value's data makes lines this long.
 std::string LineTooLong(std::size_t maxLength) {
-    return "line longer than " + std::to_string(maxLength) + " characters";
+    return "line longer than " + std::to_string(maxLength) + " characters (value data larger than " +
+           std::to_string(kMaxImportValueSize) + " bytes)";
 }
 
 }  // namespace
