@@ -5,10 +5,10 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include "ui/qt/chameleon_button.h"
+#include "ui/qt/plugin_window_parts.h"
 #include "ui/qt/qt_host.h"
 #include "ui/qt/rendering.h"
 
@@ -21,27 +21,18 @@ CachePluginWindow::CachePluginWindow(QtHost& host, plugins::PluginWindows& plugi
     using M = plugins::CachePluginModel;
     setWindowTitle(M::kCaption);
 
-    auto* Label1 = FixedLabel("Label1", M::kLabel1, this);
-    Label1->setFont(MakeFont(kSubtitleFont));
-    auto* heading = new QHBoxLayout;
-    heading->addWidget(Label1);
-    heading->addWidget(FixedLabel("Label2", M::kLabel2, this), 0, Qt::AlignBottom);
-    heading->addStretch();
+    auto* heading = PluginHeading(this, M::kLabel1, M::kLabel2);
 
     auto* Frame1 = new QGroupBox(M::kFrame1, this);
     Frame1->setObjectName("Frame1");
-    Text1_ = new QLineEdit(Frame1);
-    Text1_->setObjectName("Text1");
-    // The folder comes from the shell's settings; the plug-in only shows it.
-    Text1_->setReadOnly(true);
+    Text1_ = FolderBox(Frame1);
     auto* frame1Layout = new QVBoxLayout(Frame1);
     frame1Layout->addWidget(FixedLabel("Label3", M::kLabel3, Frame1));
     frame1Layout->addWidget(Text1_);
 
     auto* Frame3 = new QGroupBox(M::kFrame3, this);
     Frame3->setObjectName("Frame3");
-    CheckSecureDelete_ = new QCheckBox(M::kCheckSecureDelete, Frame3);
-    CheckSecureDelete_->setObjectName("CheckSecureDelete");
+    CheckSecureDelete_ = Switch("CheckSecureDelete", M::kCheckSecureDelete, Frame3);
     passes_ = std::make_unique<PassOptionsControls>(
         host, Frame3, model_.Passes(), "Option1", "Option2", "Text2", "Label4", M::kLabel4,
         PassOptionsHandlers{[this] { model_.OnOption1Click(); }, [this] { model_.OnOption2Click(); },
@@ -55,25 +46,15 @@ CachePluginWindow::CachePluginWindow(QtHost& host, plugins::PluginWindows& plugi
     frame3Layout->addWidget(CheckSecureDelete_);
     frame3Layout->addLayout(options);
 
-    CheckAutomaticClean_ = new QCheckBox(M::kCheckAutomaticClean, this);
-    CheckAutomaticClean_->setObjectName("CheckAutomaticClean");
-    auto* saveAll = NamedButton("saveallsettings", M::kSaveAllSettings, this);
-    auto* runNow = NamedButton("chameleonButton3", M::kRunNow, this);
-    auto* close = NamedButton("chameleonButton4", M::kClose, this);
-    auto* help = NamedButton("chameleonButton1", M::kHelp, this);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(saveAll);
-    buttons->addWidget(runNow);
-    buttons->addWidget(close);
-    buttons->addStretch();
-    buttons->addWidget(help);
+    CheckAutomaticClean_ = Switch("CheckAutomaticClean", M::kCheckAutomaticClean, this);
+    const PluginButtonRow buttons = MakePluginButtonRow(this, M::kSaveAllSettings, M::kRunNow, M::kClose, M::kHelp);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(heading);
     layout->addWidget(Frame1);
     layout->addWidget(Frame3);
     layout->addWidget(CheckAutomaticClean_);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.layout);
     setFixedWidth(560);
 
     connect(CheckAutomaticClean_, &QCheckBox::toggled, this,
@@ -85,22 +66,19 @@ CachePluginWindow::CachePluginWindow(QtHost& host, plugins::PluginWindows& plugi
     // version 16 cannot capture the binding itself.
     for (const auto& [button, onClick] :
          {std::pair<ChameleonButton*, Handler>{moreInformation, &M::OnButton669Click},
-          {saveAll, &M::OnSaveAllSettingsClick},
-          {runNow, &M::OnRunNowClick},
-          {close, &M::OnCloseClick},
-          {help, &M::OnHelpClick}}) {
+          {buttons.saveAll, &M::OnSaveAllSettingsClick},
+          {buttons.runNow, &M::OnRunNowClick},
+          {buttons.close, &M::OnCloseClick},
+          {buttons.help, &M::OnHelpClick}}) {
         connect(button, &ChameleonButton::clicked, this,
                 [this, handler = onClick] { host_.Handle([this, handler] { (model_.*handler)(); }); });
     }
 }
 
 void CachePluginWindow::Render() {
-    const QString folder = Text(model_.Text1());
-    if (Text1_->text() != folder) Text1_->setText(folder);
-    const QSignalBlocker quietAutomatic(CheckAutomaticClean_);
-    CheckAutomaticClean_->setChecked(model_.CheckAutomaticClean());
-    const QSignalBlocker quietSecure(CheckSecureDelete_);
-    CheckSecureDelete_->setChecked(model_.CheckSecureDelete());
+    RenderFolder(*Text1_, model_.Text1());
+    RenderSwitch(*CheckAutomaticClean_, model_.CheckAutomaticClean());
+    RenderSwitch(*CheckSecureDelete_, model_.CheckSecureDelete());
     passes_->Render(model_.Passes());
 }
 

@@ -7,10 +7,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include "ui/qt/chameleon_button.h"
+#include "ui/qt/plugin_window_parts.h"
 #include "ui/qt/qt_host.h"
 #include "ui/qt/rendering.h"
 
@@ -31,12 +31,7 @@ CookiePluginWindow::CookiePluginWindow(QtHost& host, plugins::PluginWindows& plu
     using M = plugins::CookiePluginModel;
     setWindowTitle(M::kCaption);
 
-    auto* Label1 = FixedLabel("Label1", M::kLabel1, this);
-    Label1->setFont(MakeFont(kSubtitleFont));
-    auto* heading = new QHBoxLayout;
-    heading->addWidget(Label1);
-    heading->addWidget(FixedLabel("Label2", M::kLabel2, this), 0, Qt::AlignBottom);
-    heading->addStretch();
+    auto* heading = PluginHeading(this, M::kLabel1, M::kLabel2);
 
     auto* Frame1 = new QGroupBox(M::kFrame1, this);
     Frame1->setObjectName("Frame1");
@@ -50,10 +45,7 @@ CookiePluginWindow::CookiePluginWindow(QtHost& host, plugins::PluginWindows& plu
     auto* saveList = NamedButton("saveignorelist", M::kSaveIgnoreList, Frame1);
     auto* question = NamedButton("questionignorelist", M::kQuestionIgnoreList, Frame1);
     question->setFixedSize(22, 20);
-    Text1_ = new QLineEdit(Frame1);
-    Text1_->setObjectName("Text1");
-    // The folder comes from the shell's settings; the plug-in only shows it.
-    Text1_->setReadOnly(true);
+    Text1_ = FolderBox(Frame1);
 
     auto* middle = new QVBoxLayout;
     middle->addStretch();
@@ -80,8 +72,7 @@ CookiePluginWindow::CookiePluginWindow(QtHost& host, plugins::PluginWindows& plu
 
     auto* Frame3 = new QGroupBox(M::kFrame3, this);
     Frame3->setObjectName("Frame3");
-    CheckSecureDelete_ = new QCheckBox(M::kCheckSecureDelete, Frame3);
-    CheckSecureDelete_->setObjectName("CheckSecureDelete");
+    CheckSecureDelete_ = Switch("CheckSecureDelete", M::kCheckSecureDelete, Frame3);
     configuration_ = NamedButton("buttonsecuredeletionconfigcookie", M::kConfiguration, Frame3);
     auto* moreInformation = NamedButton("Button699", M::kButton699, Frame3);
     auto* frame3Layout = new QHBoxLayout(Frame3);
@@ -91,21 +82,11 @@ CookiePluginWindow::CookiePluginWindow(QtHost& host, plugins::PluginWindows& plu
 
     auto* Frame2 = new QGroupBox(this);
     Frame2->setObjectName("Frame2");
-    CheckAutomaticClean_ = new QCheckBox(M::kCheckAutomaticClean, Frame2);
-    CheckAutomaticClean_->setObjectName("CheckAutomaticClean");
-    auto* saveAll = NamedButton("saveallsettings", M::kSaveAllSettings, Frame2);
-    auto* runNow = NamedButton("chameleonButton3", M::kRunNow, Frame2);
-    auto* close = NamedButton("chameleonButton4", M::kClose, Frame2);
-    auto* help = NamedButton("chameleonButton1", M::kHelp, Frame2);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(saveAll);
-    buttons->addWidget(runNow);
-    buttons->addWidget(close);
-    buttons->addStretch();
-    buttons->addWidget(help);
+    CheckAutomaticClean_ = Switch("CheckAutomaticClean", M::kCheckAutomaticClean, Frame2);
+    const PluginButtonRow buttons = MakePluginButtonRow(Frame2, M::kSaveAllSettings, M::kRunNow, M::kClose, M::kHelp);
     auto* frame2Layout = new QVBoxLayout(Frame2);
     frame2Layout->addWidget(CheckAutomaticClean_);
-    frame2Layout->addLayout(buttons);
+    frame2Layout->addLayout(buttons.layout);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(heading);
@@ -133,10 +114,10 @@ CookiePluginWindow::CookiePluginWindow(QtHost& host, plugins::PluginWindows& plu
           {question, &M::OnQuestionIgnoreListClick},
           {moreInformation, &M::OnButton699Click},
           {configuration_, &M::OnConfigurationClick},
-          {saveAll, &M::OnSaveAllSettingsClick},
-          {runNow, &M::OnRunNowClick},
-          {close, &M::OnCloseClick},
-          {help, &M::OnHelpClick}}) {
+          {buttons.saveAll, &M::OnSaveAllSettingsClick},
+          {buttons.runNow, &M::OnRunNowClick},
+          {buttons.close, &M::OnCloseClick},
+          {buttons.help, &M::OnHelpClick}}) {
         connect(button, &ChameleonButton::clicked, this,
                 [this, handler = onClick] { host_.Handle([this, handler] { (model_.*handler)(); }); });
     }
@@ -152,12 +133,9 @@ CookiePluginWindow::~CookiePluginWindow() {
 void CookiePluginWindow::Render() {
     ui::qt::Render(*File1_, model_.File1().Names(), model_.File1().Selected());
     ui::qt::Render(*CookieIgnoreList_, model_.CookieIgnoreList(), model_.CookieIgnoreListSelected());
-    const QString folder = Text(model_.Text1());
-    if (Text1_->text() != folder) Text1_->setText(folder);
-    const QSignalBlocker quietAutomatic(CheckAutomaticClean_);
-    CheckAutomaticClean_->setChecked(model_.CheckAutomaticClean());
-    const QSignalBlocker quietSecure(CheckSecureDelete_);
-    CheckSecureDelete_->setChecked(model_.CheckSecureDelete());
+    RenderFolder(*Text1_, model_.Text1());
+    RenderSwitch(*CheckAutomaticClean_, model_.CheckAutomaticClean());
+    RenderSwitch(*CheckSecureDelete_, model_.CheckSecureDelete());
     ui::qt::Render(*configuration_, model_.ConfigurationButton());
 }
 
