@@ -5,11 +5,14 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/utf16_file.h"
+
 namespace {
 
 using registry::RegOperation;
 using Kind = RegOperation::Kind;
 using namespace std::string_literals;
+using testing_support::Utf16Le;
 
 const std::string kUnicodeHeader = "Windows Registry Editor Version 5.00\n\n";
 
@@ -18,15 +21,6 @@ std::vector<RegOperation> ParseOk(const std::string& bytes) {
     const std::string fault = registry::ParseRegFile(bytes, operations);
     EXPECT_EQ(fault, "");
     return operations;
-}
-
-std::string Utf16Le(const std::u16string& text) {
-    std::string bytes = "\xFF\xFE";
-    for (char16_t unit : text) {
-        bytes += static_cast<char>(unit & 0xFF);
-        bytes += static_cast<char>(unit >> 8);
-    }
-    return bytes;
 }
 
 // One value line under one key, and the value it must store.

@@ -10,23 +10,16 @@
 
 #include "tests/support/run_program.h"
 #include "tests/support/scratch_prefix.h"
+#include "tests/support/utf16_file.h"
 
 namespace {
 
 using namespace std::string_literals;
 using testing_support::ProgramRun;
 using testing_support::RunProgram;
+using testing_support::Utf16Le;
 
 const std::string kHeader = "Windows Registry Editor Version 5.00\r\n\r\n";
-
-std::string Utf16Le(const std::u16string& text) {
-    std::string bytes = "\xFF\xFE";
-    for (char16_t unit : text) {
-        bytes += static_cast<char>(unit & 0xFF);
-        bytes += static_cast<char>(unit >> 8);
-    }
-    return bytes;
-}
 
 std::string NestedKey(int depth) {
     std::string name = "HKEY_CURRENT_USER\\Software\\Deep";
