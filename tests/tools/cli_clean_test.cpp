@@ -2,9 +2,7 @@
 // the clean and its totals, and the backup that reg import restores.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -13,47 +11,31 @@
 
 #include "platform/emulated/paths.h"
 #include "tests/scan/scan_fixture.h"
+#include "tests/support/run_program.h"
 #include "tests/support/scratch_prefix.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-struct CliRun {
-    int exitCode;
-    std::string out;
-    std::string err;
-};
-
-std::string ShellQuoted(const std::string& text) {
-    std::string quoted = "'";
-    for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return quoted + "'";
-}
+using testing_support::ProgramRun;
+using testing_support::RunProgram;
 
 class CliCleanTest : public ::testing::Test {
 protected:
     CliCleanTest() {
-        EXPECT_EQ(Cli("reg import " + ShellQuoted(std::string(NIMBREL_SOURCE_DIR) + "/samples/demo-profile.reg")).exitCode, 0);
-        const CliRun recent = Cli("reg query 'HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell "
-                                  "Folders' --value Recent");
+        EXPECT_EQ(Cli({"reg", "import", std::string(NIMBREL_SOURCE_DIR) + "/samples/demo-profile.reg"}).exitCode, 0);
+        const ProgramRun recent = Cli({"reg", "query", "HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders",
+                                       "--value", "Recent"});
         const std::size_t at = recent.out.find("C:\\");
         EXPECT_NE(at, std::string::npos) << recent.out;
         recentFolder_ = recent.out.substr(at, recent.out.find('\n', at) - at);
         std::ofstream(platform::emulated::ToHostPath(recentFolder_ + "\\letter.lnk")) << "x";
     }
 
-    CliRun Cli(const std::string& arguments) {
-        const auto out = prefix_.Home() / "out.txt";
-        const auto err = prefix_.Home() / "err.txt";
-        const std::string command = ShellQuoted(NIMBREL_CLI) + " " + arguments + " > " + ShellQuoted(out.string()) +
-                                    " 2> " + ShellQuoted(err.string());
-        const int status = std::system(command.c_str());
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, scan_testing::ReadFile(out),
-                scan_testing::ReadFile(err)};
-    }
+    ProgramRun Cli(const std::vector<std::string>& arguments) { return RunProgram(NIMBREL_CLI, arguments); }
     std::string ScanTsv() {
-        const CliRun run = Cli("scan --format tsv");
+        const ProgramRun run = Cli({"scan", "--format", "tsv"});
         EXPECT_EQ(run.exitCode, 0) << run.err;
         return run.out;
     }
@@ -65,7 +47,7 @@ protected:
 
 TEST_F(CliCleanTest, DryRunListsWhatWouldGoAndDeletesNothing) {
     const std::string before = ScanTsv();
-    const CliRun run = Cli("clean --dry-run");
+    const ProgramRun run = Cli({"clean", "--dry-run"});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_NE(run.out.find("value\tHKCU\\Software\\Microsoft\\Internet Explorer\\TypedURLs\turl1\n"), std::string::npos)
         << run.out;
@@ -78,28 +60,28 @@ TEST_F(CliCleanTest, DryRunListsWhatWouldGoAndDeletesNothing) {
 }
 
 TEST_F(CliCleanTest, CleanDeletesEverythingFoundAndPrintsTheTotals) {
-    const CliRun dry = Cli("clean --dry-run");
-    const CliRun run = Cli("clean --no-plugins");
+    const ProgramRun dry = Cli({"clean", "--dry-run"});
+    const ProgramRun run = Cli({"clean", "--no-plugins"});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     const std::string totals = dry.out.substr(dry.out.find("Total Items Detected:"));
     EXPECT_EQ(run.out + "Dry run: nothing was deleted.\n", totals);
     EXPECT_EQ(ScanTsv(), "");
     EXPECT_FALSE(LetterThere());
     // A look-alike that the catalogue does not name stays.
-    EXPECT_EQ(Cli("reg query 'HKCU\\Software\\Microsoft\\Internet Explorer\\TypedURLs' --value url100").exitCode, 0);
+    EXPECT_EQ(Cli({"reg", "query", "HKCU\\Software\\Microsoft\\Internet Explorer\\TypedURLs", "--value", "url100"}).exitCode, 0);
 }
 
 TEST_F(CliCleanTest, TheBackupRestoresEveryRegistryTraceAndIsTheUsersAlone) {
     const std::string before = ScanTsv();
     const std::string backup = (prefix_.Home() / "traces.reg").string();
-    const CliRun run = Cli("clean --backup " + ShellQuoted(backup));
+    const ProgramRun run = Cli({"clean", "--backup", backup});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     struct stat info;
     ASSERT_EQ(stat(backup.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0600u);
     EXPECT_EQ(ScanTsv(), "");
 
-    ASSERT_EQ(Cli("reg import " + ShellQuoted(backup)).exitCode, 0);
+    ASSERT_EQ(Cli({"reg", "import", backup}).exitCode, 0);
     // Every row comes back but the file, which no .reg file holds.
     std::string expected;
     std::istringstream lines(before);
@@ -111,7 +93,7 @@ TEST_F(CliCleanTest, TheBackupRestoresEveryRegistryTraceAndIsTheUsersAlone) {
 
 TEST_F(CliCleanTest, ABackupThatCannotBeWrittenStopsTheClean) {
     const std::string before = ScanTsv();
-    const CliRun run = Cli("clean --backup " + ShellQuoted((prefix_.Home() / "no" / "such" / "b.reg").string()));
+    const ProgramRun run = Cli({"clean", "--backup", (prefix_.Home() / "no" / "such" / "b.reg").string()});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_NE(run.err.find("nothing was cleaned"), std::string::npos) << run.err;
     EXPECT_EQ(run.out, "");
@@ -120,7 +102,7 @@ TEST_F(CliCleanTest, ABackupThatCannotBeWrittenStopsTheClean) {
 }
 
 TEST_F(CliCleanTest, NoBackupIsWrittenUnlessAsked) {
-    ASSERT_EQ(Cli("clean").exitCode, 0);
+    ASSERT_EQ(Cli({"clean"}).exitCode, 0);
     for (const auto& entry : fs::directory_iterator(prefix_.Home())) {
         EXPECT_NE(entry.path().extension(), ".reg") << entry.path();
     }

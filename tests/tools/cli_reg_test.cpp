@@ -1,9 +1,6 @@
 // nimbrel-cli reg, run as a process on an emulated machine of the test's own.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -11,23 +8,15 @@
 
 #include "platform/registry_api.h"
 #include "registry/key_contents.h"
+#include "tests/support/run_program.h"
 #include "tests/support/scratch_prefix.h"
 
 namespace {
 
 using namespace std::string_literals;
 
-struct CliRun {
-    int exitCode;
-    std::string out;
-    std::string err;
-};
-
-std::string ShellQuoted(const std::string& text) {
-    std::string quoted = "'";
-    for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return quoted + "'";
-}
+using testing_support::ProgramRun;
+using testing_support::RunProgram;
 
 std::string ReadFile(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -41,19 +30,11 @@ void WriteFile(const std::filesystem::path& path, const std::string& bytes) {
 
 class CliRegTest : public testing::Test {
 protected:
-    CliRun Cli(const std::vector<std::string>& arguments) {
-        std::string command = ShellQuoted(NIMBREL_CLI);
-        for (const std::string& argument : arguments) command += " " + ShellQuoted(argument);
-        const auto out = prefix_.Home() / "out.txt";
-        const auto err = prefix_.Home() / "err.txt";
-        command += " > " + ShellQuoted(out.string()) + " 2> " + ShellQuoted(err.string()) + " < /dev/null";
-        const int status = std::system(command.c_str());
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFile(out), ReadFile(err)};
-    }
+    ProgramRun Cli(const std::vector<std::string>& arguments) { return RunProgram(NIMBREL_CLI, arguments); }
 
     // A failure: non-zero exit, nothing on stdout, one line on stderr.
     std::string Refused(const std::vector<std::string>& arguments, int exitCode = 1) {
-        const CliRun run = Cli(arguments);
+        const ProgramRun run = Cli(arguments);
         EXPECT_EQ(run.exitCode, exitCode);
         EXPECT_EQ(run.out, "");
         EXPECT_EQ(run.err.rfind("nimbrel-cli: ", 0), 0u) << run.err;
@@ -62,13 +43,13 @@ protected:
     }
 
     void Succeeds(const std::vector<std::string>& arguments) {
-        const CliRun run = Cli(arguments);
+        const ProgramRun run = Cli(arguments);
         EXPECT_EQ(run.exitCode, 0) << run.err;
         EXPECT_EQ(run.err, "");
     }
 
     std::string Export(const std::string& key) {
-        const CliRun run = Cli({"reg", "export", key});
+        const ProgramRun run = Cli({"reg", "export", key});
         EXPECT_EQ(run.exitCode, 0) << run.err;
         return run.out;
     }
@@ -89,7 +70,7 @@ TEST_F(CliRegTest, AddThenQueryShowsValuesLikeRegExe) {
     Succeeds({"reg", "add", "HKCU\\Software\\Cli", "--value", "nothing", "--type", "REG_NONE"});
     Succeeds({"reg", "add", "HKCU\\Software\\Cli\\Sub"});
 
-    const CliRun run = Cli({"reg", "query", "HKCU\\Software\\Cli\\"});
+    const ProgramRun run = Cli({"reg", "query", "HKCU\\Software\\Cli\\"});
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.out,
               "\n"
@@ -106,7 +87,7 @@ TEST_F(CliRegTest, AddThenQueryShowsValuesLikeRegExe) {
               "\n"
               "HKEY_CURRENT_USER\\Software\\Cli\\Sub\n");
 
-    const CliRun one = Cli({"reg", "query", "HKCU\\Software\\Cli", "--value", ""});
+    const ProgramRun one = Cli({"reg", "query", "HKCU\\Software\\Cli", "--value", ""});
     EXPECT_EQ(one.out, "\nHKEY_CURRENT_USER\\Software\\Cli\n    (Default)    REG_SZ    default\n\n");
 
     // what the registry holds: ANSI bytes, strings with their NUL

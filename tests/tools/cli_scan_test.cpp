@@ -1,9 +1,7 @@
 // nimbrel-cli scan, run as a process on the demo profile.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -14,21 +12,13 @@
 
 #include "platform/registry_api.h"
 #include "tests/scan/scan_fixture.h"
+#include "tests/support/run_program.h"
 #include "tests/support/scratch_prefix.h"
 
 namespace {
 
-struct CliRun {
-    int exitCode;
-    std::string out;
-    std::string err;
-};
-
-std::string ShellQuoted(const std::string& text) {
-    std::string quoted = "'";
-    for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return quoted + "'";
-}
+using testing_support::ProgramRun;
+using testing_support::RunProgram;
 
 std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;
@@ -44,21 +34,13 @@ protected:
             scan_testing::ReadFile(std::filesystem::path(NIMBREL_SOURCE_DIR) / "samples/demo-profile.reg"));
     }
 
-    CliRun Cli(const std::string& arguments) {
-        const auto out = prefix_.Home() / "out.txt";
-        const auto err = prefix_.Home() / "err.txt";
-        const std::string command = ShellQuoted(NIMBREL_CLI) + " " + arguments + " > " +
-                                    ShellQuoted(out.string()) + " 2> " + ShellQuoted(err.string());
-        const int status = std::system(command.c_str());
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, scan_testing::ReadFile(out),
-                scan_testing::ReadFile(err)};
-    }
+    ProgramRun Cli(const std::vector<std::string>& arguments) { return RunProgram(NIMBREL_CLI, arguments); }
 
     testing_support::ScratchPrefix prefix_;
 };
 
 TEST_F(CliScanTest, JsonHoldsTheCountersAndEveryRowInStoreOrder) {
-    const CliRun run = Cli("scan");
+    const ProgramRun run = Cli({"scan"});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.err, "");  // no progress bar when stderr is not a terminal
     const nlohmann::json result = nlohmann::json::parse(run.out);
@@ -93,7 +75,7 @@ TEST_F(CliScanTest, TsvEscapesTabsNewlinesAndBackslashes) {
               0);
     platform::RegCloseKey(key);
 
-    const CliRun run = Cli("scan --format tsv");
+    const ProgramRun run = Cli({"scan", "--format", "tsv"});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     const std::vector<std::string> lines = Lines(run.out);
     const std::string expected =
@@ -107,7 +89,7 @@ TEST_F(CliScanTest, TsvEscapesTabsNewlinesAndBackslashes) {
 }
 
 TEST_F(CliScanTest, UnknownFormatIsRefused) {
-    const CliRun run = Cli("scan --format xml");
+    const ProgramRun run = Cli({"scan", "--format", "xml"});
     EXPECT_NE(run.exitCode, 0);
     EXPECT_EQ(run.out, "");
     EXPECT_NE(run.err, "");
