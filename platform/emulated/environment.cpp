@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/emulated/ansi_case.h"
+#include "platform/ansi_case.h"
 #include "platform/emulated/machine_layout.h"
 #include "platform/emulated/prefix.h"
 #include "platform/registry_api.h"
@@ -51,7 +51,7 @@ std::string ExpandEnvironmentStrings(const std::string& text) {
         const std::string name = text.substr(open + 1, close - open - 1);
         const std::string* value = nullptr;
         for (const auto& [known, text_] : variables)
-            if (emulated::EqualsIgnoringCase(known, name)) value = &text_;
+            if (EqualsIgnoringCase(known, name)) value = &text_;
         if (value != nullptr) {
             result += *value;
             at = close + 1;

@@ -37,7 +37,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/emulated/ansi_case.h"
+#include "platform/ansi_case.h"
 #include "platform/emulated/dos_attribute.h"
 #include "platform/emulated/machine_layout.h"
 #include "platform/emulated/paths.h"
@@ -45,8 +45,6 @@
 namespace platform {
 
 namespace {
-
-using emulated::EqualsIgnoringCase;
 
 // ---------------------------------------------------------------- parsing
 

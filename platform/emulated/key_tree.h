@@ -9,7 +9,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "platform/emulated/ansi_case.h"
+#include "platform/ansi_case.h"
 
 namespace platform::emulated {
 

@@ -14,7 +14,7 @@
 #include <system_error>
 #include <vector>
 
-#include "platform/emulated/ansi_case.h"
+#include "platform/ansi_case.h"
 #include "platform/emulated/prefix.h"
 
 namespace platform::emulated {

@@ -29,7 +29,7 @@ RegKey* Walk(RegKey* key, std::string_view path) {
         const std::size_t cut = path.find('\\');
         const std::string_view name = path.substr(0, cut);
         upper.assign(name);
-        for (char& c : upper) c = static_cast<char>(emulated::UpperAnsi(static_cast<unsigned char>(c)));
+        for (char& c : upper) c = static_cast<char>(UpperAnsi(static_cast<unsigned char>(c)));
         key = key->Child(upper);
         if (cut == std::string_view::npos) break;
         path.remove_prefix(cut + 1);

@@ -18,7 +18,7 @@
 #include <system_error>
 #include <vector>
 
-#include "platform/emulated/ansi_case.h"
+#include "platform/ansi_case.h"
 #include "platform/emulated/paths.h"
 
 extern char** environ;
@@ -37,7 +37,7 @@ struct Program {
 bool IsIxwipe(std::string_view path) {
     const std::size_t cut = path.find_last_of("\\/");
     const std::string_view name = cut == std::string_view::npos ? path : path.substr(cut + 1);
-    return emulated::EqualsIgnoringCase(name, kIxwipe);
+    return EqualsIgnoringCase(name, kIxwipe);
 }
 
 std::string IxwipeBesideThisProgram() {
@@ -55,7 +55,7 @@ std::optional<std::string> HostProgram(const std::string& windowsPath) {
     if (IsIxwipe(windowsPath)) return IxwipeBesideThisProgram();
     const std::string host = emulated::ToHostPath(windowsPath).string();
     if (IsExecutableFile(host)) return host;
-    if (host.size() > 4 && emulated::EqualsIgnoringCase(std::string_view(host).substr(host.size() - 4), ".exe")) {
+    if (host.size() > 4 && EqualsIgnoringCase(std::string_view(host).substr(host.size() - 4), ".exe")) {
         const std::string bare = host.substr(0, host.size() - 4);
         if (IsExecutableFile(bare)) return bare;
     }

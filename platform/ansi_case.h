@@ -1,6 +1,6 @@
-// Case rules of registry names in the ANSI code page (Windows-1252): names
-// compare without regard to case, and subkeys enumerate in the order of
-// their upper-cased UTF-16 code units, as on Windows.
+// Case rules of names in the ANSI code page (Windows-1252): registry names
+// and file paths compare without regard to case, and subkeys enumerate in
+// the order of their upper-cased UTF-16 code units, as on Windows.
 #pragma once
 
 #include <array>
@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-namespace platform::emulated {
+namespace platform {
 
 namespace detail {
 
@@ -73,4 +73,4 @@ struct UnicodeOrder {
     }
 };
 
-}  // namespace platform::emulated
+}  // namespace platform
