@@ -1,28 +1,69 @@
 #include "clean/clean_engine.h"
 
-#include "clean/clean_item.h"
+#include <vector>
+
+#include "clean/item_place.h"
+#include "platform/registry_api.h"
 #include "platform/system_info.h"
+#include "registry/win32_error_text.h"
 
 namespace clean {
 
 namespace {
+
+bool HasRegistryRows(const DetectedItems& store) {
+    for (const std::string& kind : store.Key()) {
+        if (kind == "Value" || kind == "Key") return true;
+    }
+    return false;
+}
+
+// A registry that cannot be changed at all (a read-only machine) is said
+// once, and nothing is deleted: each row is reported as failed with why.
+long RegistryLockStatus(const DetectedItems& store) {
+    if (!HasRegistryRows(store)) return platform::kErrorSuccess;
+    return platform::RegistryBatch().Status();
+}
 
 // Cleans every row, or only the checked ones, and empties the store.
 void CleanRows(CleanContext& ctx, bool checkedOnly) {
     const std::string windowsDirectory = platform::WindowsDirectory();
     DetectedItems& store = ctx.results.store;
     const std::size_t rows = store.RowCount();
+    const std::vector<bool> twin =
+        checkedOnly ? RowsKeptForUncheckedTwin(store, platform::CurrentUserSid()) : std::vector<bool>(rows, false);
+    const long locked = RegistryLockStatus(store);
+    if (locked != platform::kErrorSuccess) ctx.host.MessageBox(RegistryLockedText(locked), kRegistryLockedTitle);
+    const RowOutcome lockedOutcome{RowResult::kFailed, "the registry cannot be changed: " + registry::Win32ErrorText(locked)};
+
     for (std::size_t row = 0; row < rows; ++row) {
+        const DetectedItem item = store.Row(row);
+        RowOutcome outcome;
         if (checkedOnly && !store.Checked(row)) {
-            ctx.state.AllCleaned = false;
-            continue;
+            outcome = {RowResult::kKeptUnchecked, {}};
+        } else if (twin[row]) {
+            outcome = {RowResult::kKeptTwin, "an unchecked row names the same item"};
+        } else if (locked != platform::kErrorSuccess) {
+            outcome = lockedOutcome;
+        } else {
+            outcome = CleanItem(item, windowsDirectory);
         }
-        if (CleanItem(store.Row(row), windowsDirectory)) ++ctx.state.CleanedCount;
+        if (outcome.result == RowResult::kKeptUnchecked || outcome.result == RowResult::kKeptTwin) {
+            ctx.state.AllCleaned = false;
+        }
+        if (outcome.Cleaned()) ++ctx.state.CleanedCount;
+        if (outcome.Stays()) ++ctx.state.NotDeletedCount;
+        if (ctx.report) ctx.report(item, outcome);
     }
     store.Clear();
 }
 
 }  // namespace
+
+std::string RegistryLockedText(long status) {
+    return "The registry of this machine cannot be changed (" + registry::Win32ErrorText(status) +
+           "), so nothing was cleaned.";
+}
 
 void CleanAll(CleanContext& ctx, const std::string& scanTotal) {
     ctx.state = CleanState{};

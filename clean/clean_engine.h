@@ -5,14 +5,20 @@
 // window is shown and the program ends after the plug-ins.
 #pragma once
 
+#include <cstddef>
+#include <functional>
 #include <string>
 
 #include "clean/automatic_plugins.h"
+#include "clean/clean_item.h"
 #include "clean/clean_state.h"
 #include "clean/results_model.h"
 #include "scan/host.h"
 
 namespace clean {
+
+// Told of every row of the store in order, with what became of its item.
+using RowReport = std::function<void(const DetectedItem&, const RowOutcome&)>;
 
 struct CleanContext {
     scan::Host& host;
@@ -22,14 +28,20 @@ struct CleanContext {
     CleanState& state;
     PluginLoader* plugins;  // null: no plug-in runs
     bool silent;
+    RowReport report = nullptr;  // null: nobody asks
 };
+
+// The message box said once when the registry cannot be changed at all.
+inline constexpr const char* kRegistryLockedTitle = "Nimbrel";
+std::string RegistryLockedText(long status);
 
 // "Clean Now" on the scan window; scanTotal is the caption of that
 // window's own total. In silent mode it ends the program.
 void CleanAll(CleanContext& ctx, const std::string& scanTotal);
 
 // "Clean Now" on the results window: unchecked rows are neither deleted
-// nor counted, and are dropped with the rest.
+// nor counted, and are dropped with the rest; so are checked rows whose
+// item an unchecked row keeps (RowsKeptForUncheckedTwin).
 void CleanSelected(CleanContext& ctx);
 
 }  // namespace clean

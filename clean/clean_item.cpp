@@ -1,53 +1,107 @@
 #include "clean/clean_item.h"
 
 #include "clean/path_guard.h"
+#include "clean/registry_row.h"
 #include "platform/file_delete.h"
 #include "platform/file_listing.h"
 #include "platform/files.h"
 #include "registry/mod_registry.h"
+#include "registry/win32_error_text.h"
 
 namespace clean {
 
-CleanDecision DecideClean(const DetectedItem& item, const std::string& windowsDirectory) {
-    if (item.kind == "Value") return {CleanAction::kRemoveValue, true};
-    // A key row names the subkey to delete; without a name, RegDeleteKey
-    // would take the parent key itself.
-    if (item.kind == "Key") return {item.value.empty() ? CleanAction::kNothing : CleanAction::kRemoveKey, true};
+namespace {
+
+constexpr const char* kProtectedReason =
+    "a protected path (the Windows directory, a root, or a path that does not plainly name one place)";
+constexpr const char* kHasSubkeysReason = "the key has subkeys of its own, which the registry does not delete";
+
+RowOutcome Skipped(std::string reason) { return {RowResult::kSkipped, std::move(reason)}; }
+
+bool PathPresent(const DetectedItem& item) { return platform::FindEntry(item.mainkey, kExistsMask).has_value(); }
+
+CleanDecision DecidePath(const DetectedItem& item, const std::string& windowsDirectory) {
     const bool folder = item.kind == "Folder";
-    if (!folder && item.kind != "File") return {CleanAction::kNothing, true};
-    if (IsProtectedPath(item.mainkey, windowsDirectory)) return {CleanAction::kNothing, false};
-    if (!platform::FindEntry(item.mainkey, kExistsMask)) return {CleanAction::kNothing, true};
-    if (!folder) return {CleanAction::kDeleteFile, true};
+    if (IsProtectedPath(item.mainkey, windowsDirectory)) return {CleanAction::kNothing, true, Skipped(kProtectedReason)};
+    if (!PathPresent(item)) return {CleanAction::kNothing, false, {RowResult::kAbsent, {}}};
+    if (!folder) return {CleanAction::kDeleteFile, true, {}};
     // The shell's delete takes a file as readily as a folder; a folder row
     // whose path now names a file does not name what was recorded.
     const auto attributes = platform::GetFileAttributes(item.mainkey);
-    const bool isFolder = attributes && (*attributes & platform::kFileAttributeDirectory) != 0;
-    return {isFolder ? CleanAction::kDeleteFolder : CleanAction::kNothing, true};
+    if (attributes && (*attributes & platform::kFileAttributeDirectory) != 0) {
+        return {CleanAction::kDeleteFolder, true, {}};
+    }
+    return {CleanAction::kNothing, true, Skipped("a file is where the folder was")};
 }
 
-void CarryOut(const DetectedItem& item, const CleanDecision& decision) {
+}  // namespace
+
+std::string_view RowResultName(RowResult result) {
+    switch (result) {
+        case RowResult::kDeleted: return "deleted";
+        case RowResult::kAbsent: return "absent";
+        case RowResult::kKeptUnchecked: return "kept-unchecked";
+        case RowResult::kKeptTwin: return "kept-twin";
+        case RowResult::kFailed: return "failed";
+        case RowResult::kSkipped: return "skipped";
+        case RowResult::kWouldDelete: return "would-delete";
+        case RowResult::kWouldFail: return "would-fail";
+    }
+    return "skipped";
+}
+
+CleanDecision DecideClean(const DetectedItem& item, const std::string& windowsDirectory) {
+    if (item.kind == "Value") return {CleanAction::kRemoveValue, RegistryItemPresent(item), {}};
+    if (item.kind == "Key") {
+        // A key row names the subkey to delete; without a name, RegDeleteKey
+        // would take the parent key itself.
+        if (item.value.empty()) return {CleanAction::kNothing, true, Skipped("the row names no subkey")};
+        return {CleanAction::kRemoveKey, RegistryItemPresent(item), {}};
+    }
+    if (item.kind == "Folder" || item.kind == "File") return DecidePath(item, windowsDirectory);
+    return {CleanAction::kNothing, true, Skipped("no known kind of item: \"" + item.kind + "\"")};
+}
+
+RowOutcome CarryOut(const DetectedItem& item, const CleanDecision& decision) {
+    long status = 0;
     switch (decision.action) {
         case CleanAction::kNothing:
-            break;
+            return decision.outcome;
         case CleanAction::kRemoveValue:
-            modRegistry::RemoveValue(item.mainkey, item.subkey, item.value);
+            status = modRegistry::RemoveValue(item.mainkey, item.subkey, item.value);
             break;
         case CleanAction::kRemoveKey:
-            modRegistry::RemoveKey(item.mainkey, item.subkey, item.value);
+            status = modRegistry::RemoveKey(item.mainkey, item.subkey, item.value);
+            if (status != 0 && KeyRowStays(item)) return {RowResult::kFailed, kHasSubkeysReason};
             break;
         case CleanAction::kDeleteFolder:
-            platform::ShellDeleteFolder(item.mainkey);
+            status = platform::ShellDeleteFolder(item.mainkey);
+            // What could be deleted is gone; the row is cleaned only when the
+            // folder itself is.
+            if (!PathPresent(item)) return {RowResult::kDeleted, {}};
+            if (status == 0) status = platform::kErrorAccessDenied;
             break;
         case CleanAction::kDeleteFile:
-            platform::RemoveFile(item.mainkey);
+            status = platform::RemoveFile(item.mainkey);
+            if (status != 0 && !PathPresent(item)) return {RowResult::kAbsent, {}};
             break;
     }
+    if (status != 0) {
+        if (!decision.present) return {RowResult::kAbsent, {}};
+        return {RowResult::kFailed, registry::Win32ErrorText(status)};
+    }
+    return {decision.present ? RowResult::kDeleted : RowResult::kAbsent, {}};
 }
 
-bool CleanItem(const DetectedItem& item, const std::string& windowsDirectory) {
-    const CleanDecision decision = DecideClean(item, windowsDirectory);
-    CarryOut(item, decision);
-    return decision.counted;
+RowOutcome Preview(const DetectedItem& item, const CleanDecision& decision) {
+    if (decision.action == CleanAction::kNothing) return decision.outcome;
+    if (!decision.present) return {RowResult::kAbsent, {}};
+    if (decision.action == CleanAction::kRemoveKey && KeyRowStays(item)) return {RowResult::kWouldFail, kHasSubkeysReason};
+    return {RowResult::kWouldDelete, {}};
+}
+
+RowOutcome CleanItem(const DetectedItem& item, const std::string& windowsDirectory) {
+    return CarryOut(item, DecideClean(item, windowsDirectory));
 }
 
 }  // namespace clean

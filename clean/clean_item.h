@@ -1,10 +1,11 @@
-// Deleting one detected item by its kind. The decision (what would go, and
-// whether the row counts) is kept apart from carrying it out, so that a dry
-// run shows exactly what a clean does.
+// Deleting one detected item by its kind, and what became of it. The
+// decision (what would go) is kept apart from carrying it out, so that a
+// dry run shows exactly what a clean does.
 #pragma once
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "clean/detected_items.h"
 
@@ -22,22 +23,49 @@ enum class CleanAction {
     kDeleteFile,    // an ordinary delete of the file Mainkey
 };
 
-struct CleanDecision {
-    CleanAction action = CleanAction::kNothing;
-    // Every row counts except a folder or file row that the path guard
-    // skips.
-    bool counted = true;
+// What became of a row's item.
+enum class RowResult {
+    kDeleted,        // it was there and is gone
+    kAbsent,         // it was gone already
+    kKeptUnchecked,  // the user left the row unchecked
+    kKeptTwin,       // an unchecked row names the same item (or one inside it)
+    kFailed,         // the deletion failed: it is still there
+    kSkipped,        // never deleted: the path guard, an unknown kind ...
+    kWouldDelete,    // a dry run: it is there and a clean would delete it
+    kWouldFail,      // a dry run: it is there and a clean could not delete it
 };
 
-// Kinds are compared exactly. Looks folder and file paths up, changes
-// nothing.
+// "deleted", "absent", "kept-unchecked", "kept-twin", "failed", "skipped",
+// "would-delete", "would-fail".
+std::string_view RowResultName(RowResult result);
+
+struct RowOutcome {
+    RowResult result = RowResult::kSkipped;
+    std::string reason;  // why it failed, was skipped or would fail
+
+    // Counted by "Total Items Cleaned:": the item is gone after the clean.
+    bool Cleaned() const { return result == RowResult::kDeleted || result == RowResult::kAbsent; }
+    // A row the user let the clean delete whose item is still there.
+    bool Stays() const { return result == RowResult::kFailed || result == RowResult::kSkipped; }
+};
+
+struct CleanDecision {
+    CleanAction action = CleanAction::kNothing;
+    bool present = false;  // the item is there now
+    // For kNothing: the outcome as it stands (absent or skipped).
+    RowOutcome outcome;
+};
+
+// Kinds are compared exactly. Looks the item up, changes nothing.
 CleanDecision DecideClean(const DetectedItem& item, const std::string& windowsDirectory);
 
-// Carries a decision out; failures are ignored (a key with subkeys, a
-// read-only file, a value already gone stay as they are).
-void CarryOut(const DetectedItem& item, const CleanDecision& decision);
+// Carries a decision out and tells what became of the item.
+RowOutcome CarryOut(const DetectedItem& item, const CleanDecision& decision);
 
-// Decides and carries out; true when the row counts towards CleanedCount.
-bool CleanItem(const DetectedItem& item, const std::string& windowsDirectory);
+// What a clean would do with the row, deleting nothing.
+RowOutcome Preview(const DetectedItem& item, const CleanDecision& decision);
+
+// Decides and carries out.
+RowOutcome CleanItem(const DetectedItem& item, const std::string& windowsDirectory);
 
 }  // namespace clean

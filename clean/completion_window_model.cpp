@@ -7,7 +7,7 @@ namespace clean {
 CompletionWindowModel::CompletionWindowModel(scan::Host& host, const CleanState& clean) : host_(host) {
     totaldetected.caption = clean.totaldetected;
     totalcleaned.caption = std::to_string(clean.CleanedCount);
-    Load(clean.AllCleaned);
+    Load(clean.AllCleaned && clean.NotDeletedCount == 0);
 }
 
 void CompletionWindowModel::Load(bool allCleaned) {

@@ -1,7 +1,7 @@
 // The completion window (Form4) as plain state and handlers: the totals of
 // the last clean, the system status line and the way back to the main
 // window. The clean fills in the totals, then the window loads and reads
-// whether the user left any row out.
+// whether every item the clean was to delete is gone.
 #pragma once
 
 #include "clean/clean_state.h"
@@ -28,7 +28,7 @@ public:
     CompletionWindowModel(scan::Host& host, const CleanState& clean);
 
     // The load step, once: allCleaned is false when the clean left at least
-    // one row unchecked.
+    // one row unchecked, or an item it was to delete is still there.
     void Load(bool allCleaned);
 
     // cleanbutton: "Main Menu".

@@ -9,10 +9,6 @@
 
 namespace clean {
 
-// True for a "Key" row whose key has subkeys: the registry refuses to
-// delete it, so the clean leaves it as it is.
-bool KeyRowStays(const DetectedItem& row);
-
 // Appends the backup of the store's registry rows to text, after the .reg
 // header. Returns an empty string, or why a row cannot be backed up (a
 // root that is no registry hive, a name a .reg file cannot hold, a key

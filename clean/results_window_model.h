@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstddef>
+#include <vector>
 
 #include "clean/results_model.h"
 #include "scan/control_state.h"
@@ -17,6 +18,8 @@ public:
     static constexpr const char* kCaption = ResultsModel::kCaption;
     static constexpr const char* kFrame1 = "Results:";
     static constexpr const char* kTotalLabel = "Total Items Detected:";
+    // Beside a checked row that the clean will keep for an unchecked twin.
+    static constexpr const char* kKeptForTwinNote = "Stays: an unchecked row names the same item";
 
     ResultsWindowModel(scan::Host& host, ResultsModel& results) : host_(host), results_(results) {}
 
@@ -29,6 +32,10 @@ public:
     // The user checks or unchecks a row; rows that do not exist are left
     // alone.
     void OnList1ItemCheck(std::size_t row, bool checked);
+    // For each row: checked, but kept by the clean because an unchecked row
+    // names the same item (or one inside it). Shown so, before the clean.
+    const std::vector<bool>& RowsKeptForTwin();
+
     // "Main Menu": the scan's results are discarded.
     void OnChameleonButton22Click();
     // The close box: the program ends.
@@ -37,6 +44,10 @@ public:
 private:
     scan::Host& host_;
     ResultsModel& results_;
+    // RowsKeptForTwin as last worked out, for a store of keptRows_ rows.
+    std::vector<bool> kept_;
+    std::size_t keptRows_ = 0;
+    bool keptStale_ = true;
 };
 
 }  // namespace clean

@@ -25,6 +25,11 @@ std::string WindowsDirectory();
 // cannot be told or does not fit.
 std::optional<std::string> UserName(std::size_t bufferChars);
 
+// The current user's security identifier as text ("S-1-5-21-..."): the
+// name of the HKEY_USERS hive that HKEY_CURRENT_USER stands for. Empty when
+// it cannot be told.
+std::string CurrentUserSid();
+
 // As GetDriveTypeA for a drive's root ("C:\").
 std::uint32_t DriveType(const std::string& root);
 

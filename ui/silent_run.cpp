@@ -7,7 +7,7 @@
 
 namespace ui {
 
-void RunSilentScan(scan::Host& host, clean::PluginLoader* plugins) {
+long RunSilentScan(scan::Host& host, clean::PluginLoader* plugins) {
     clean::ResultsModel results;
     clean::CleanState state;
     clean::CleanContext clean{host, results, state, plugins, true};
@@ -21,6 +21,7 @@ void RunSilentScan(scan::Host& host, clean::PluginLoader* plugins) {
     });
     window.Load();
     window.Scan();
+    return state.NotDeletedCount;
 }
 
 }  // namespace ui

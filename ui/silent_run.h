@@ -12,6 +12,7 @@ namespace ui {
 // The scan, then the clean of everything found with the automatic
 // plug-ins, or, when nothing was found, the plug-ins alone; the program
 // ends (host.EndProgram) inside. plugins is null where none is built in.
-void RunSilentScan(scan::Host& host, clean::PluginLoader* plugins);
+// Returns how many items the clean was to delete but are still there.
+long RunSilentScan(scan::Host& host, clean::PluginLoader* plugins);
 
 }  // namespace ui

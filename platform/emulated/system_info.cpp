@@ -59,6 +59,8 @@ std::optional<std::string> UserName(std::size_t bufferChars) {
     return name;
 }
 
+std::string CurrentUserSid() { return emulated::kCurrentUserSid; }
+
 std::uint32_t DriveType(const std::string& root) {
     // "C:" and "C:\" name the drive; anything else is not a drive's root.
     const bool letter = !root.empty() && ((root[0] >= 'A' && root[0] <= 'Z') || (root[0] >= 'a' && root[0] <= 'z'));

@@ -5,6 +5,8 @@
 
 #include "platform/win32/windows_api.h"
 
+#include <sddl.h>
+
 namespace platform {
 
 std::string WindowsDirectory() {
@@ -20,6 +22,24 @@ std::optional<std::string> UserName(std::size_t bufferChars) {
     DWORD size = static_cast<DWORD>(bufferChars);
     if (!::GetUserNameA(buffer.data(), &size)) return std::nullopt;
     return std::string(buffer.data(), std::strlen(buffer.data()));
+}
+
+std::string CurrentUserSid() {
+    HANDLE token = nullptr;
+    if (!::OpenProcessToken(::GetCurrentProcess(), TOKEN_QUERY, &token)) return {};
+    std::string sid;
+    DWORD size = 0;
+    ::GetTokenInformation(token, TokenUser, nullptr, 0, &size);
+    std::vector<unsigned char> buffer(size);
+    if (size != 0 && ::GetTokenInformation(token, TokenUser, buffer.data(), size, &size)) {
+        char* text = nullptr;
+        if (::ConvertSidToStringSidA(reinterpret_cast<TOKEN_USER*>(buffer.data())->User.Sid, &text)) {
+            sid = text;
+            ::LocalFree(text);
+        }
+    }
+    ::CloseHandle(token);
+    return sid;
 }
 
 std::uint32_t DriveType(const std::string& root) { return ::GetDriveTypeA(root.c_str()); }

@@ -3,12 +3,15 @@
 // are told, and the plug-ins' turn after the deleting.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "clean/clean_engine.h"
 #include "clean/completion_window_model.h"
+#include "clean/results_window_model.h"
 #include "platform/files.h"
+#include "platform/system_info.h"
 #include "registry/mod_registry.h"
 #include "tests/support/recording_host.h"
 #include "tests/support/scratch_folder.h"
@@ -62,11 +65,11 @@ protected:
     testing_support::ScratchFolder folder;
     testing_support::RecordingHost host;
     clean::ResultsModel results;
-    clean::CleanState state{7, false, "stale"};
+    clean::CleanState state{7, 3, false, "stale"};
     NotingLoader plugins{host.calls};
 };
 
-TEST_F(CleanEngineTest, CleanAllDeletesEveryRowCountsAllButTheGuardedAndShowsTheCompletionWindow) {
+TEST_F(CleanEngineTest, CleanAllDeletesEveryRowCountsWhatIsGoneAndShowsTheCompletionWindow) {
     clean::CleanContext ctx = Context(false);
     clean::CleanAll(ctx, "5");
     EXPECT_FALSE(ValueThere("url1"));
@@ -75,6 +78,7 @@ TEST_F(CleanEngineTest, CleanAllDeletesEveryRowCountsAllButTheGuardedAndShowsThe
     EXPECT_FALSE(FileThere("a.lnk"));
     EXPECT_FALSE(FileThere("b.lnk"));
     EXPECT_EQ(state.CleanedCount, 4);
+    EXPECT_EQ(state.NotDeletedCount, 1);  // the guarded drive root is still there
     EXPECT_TRUE(state.AllCleaned);
     EXPECT_EQ(state.totaldetected, "5");
     EXPECT_EQ(results.store.RowCount(), 0u);
@@ -83,8 +87,77 @@ TEST_F(CleanEngineTest, CleanAllDeletesEveryRowCountsAllButTheGuardedAndShowsThe
     const clean::CompletionWindowModel completion(host, state);
     EXPECT_EQ(completion.totaldetected.caption, "5");
     EXPECT_EQ(completion.totalcleaned.caption, "4");
+    EXPECT_EQ(completion.sysstatus.caption, "Some items not deleted.");
+    EXPECT_EQ(completion.sysstatus.colour, clean::kOlive);
+}
+
+TEST_F(CleanEngineTest, WhenEverythingGoesTheStatusIsGood) {
+    results.store.Clear();
+    Add({"Url1", key.RootName(), key.Path("TypedURLs"), "url1", "S", "Value"});
+    Add({"Url9", key.RootName(), key.Path("TypedURLs"), "url9", "S", "Value"});  // gone already
+    clean::CleanContext ctx = Context(false);
+    clean::CleanAll(ctx, "2");
+    EXPECT_EQ(state.CleanedCount, 2);
+    const clean::CompletionWindowModel completion(host, state);
     EXPECT_EQ(completion.sysstatus.caption, "Good");
     EXPECT_EQ(completion.sysstatus.colour, clean::kGreen);
+}
+
+// What the user cannot see from the totals alone: an item that stays is
+// neither counted nor reported as good, and every row is reported.
+TEST_F(CleanEngineTest, ItemsThatStayAreNotCountedAndEveryRowIsReported) {
+    EXPECT_EQ(modRegistry::WriteValue(key.RootName(), key.Path("Accounts\\anna\\Inner"), "n", "S", "1"), 0);
+    Add({"Account", key.RootName(), key.Path("Accounts"), "anna", "", "Key"});  // has a subkey: stays
+    namespace fs = std::filesystem;
+    fs::permissions(testing_support::HostPath(folder.Path("b.lnk")),
+                    fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write, fs::perm_options::remove);
+    std::vector<std::string> reported;
+    clean::CleanContext ctx = Context(false);
+    ctx.report = [&](const DetectedItem& row, const clean::RowOutcome& outcome) {
+        reported.push_back(row.label + " " + std::string(clean::RowResultName(outcome.result)));
+    };
+    clean::CleanAll(ctx, "6");
+    fs::permissions(testing_support::HostPath(folder.Path("b.lnk")), fs::perms::owner_write, fs::perm_options::add);
+
+    EXPECT_EQ(reported, (std::vector<std::string>{"Url1 deleted", "Url2 deleted", "Item 0 deleted", "Item 1 failed",
+                                                  "Guarded skipped", "Account failed"}));
+    EXPECT_TRUE(FileThere("b.lnk"));
+    EXPECT_EQ(state.CleanedCount, 3);
+    EXPECT_EQ(state.NotDeletedCount, 3);
+    const clean::CompletionWindowModel completion(host, state);
+    EXPECT_EQ(completion.totalcleaned.caption, "3");
+    EXPECT_EQ(completion.sysstatus.caption, "Some items not deleted.");
+}
+
+// The scan lists the current user's hive twice, as HKCU and under its SID:
+// unchecking one of the two rows keeps the item, and the results window
+// shows the other row as kept before the clean.
+TEST_F(CleanEngineTest, AnUncheckedRowKeepsItsTwinUnderTheUsersSid) {
+    ASSERT_EQ(key.RootName(), "HKCU");
+    const std::string sid = platform::CurrentUserSid();
+    ASSERT_FALSE(sid.empty());
+    Add({"Url1 {1}", "HKU", sid + "\\" + key.Path("TypedURLs"), "url1", "S", "Value"});
+    Add({"Item 0 {1}", folder.Path("A.LNK"), " ", " ", " ", "File"});
+    results.store.SetChecked(0, false);  // Url1 under HKCU
+    results.store.SetChecked(2, false);  // a.lnk
+    clean::ResultsWindowModel window(host, results);
+    // The guarded row's C:\ holds the unchecked file too.
+    EXPECT_EQ(window.RowsKeptForTwin(), (std::vector<bool>{false, false, false, false, true, true, true}));
+
+    std::vector<std::string> reported;
+    clean::CleanContext ctx = Context(false);
+    ctx.report = [&](const DetectedItem& row, const clean::RowOutcome& outcome) {
+        reported.push_back(row.label + " " + std::string(clean::RowResultName(outcome.result)));
+    };
+    clean::CleanSelected(ctx);
+    EXPECT_TRUE(ValueThere("url1"));
+    EXPECT_FALSE(ValueThere("url2"));
+    EXPECT_TRUE(FileThere("a.lnk"));
+    EXPECT_EQ(reported, (std::vector<std::string>{"Url1 kept-unchecked", "Url2 deleted", "Item 0 kept-unchecked",
+                                                  "Item 1 deleted", "Guarded kept-twin", "Url1 {1} kept-twin",
+                                                  "Item 0 {1} kept-twin"}));
+    EXPECT_EQ(state.CleanedCount, 2);
+    EXPECT_FALSE(state.AllCleaned);
 }
 
 TEST_F(CleanEngineTest, CleanAllInSilentModeShowsNothingAndEndsTheProgram) {

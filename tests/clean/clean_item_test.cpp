@@ -1,5 +1,5 @@
 // One row cleaned by its kind, on a scratch key and in a scratch folder of
-// either platform: what goes, what stays, and what counts.
+// either platform: what goes, what stays, and what is reported of each.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -64,73 +64,83 @@ protected:
     const std::string windows = platform::WindowsDirectory();
 };
 
-TEST_F(CleanItemTest, ValueRowRemovesThatValueOnly) {
-    EXPECT_TRUE(clean::CleanItem(ValueRow("Lists", "url1"), windows));
+// Each row once, on the same fixture, with what became of its item; the
+// rows run in this order, so a later row sees what the earlier ones did.
+TEST_F(CleanItemTest, EachKindReportsWhatBecameOfItsItem) {
+    using clean::RowResult;
+    struct Case {
+        DetectedItem row;
+        RowResult result;
+    };
+    auto kinded = [](DetectedItem row, const char* kind) {
+        row.kind = kind;
+        return row;
+    };
+    const Case cases[] = {
+        {ValueRow("Lists", "url1"), RowResult::kDeleted},
+        {ValueRow("Lists", "url9"), RowResult::kAbsent},
+        {ValueRow("Nowhere", "url1"), RowResult::kAbsent},
+        {KeyRow("Lists", "Count"), RowResult::kDeleted},
+        // The registry refuses a key with subkeys: it stays, and says so.
+        {KeyRow("Deep", "Account"), RowResult::kFailed},
+        // Without a name, RegDeleteKey would take the parent key itself.
+        {KeyRow("Lists", ""), RowResult::kSkipped},
+        {{"MS Office 'Recent' Folder (User)", folder.Path("Office\\Recent"), "", "", "", "Folder"}, RowResult::kDeleted},
+        {PathRow(folder.Path("a.lnk"), "File"), RowResult::kDeleted},
+        {PathRow(folder.Path("gone"), "Folder"), RowResult::kAbsent},
+        {PathRow(folder.Path("gone"), "File"), RowResult::kAbsent},
+        // A folder row whose path names a file does not name what was found.
+        {PathRow(folder.Path("b.lnk"), "Folder"), RowResult::kSkipped},
+        // Kinds compare exactly.
+        {kinded(ValueRow("Lists", "url2"), "value"), RowResult::kSkipped},
+        {kinded(ValueRow("Lists", "url2"), "Value "), RowResult::kSkipped},
+        {kinded(ValueRow("Lists", "url2"), ""), RowResult::kSkipped},
+        {PathRow(folder.Path("b.lnk"), "file"), RowResult::kSkipped},
+    };
+    for (const Case& c : cases) {
+        const clean::RowOutcome outcome = clean::CleanItem(c.row, windows);
+        EXPECT_EQ(clean::RowResultName(outcome.result), clean::RowResultName(c.result))
+            << c.row.mainkey << " " << c.row.subkey << " " << c.row.value << " " << c.row.kind;
+        EXPECT_EQ(outcome.Cleaned(), c.result == RowResult::kDeleted || c.result == RowResult::kAbsent);
+        EXPECT_EQ(outcome.reason.empty(), !outcome.Stays()) << outcome.reason;
+    }
     EXPECT_FALSE(ValueThere("Lists", "url1"));
     EXPECT_TRUE(ValueThere("Lists", "url2"));
-}
-
-TEST_F(CleanItemTest, ValueRowWhoseValueOrKeyIsGoneStillCounts) {
-    EXPECT_TRUE(clean::CleanItem(ValueRow("Lists", "url9"), windows));
-    EXPECT_TRUE(clean::CleanItem(ValueRow("Nowhere", "url1"), windows));
-    EXPECT_TRUE(ValueThere("Lists", "url1"));
-}
-
-TEST_F(CleanItemTest, KeyRowRemovesTheKeyWithItsValuesAndKeepsItsParent) {
-    EXPECT_TRUE(clean::CleanItem(KeyRow("Lists", "Count"), windows));
     EXPECT_FALSE(KeyThere("Lists\\Count"));
-    EXPECT_TRUE(ValueThere("Lists", "url1"));
-}
-
-TEST_F(CleanItemTest, KeyRowWhoseKeyHasSubkeysCountsButTheKeyStays) {
-    EXPECT_TRUE(clean::CleanItem(KeyRow("Deep", "Account"), windows));
     EXPECT_TRUE(ValueThere("Deep\\Account\\Inner", "n"));
-}
-
-TEST_F(CleanItemTest, KeyRowWithoutAKeyNameLeavesTheParentAlone) {
-    ASSERT_TRUE(clean::CleanItem(KeyRow("Lists", "Count"), windows));  // Lists has no subkey now
-    EXPECT_TRUE(clean::CleanItem(KeyRow("Lists", ""), windows));
-    EXPECT_TRUE(ValueThere("Lists", "url1"));
-}
-
-TEST_F(CleanItemTest, FolderRowDeletesTheFolderWithItsContents) {
-    const DetectedItem row = {"MS Office 'Recent' Folder (User)", folder.Path("Office\\Recent"), "", "", "", "Folder"};
-    EXPECT_EQ(clean::DecideClean(row, windows).action, CleanAction::kDeleteFolder);
-    EXPECT_TRUE(clean::CleanItem(row, windows));
     EXPECT_FALSE(FileThere(folder.Path("Office\\Recent")));
     EXPECT_TRUE(FileThere(folder.Path("Office")));
-    EXPECT_TRUE(FileThere(folder.Path("a.lnk")));
-}
-
-TEST_F(CleanItemTest, FileRowDeletesTheFileOnly) {
-    EXPECT_TRUE(clean::CleanItem(PathRow(folder.Path("a.lnk"), "File"), windows));
     EXPECT_FALSE(FileThere(folder.Path("a.lnk")));
     EXPECT_TRUE(FileThere(folder.Path("b.lnk")));
 }
 
-TEST_F(CleanItemTest, FolderOrFileRowWhosePathIsGoneCountsAndDeletesNothing) {
-    for (const char* kind : {"Folder", "File"}) {
-        const DetectedItem row = PathRow(folder.Path("gone"), kind);
-        EXPECT_EQ(clean::DecideClean(row, windows).action, CleanAction::kNothing) << kind;
-        EXPECT_TRUE(clean::CleanItem(row, windows)) << kind;
-    }
+TEST_F(CleanItemTest, AFileThatCannotBeDeletedIsReportedAsFailedWithTheError) {
+    namespace fs = std::filesystem;
+    const fs::path host = HostPath(folder.Path("a.lnk"));
+    fs::permissions(host, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
+    const DetectedItem row = PathRow(folder.Path("a.lnk"), "File");
+    EXPECT_EQ(clean::Preview(row, clean::DecideClean(row, windows)).result, clean::RowResult::kWouldDelete);
+    const clean::RowOutcome outcome = clean::CleanItem(row, windows);
+    EXPECT_EQ(outcome.result, clean::RowResult::kFailed);
+    EXPECT_NE(outcome.reason.find("5"), std::string::npos) << outcome.reason;
+    EXPECT_TRUE(FileThere(folder.Path("a.lnk")));
+    fs::permissions(host, fs::perms::owner_write, fs::perm_options::add);
 }
 
-TEST_F(CleanItemTest, KindsAreComparedExactlyAndUnknownKindsCountWithoutDeleting) {
-    for (const char* kind : {"value", "VALUE", "Value ", "Registry", ""}) {
-        DetectedItem row = ValueRow("Lists", "url1");
-        row.kind = kind;
-        EXPECT_EQ(clean::DecideClean(row, windows).action, CleanAction::kNothing) << kind;
-        EXPECT_TRUE(clean::CleanItem(row, windows)) << kind;
-    }
-    EXPECT_TRUE(clean::CleanItem(PathRow(folder.Path("a.lnk"), "file"), windows));
+TEST_F(CleanItemTest, PreviewChangesNothingAndForeseesAKeyThatStays) {
+    const DetectedItem stays = KeyRow("Deep", "Account");
+    EXPECT_EQ(clean::Preview(stays, clean::DecideClean(stays, windows)).result, clean::RowResult::kWouldFail);
+    const DetectedItem value = ValueRow("Lists", "url1");
+    EXPECT_EQ(clean::Preview(value, clean::DecideClean(value, windows)).result, clean::RowResult::kWouldDelete);
+    const DetectedItem gone = ValueRow("Lists", "url9");
+    EXPECT_EQ(clean::Preview(gone, clean::DecideClean(gone, windows)).result, clean::RowResult::kAbsent);
     EXPECT_TRUE(ValueThere("Lists", "url1"));
-    EXPECT_TRUE(FileThere(folder.Path("a.lnk")));
 }
 
 // Only decided, never carried out: were the guard to fail, the machine's
 // own Windows directory would go.
-TEST_F(CleanItemTest, TheWindowsDirectoryAndTheDriveRootAreNeitherDeletedNorCounted) {
+TEST_F(CleanItemTest, TheWindowsDirectoryAndTheDriveRootAreSkipped) {
     ASSERT_FALSE(windows.empty());
     std::string lower = windows;
     for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -141,7 +151,7 @@ TEST_F(CleanItemTest, TheWindowsDirectoryAndTheDriveRootAreNeitherDeletedNorCoun
         for (const char* kind : {"Folder", "File"}) {
             const clean::CleanDecision decision = clean::DecideClean(PathRow(path, kind), windows);
             EXPECT_EQ(decision.action, CleanAction::kNothing) << path << " " << kind;
-            EXPECT_FALSE(decision.counted) << path << " " << kind;
+            EXPECT_EQ(decision.outcome.result, clean::RowResult::kSkipped) << path << " " << kind;
         }
     }
 }

@@ -8,6 +8,7 @@
 
 #include "clean/clean_item.h"
 #include "clean/registry_backup.h"
+#include "clean/registry_row.h"
 #include "platform/registry_api.h"
 #include "registry/key_contents.h"
 #include "registry/reg_file.h"

@@ -115,11 +115,11 @@ TEST_F(KeyScannersTest, UnreadMailRecordsOneKeyPerAccount) {
     EXPECT_EQ(window.itemsdetected.caption, "2");
 }
 
-TEST_F(KeyScannersTest, AnUnreadMailAccountWithSubkeysIsCleanedInCountOnly) {
+TEST_F(KeyScannersTest, AnUnreadMailAccountWithSubkeysStaysAndIsReportedSo) {
     Run("unread_mail.reg", scan::ScanUnreadMail);
     const std::string windows = platform::WindowsDirectory();
-    EXPECT_TRUE(clean::CleanItem(results.store.Row(0), windows));
-    EXPECT_TRUE(clean::CleanItem(results.store.Row(1), windows));
+    EXPECT_EQ(clean::CleanItem(results.store.Row(0), windows).result, clean::RowResult::kDeleted);
+    EXPECT_EQ(clean::CleanItem(results.store.Row(1), windows).result, clean::RowResult::kFailed);
     std::string text;
     modRegistry::ReadSection("HKCU", std::string(kUnreadMail) + "anna@example.org", text);
     EXPECT_TRUE(text.empty());

@@ -25,8 +25,11 @@ int RunSilent(const std::string& commandLine) {
     ui::SilentHost host;
     ui::MainWindowModel main(host);
     plugins::PluginWindows plugins(host, true, platform::ProgramFolder());
-    main.Load(commandLine, [&host, &plugins] { ui::RunSilentScan(host, &plugins); });
-    return 0;
+    long notDeleted = 0;
+    main.Load(commandLine, [&] { notDeleted = ui::RunSilentScan(host, &plugins); });
+    if (notDeleted == 0) return 0;
+    std::fprintf(stderr, "nimbrel: %ld item%s could not be deleted\n", notDeleted, notDeleted == 1 ? "" : "s");
+    return 1;
 }
 
 #if defined(NIMBREL_WITH_WINDOWS) && !defined(_WIN32)

@@ -63,9 +63,14 @@ void ResultsWindow::Render() {
             item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
         }
     }
+    const std::vector<bool>& kept = model_.RowsKeptForTwin();
+    const QBrush ordinary = List1_->palette().text();
+    const QBrush greyed = List1_->palette().brush(QPalette::Disabled, QPalette::Text);
     for (std::size_t row = 0; row < store.RowCount(); ++row) {
-        List1_->item(static_cast<int>(row))
-            ->setCheckState(store.Checked(row) ? Qt::Checked : Qt::Unchecked);
+        QListWidgetItem* item = List1_->item(static_cast<int>(row));
+        item->setCheckState(store.Checked(row) ? Qt::Checked : Qt::Unchecked);
+        item->setForeground(kept[row] ? greyed : ordinary);
+        item->setToolTip(kept[row] ? QString(clean::ResultsWindowModel::kKeptForTwinNote) : QString());
     }
     const QString total = Text(model_.Results().totaldetected);
     if (totaldetected_->text() != total) totaldetected_->setText(total);

@@ -32,21 +32,23 @@ TEST_F(GuardOnDiskTest, TheWindowsDirectorySurvivesEverySpellingAsFolderOrFile) 
     const std::string windows = platform::WindowsDirectory();
     for (const char* path : {"C:\\WINDOWS", "c:\\windows", "C:\\Windows\\", "c:/WINDOWS", "C:\\WINDOWS\\system32\\.."}) {
         for (const char* kind : {"Folder", "File"}) {
-            EXPECT_FALSE(clean::CleanItem({"x", path, "", "", "", kind}, windows)) << path << " " << kind;
+            EXPECT_EQ(clean::CleanItem({"x", path, "", "", "", kind}, windows).result, clean::RowResult::kSkipped)
+                << path << " " << kind;
         }
     }
     EXPECT_TRUE(fs::exists(ToHostPath("C:\\WINDOWS\\win.ini")));
 }
 
 TEST_F(GuardOnDiskTest, TheDriveRootSurvivesAndIsNotCounted) {
-    EXPECT_FALSE(clean::CleanItem({"x", "C:\\", "", "", "", "Folder"}, platform::WindowsDirectory()));
+    EXPECT_FALSE(clean::CleanItem({"x", "C:\\", "", "", "", "Folder"}, platform::WindowsDirectory()).Cleaned());
     EXPECT_TRUE(fs::exists(ToHostPath("C:\\WINDOWS\\win.ini")));
 }
 
 TEST_F(GuardOnDiskTest, AFileRowThatIsALinkLosesTheLinkNotTheTarget) {
     fs::create_directories(ToHostPath("C:\\Recent"));
     fs::create_symlink(ToHostPath("C:\\WINDOWS\\win.ini"), ToHostPath("C:\\Recent") / "win.lnk");
-    EXPECT_TRUE(clean::CleanItem({"x", "C:\\Recent\\win.lnk", " ", " ", " ", "File"}, platform::WindowsDirectory()));
+    EXPECT_EQ(clean::CleanItem({"x", "C:\\Recent\\win.lnk", " ", " ", " ", "File"}, platform::WindowsDirectory()).result,
+              clean::RowResult::kDeleted);
     EXPECT_FALSE(fs::exists(fs::symlink_status(ToHostPath("C:\\Recent") / "win.lnk")));
     EXPECT_TRUE(fs::exists(ToHostPath("C:\\WINDOWS\\win.ini")));
 }
@@ -54,16 +56,18 @@ TEST_F(GuardOnDiskTest, AFileRowThatIsALinkLosesTheLinkNotTheTarget) {
 TEST_F(GuardOnDiskTest, AFolderRowHoldingALinkToTheWindowsDirectoryLeavesItAlone) {
     fs::create_directories(ToHostPath("C:\\Office\\Recent"));
     fs::create_directory_symlink(ToHostPath("C:\\WINDOWS"), ToHostPath("C:\\Office\\Recent") / "windows");
-    EXPECT_TRUE(clean::CleanItem({"x", "C:\\Office\\Recent", "", "", "", "Folder"}, platform::WindowsDirectory()));
+    EXPECT_EQ(clean::CleanItem({"x", "C:\\Office\\Recent", "", "", "", "Folder"}, platform::WindowsDirectory()).result,
+              clean::RowResult::kDeleted);
     EXPECT_FALSE(fs::exists(ToHostPath("C:\\Office\\Recent")));
     EXPECT_TRUE(fs::exists(ToHostPath("C:\\WINDOWS\\win.ini")));
 }
 
-TEST_F(GuardOnDiskTest, AReadOnlyFileStaysAndItsRowCounts) {
+TEST_F(GuardOnDiskTest, AReadOnlyFileStaysAndItsRowIsNotCounted) {
     fs::create_directories(ToHostPath("C:\\Recent"));
     std::ofstream(ToHostPath("C:\\Recent") / "kept.lnk") << "x";
     fs::permissions(ToHostPath("C:\\Recent") / "kept.lnk", fs::perms::owner_read);
-    EXPECT_TRUE(clean::CleanItem({"x", "C:\\Recent\\kept.lnk", " ", " ", " ", "File"}, platform::WindowsDirectory()));
+    EXPECT_EQ(clean::CleanItem({"x", "C:\\Recent\\kept.lnk", " ", " ", " ", "File"}, platform::WindowsDirectory()).result,
+              clean::RowResult::kFailed);
     EXPECT_TRUE(fs::exists(ToHostPath("C:\\Recent") / "kept.lnk"));
 }
 

@@ -1,0 +1,39 @@
+#include "clean/registry_row.h"
+
+#include <vector>
+
+#include "registry/key_contents.h"
+#include "registry/mod_registry.h"
+
+namespace clean {
+
+std::string RowKeyName(const DetectedItem& row, registry::KeyName& key) {
+    const platform::HKey root = modRegistry::ResolveRoot(row.mainkey);
+    if (root == 0 || root == modRegistry::kIniRoot) return row.mainkey + " is no registry hive";
+    key.root = root;
+    key.path = row.subkey;
+    while (!key.path.empty() && key.path.back() == '\\') key.path.pop_back();
+    if (row.kind == "Key") key.path += (key.path.empty() ? "" : "\\") + row.value;
+    return "";
+}
+
+bool RegistryItemPresent(const DetectedItem& row) {
+    registry::KeyName key;
+    if (!RowKeyName(row, key).empty()) return true;
+    bool present = false;
+    const bool opened = WithOpenKey(key, [&](platform::HKey handle) {
+        present = row.kind != "Value" ||
+                  platform::RegQueryValue(handle, row.value, nullptr, nullptr, nullptr) == platform::kErrorSuccess;
+    });
+    return opened && present;
+}
+
+bool KeyRowStays(const DetectedItem& row) {
+    registry::KeyName key;
+    if (row.kind != "Key" || !RowKeyName(row, key).empty()) return false;
+    std::vector<std::string> subkeys;
+    WithOpenKey(key, [&](platform::HKey handle) { registry::ListSubKeys(handle, subkeys); });
+    return !subkeys.empty();
+}
+
+}  // namespace clean
