@@ -1,10 +1,17 @@
 // nimbrel-cli clean, run as a process on the demo profile: the dry run,
-// the clean and its totals, and the backup that reg import restores.
+// the clean and its totals, the backup that reg import restores, and the
+// backups refused or failed before anything is deleted.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <iostream>
+#include <iterator>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -91,14 +98,154 @@ TEST_F(CliCleanTest, TheBackupRestoresEveryRegistryTraceAndIsTheUsersAlone) {
     EXPECT_EQ(ScanTsv(), expected);
 }
 
-TEST_F(CliCleanTest, ABackupThatCannotBeWrittenStopsTheClean) {
+// What a folder holds, without following links: each entry's type, and a
+// file's bytes or where a link points.
+std::map<std::string, std::string> FolderContents(const fs::path& folder) {
+    std::map<std::string, std::string> contents;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        std::string& what = contents[entry.path().filename().string()];
+        switch (entry.symlink_status().type()) {
+            case fs::file_type::regular: {
+                std::ifstream in(entry.path(), std::ios::binary);
+                what = "file " + std::string(std::istreambuf_iterator<char>(in), {});
+                break;
+            }
+            case fs::file_type::symlink: what = "link to " + fs::read_symlink(entry.path()).string(); break;
+            default: what = "type " + std::to_string(static_cast<int>(entry.symlink_status().type()));
+        }
+    }
+    return contents;
+}
+
+void WriteFile(const fs::path& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
+
+// Each backup that is refused or cannot be written whole stops the clean
+// before anything is deleted, and leaves the backup's folder as it was: no
+// link followed, nothing but a regular file replaced, no partial file left.
+TEST_F(CliCleanTest, ABackupThatIsRefusedOrCannotBeWrittenStopsTheClean) {
+    using Arguments = std::vector<std::string>;
+    struct Case {
+        const char* what;
+        // Makes what the case needs in its folder; the arguments after "clean".
+        std::function<Arguments(const fs::path& folder)> make;
+        int exitCode;
+        const char* message;
+        bool fileSizeLimit = false;
+    };
+    const std::vector<Case> cases = {
+        {"an empty name", [](const fs::path&) { return Arguments{"--backup", ""}; }, 2, "the backup needs a file name"},
+        {"with a dry run",
+         [](const fs::path& folder) { return Arguments{"--dry-run", "--backup", (folder / "b.reg").string()}; }, 2,
+         "a dry run changes nothing and writes no backup"},
+        {"--force alone", [](const fs::path&) { return Arguments{"--force"}; }, 2, "--force requires --backup"},
+        {"an existing file",
+         [](const fs::path& folder) {
+             WriteFile(folder / "b.reg", "the user's own");
+             return Arguments{"--backup", (folder / "b.reg").string()};
+         },
+         1, "already exists"},
+        {"a link to a decoy",
+         [](const fs::path& folder) {
+             WriteFile(folder / "decoy", "not to be touched");
+             fs::create_symlink("decoy", folder / "b.reg");
+             return Arguments{"--backup", (folder / "b.reg").string()};
+         },
+         1, "already exists"},
+        {"a link to a decoy, with --force",
+         [](const fs::path& folder) {
+             WriteFile(folder / "decoy", "not to be touched");
+             fs::create_symlink("decoy", folder / "b.reg");
+             return Arguments{"--backup", (folder / "b.reg").string(), "--force"};
+         },
+         1, "not a regular file"},
+        {"a link to nothing yet",
+         [](const fs::path& folder) {
+             fs::create_symlink("made-through-the-link", folder / "b.reg");
+             return Arguments{"--backup", (folder / "b.reg").string()};
+         },
+         1, "already exists"},
+        {"a pipe, with --force",
+         [](const fs::path& folder) {
+             EXPECT_EQ(mkfifo((folder / "b.reg").c_str(), 0600), 0);
+             return Arguments{"--backup", (folder / "b.reg").string(), "--force"};
+         },
+         1, "not a regular file"},
+        {"a device like /dev/null, with --force",
+         [](const fs::path& folder) {
+             if (mknod((folder / "b.reg").c_str(), S_IFCHR | 0666, makedev(1, 3)) != 0) return Arguments{};
+             return Arguments{"--backup", (folder / "b.reg").string(), "--force"};
+         },
+         1, "not a regular file"},
+        {"a folder, with --force",
+         [](const fs::path& folder) {
+             fs::create_directory(folder / "b.reg");
+             return Arguments{"--backup", (folder / "b.reg").string(), "--force"};
+         },
+         1, "not a regular file"},
+        {"a missing folder",
+         [](const fs::path& folder) { return Arguments{"--backup", (folder / "no" / "b.reg").string()}; }, 1,
+         "No such file or directory"},
+        // Unwritable even for root, unlike a folder without write permission.
+        {"a folder that is a file",
+         [](const fs::path& folder) {
+             WriteFile(folder / "file", "");
+             return Arguments{"--backup", (folder / "file" / "b.reg").string()};
+         },
+         1, "Not a directory"},
+        {"a file size limit smaller than the backup",
+         [](const fs::path& folder) { return Arguments{"--backup", (folder / "b.reg").string()}; }, 1,
+         "File too large", true},
+    };
+
+    // A backup well over the file size limit below, which leaves room for
+    // the registry store's own files (its shared-memory index is 32 KiB).
+    ASSERT_EQ(Cli({"reg", "add", "HKCU\\Software\\Microsoft\\Internet Explorer\\TypedURLs", "--value", "url1",
+                   "--type", "REG_SZ", "--data", std::string(60000, 'u')})
+                  .exitCode,
+              0);
     const std::string before = ScanTsv();
-    const ProgramRun run = Cli({"clean", "--backup", (prefix_.Home() / "no" / "such" / "b.reg").string()});
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_NE(run.err.find("nothing was cleaned"), std::string::npos) << run.err;
-    EXPECT_EQ(run.out, "");
-    EXPECT_EQ(ScanTsv(), before);
-    EXPECT_TRUE(LetterThere());
+    for (std::size_t index = 0; index < cases.size(); ++index) {
+        const Case& c = cases[index];
+        SCOPED_TRACE(c.what);
+        const fs::path folder = prefix_.Home() / ("backup-" + std::to_string(index));
+        fs::create_directory(folder);
+        Arguments arguments = c.make(folder);
+        if (arguments.empty()) {
+            std::cout << "[ SKIPPED  ] " << c.what << ": cannot be made here\n";
+            continue;
+        }
+        const auto contents = FolderContents(folder);
+        arguments.insert(arguments.begin(), "clean");
+        if (c.fileSizeLimit) {
+            // 64 KiB; the program itself must turn SIGXFSZ into a write error.
+            arguments.insert(arguments.begin(), {"-c", "ulimit -f 64 && exec \"$0\" \"$@\"", NIMBREL_CLI});
+        }
+        const ProgramRun run = c.fileSizeLimit ? RunProgram("/bin/bash", arguments) : Cli(arguments);
+
+        EXPECT_EQ(run.exitCode, c.exitCode) << run.err;
+        EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+        if (c.exitCode == 1) {
+            EXPECT_NE(run.err.find("nothing was cleaned"), std::string::npos) << run.err;
+        }
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(FolderContents(folder), contents);
+        EXPECT_EQ(ScanTsv(), before);
+        EXPECT_TRUE(LetterThere());
+    }
+
+    // --force replaces a regular file with a new one, the user's alone
+    // (the one it replaces was anybody's).
+    const auto existingCase = std::find_if(cases.begin(), cases.end(),
+                                           [](const Case& c) { return std::string(c.what) == "an existing file"; });
+    const fs::path existing =
+        prefix_.Home() / ("backup-" + std::to_string(existingCase - cases.begin())) / "b.reg";
+    fs::permissions(existing, fs::perms::all);
+    const ProgramRun run = Cli({"clean", "--backup", existing.string(), "--force"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(FolderContents(existing.parent_path()).at("b.reg").substr(0, 7), "file \xFF\xFE");
+    EXPECT_EQ(FolderContents(existing.parent_path()).size(), 1u);
+    EXPECT_EQ(fs::status(existing).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(ScanTsv(), "");
 }
 
 TEST_F(CliCleanTest, NoBackupIsWrittenUnlessAsked) {

@@ -1,13 +1,8 @@
 #include "tools/nimbrel-cli/clean_command.h"
 
-#include <cerrno>
-#include <cstring>
-#include <fstream>
 #include <iostream>
 #include <memory>
-#include <random>
 #include <string>
-#include <system_error>
 
 #include "clean/clean_engine.h"
 #include "clean/clean_item.h"
@@ -20,6 +15,7 @@
 #include "registry/win32_error_text.h"
 #include "scan/record.h"
 #include "scan/scan_driver.h"
+#include "tools/nimbrel-cli/backup_file.h"
 #include "tools/nimbrel-cli/command_line_text.h"
 
 namespace cli {
@@ -28,7 +24,8 @@ namespace {
 struct CleanArguments {
     bool dryRun = false;
     bool noPlugins = false;
-    std::string backup;
+    std::string backup;  // empty when no backup is asked for
+    bool force = false;
 };
 
 // The host of a clean on the console: no window, nothing to wait for.
@@ -100,35 +97,6 @@ int DryRun(const clean::DetectedItems& store, long detected) {
     return std::cout ? kExitOk : ReportFailure("cannot write the list of what would be deleted");
 }
 
-// Writes the backup beside its place and renames it there, readable by the
-// user alone: it holds the very traces that the clean removes.
-std::string WriteBackup(const std::filesystem::path& path, const std::string& bytes) {
-    std::filesystem::path partial = path;
-    partial += ".partial-" + std::to_string(std::random_device()());
-    {
-        std::ofstream out(partial, std::ios::binary | std::ios::trunc);
-        if (!out) return "cannot write the backup " + path.string() + ": " + std::strerror(errno);
-        std::error_code ignored;
-        std::filesystem::permissions(partial, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write,
-                                     ignored);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.close();
-        if (!out) {
-            const std::string reason = std::strerror(errno);
-            std::filesystem::remove(partial, ignored);
-            return "cannot write the backup " + path.string() + ": " + reason;
-        }
-    }
-    std::error_code error;
-    std::filesystem::rename(partial, path, error);
-    if (error) {
-        std::error_code ignored;
-        std::filesystem::remove(partial, ignored);
-        return "cannot write the backup " + path.string() + ": " + error.message();
-    }
-    return "";
-}
-
 int RunClean(const CleanArguments& arguments) {
     QuietHost host;
     scan::ScanWindowState window;
@@ -148,9 +116,11 @@ int RunClean(const CleanArguments& arguments) {
 
     if (!arguments.backup.empty()) {
         std::string text;
-        std::string fault = clean::BackUpRegistryRows(results.store, text);
-        if (fault.empty()) fault = WriteBackup(HostPath(arguments.backup), registry::EncodeRegFileUtf16(text));
-        if (!fault.empty()) return ReportFailure(ConsoleText(fault) + "; nothing was cleaned");
+        std::string fault = ConsoleText(clean::BackUpRegistryRows(results.store, text));
+        if (fault.empty()) {
+            fault = WriteBackupFile(HostPath(arguments.backup), registry::EncodeRegFileUtf16(text), arguments.force);
+        }
+        if (!fault.empty()) return ReportFailure(fault + "; nothing was cleaned");
     }
 
     // The plug-ins whose "AutomaticClean" is on run after the clean, as in
@@ -170,13 +140,31 @@ void AddCleanCommand(CLI::App& app, CommandAction& action) {
     auto arguments = std::make_shared<CleanArguments>();
     CLI::App* clean = app.add_subcommand(
         "clean", "Scan, then delete everything found as \"Clean Now\" does, and print the totals");
-    clean->add_flag("--dry-run", arguments->dryRun, "List what would be deleted; delete nothing");
+    clean->add_flag("--dry-run", arguments->dryRun,
+                    "List what would be deleted; delete nothing and write no backup (not with --backup)");
     clean->add_flag("--no-plugins", arguments->noPlugins,
                     "Run no plug-in after the clean, whatever their AutomaticClean settings");
-    clean->add_option("--backup", arguments->backup,
-                      "First save every registry value and key about to be deleted as a .reg file for "
-                      "\"reg import\" (it holds the traces the clean removes)");
-    clean->callback([&action, arguments] { action = [arguments] { return RunClean(*arguments); }; });
+    CLI::Option* backup = clean->add_option(
+        "--backup", arguments->backup,
+        "First save every registry value and key about to be deleted as a .reg file for \"reg import\" (it holds "
+        "the traces the clean removes); an existing FILE is refused unless --force; not with --dry-run, which "
+        "changes nothing and writes no backup")
+        ->type_name("FILE");
+    clean->add_flag("--force", arguments->force,
+                    "Let --backup replace an existing regular file (never a link, folder, device or pipe)")
+        ->needs(backup);
+    clean->callback([&action, arguments, backup] {
+        // An empty name would read as no backup asked for, and the clean
+        // would go ahead without one.
+        if (backup->count() > 0 && arguments->backup.empty()) {
+            throw CLI::ValidationError("--backup", "the backup needs a file name");
+        }
+        if (backup->count() > 0 && arguments->dryRun) {
+            throw CLI::ValidationError("--backup",
+                                       "not with --dry-run: a dry run changes nothing and writes no backup");
+        }
+        action = [arguments] { return RunClean(*arguments); };
+    });
 }
 
 }  // namespace cli
