@@ -1,7 +1,6 @@
 // Feeds arbitrary bytes as "cookieignore.ini" to LoadIgnoreList. What it
-// loads is saved over the same file and must load back unchanged: every
-// name a load returns came from an entry short enough to be read back, so
-// the save may edit the hostile file but never lose or alter a name.
+// loads is saved over the same file and must load back unchanged: the save
+// may edit the hostile file but never lose or alter a name.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -16,7 +15,7 @@
 
 namespace {
 
-const std::string kFile = plugins::IgnoreListPath("C:");
+const std::string kFile = std::string("C:\\") + plugins::kIgnoreListFileName;
 
 }  // namespace
 
@@ -32,10 +31,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                            std::ios::binary | std::ios::trunc);
         file.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
     }
-    const std::vector<std::string> names = plugins::LoadIgnoreList(kFile, cipher);
+    const std::vector<std::string> names = plugins::LoadIgnoreList(kFile, cipher).names;
     if (names.empty()) return 0;
     plugins::SaveIgnoreList(kFile, names, cipher);
-    if (plugins::LoadIgnoreList(kFile, cipher) != names) {
+    if (plugins::LoadIgnoreList(kFile, cipher).names != names) {
         std::fprintf(stderr, "%zu names loaded, saved and loaded again come back changed\n", names.size());
         std::abort();
     }

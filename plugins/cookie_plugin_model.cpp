@@ -17,7 +17,10 @@ CookiePluginModel::CookiePluginModel(scan::Host& host, PluginStatusModel& status
 void CookiePluginModel::Load(bool silent) {
     const std::optional<std::string> folder = ShellFolder("Cookies");
     if ((!folder || !file1_.PointAt(*folder)) && !silent) host_.MessageBox(kNoFolderMessage, kMessageTitle);
-    ignoreList_ = LoadIgnoreList(IgnoreListPath(programFolder_), encryptDes_);
+    IgnoreListLoad loaded = LoadIgnoreList(IgnoreListLocation(programFolder_).readPath, encryptDes_);
+    ignoreList_ = std::move(loaded.names);
+    ignoreListRead_ = loaded.refusal.empty();
+    if (!ignoreListRead_) host_.MessageBox(kUnreadableListMessage + loaded.refusal, kMessageTitle);
     ignoreSelected_.reset();
     automaticClean_ = ReadSwitch(kCookieSettingsKey, kAutomaticCleanValue);
     secureDelete_ = ReadSwitch(kCookieSettingsKey, kSecureDeleteValue);
@@ -31,7 +34,8 @@ void CookiePluginModel::SecureDelete(bool silent) { Run(silent, Method::kShred);
 
 void CookiePluginModel::Run(bool silent, Method method) {
     // No cookies folder: nothing to clean, and no index.dat to schedule.
-    if (running_ || !file1_.Folder()) return;
+    // No ignore list: nothing is known to be safe to delete.
+    if (running_ || !file1_.Folder() || !ignoreListRead_) return;
     running_ = true;
     // The lists as they stand when the run starts; clicks while it yields
     // change the window, not this run.
@@ -90,8 +94,15 @@ void CookiePluginModel::OnDeleteFromIgnoreClick() {
     ignoreSelected_.reset();
 }
 
-void CookiePluginModel::SaveIgnoreList() {
-    plugins::SaveIgnoreList(IgnoreListPath(programFolder_), ignoreList_, encryptDes_);
+bool CookiePluginModel::SaveIgnoreList() {
+    const std::string problem =
+        plugins::SaveIgnoreList(IgnoreListLocation(programFolder_).savePath, ignoreList_, encryptDes_);
+    if (!problem.empty()) {
+        host_.MessageBox(kUnsavedListMessage + problem, kMessageTitle);
+        return false;
+    }
+    ignoreListRead_ = true;
+    return true;
 }
 
 void CookiePluginModel::OnSaveIgnoreListClick() { SaveIgnoreList(); }
@@ -102,9 +113,9 @@ void CookiePluginModel::SaveSwitches() {
 }
 
 void CookiePluginModel::OnSaveAllSettingsClick() {
-    SaveIgnoreList();
+    const bool listSaved = SaveIgnoreList();
     SaveSwitches();
-    host_.MessageBox(kSavedMessage, kSavedTitle);
+    if (listSaved) host_.MessageBox(kSavedMessage, kSavedTitle);
 }
 
 void CookiePluginModel::OnRunNowClick() {

@@ -74,13 +74,20 @@ public:
     static constexpr const char* kStatus2Secure = "Please be patient... (the file shredding may take a couple minutes)";
     static constexpr std::int16_t kDefaultPasses = 3;
 
-    // programFolder: where "cookieignore.ini" lives and where the run-once
-    // command finds ixwipe.exe (no final backslash).
+    static constexpr const char* kUnreadableListMessage =
+        "The Crumbex ignore list cannot be read, so no cookie will be deleted: ";
+    static constexpr const char* kUnsavedListMessage = "The Crumbex ignore list was not saved: ";
+
+    // programFolder: where the run-once command finds ixwipe.exe and, as
+    // the platform places it, "cookieignore.ini" (no final backslash).
     CookiePluginModel(scan::Host& host, PluginStatusModel& status, std::string programFolder);
 
-    // The load step. A silent load shows no message box: nobody is there to
-    // close it. When the cookies folder cannot be found, nothing is listed
-    // and a run does nothing at all.
+    // The load step. A silent load shows no message box for a missing
+    // cookies folder: nobody is there to close it. When that folder cannot
+    // be found, nothing is listed and a run does nothing at all. An ignore
+    // list that cannot be read is said even in a silent load (a silent
+    // host writes it out), and until a save succeeds a run does nothing:
+    // a list that cannot be read never means "keep nothing".
     void Load(bool silent);
 
     void NormalDelete(bool silent) override;
@@ -118,7 +125,8 @@ private:
     enum class Method { kDelete, kShred };
     void Run(bool silent, Method method);
     void AppendIfMissing(const std::string& name);
-    void SaveIgnoreList();
+    // False, having said why, when the list was not saved.
+    bool SaveIgnoreList();
     void SaveSwitches();
 
     scan::Host& host_;
@@ -127,6 +135,7 @@ private:
     clsDES encryptDes_;
     FileListBox file1_{"*.txt"};
     std::vector<std::string> ignoreList_;
+    bool ignoreListRead_ = false;  // the list holds what the file holds
     std::optional<std::size_t> ignoreSelected_;
     std::string text1_;
     bool automaticClean_ = false;

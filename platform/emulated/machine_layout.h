@@ -14,6 +14,9 @@ inline constexpr const char* kCurrentConfigPath =
     "SYSTEM\\CurrentControlSet\\Hardware Profiles\\Current";
 
 inline constexpr const char* kWindowsDirectory = "C:\\WINDOWS";
+// Nimbrel's own folder on this machine, as its programs see it; made
+// when something is first saved there.
+inline constexpr const char* kProgramFolder = "C:\\Program Files\\Nimbrel";
 
 // C:\Documents and Settings\<logon name>
 std::string ProfileFolder();

@@ -20,6 +20,7 @@
 
 #include "platform/emulated/paths.h"
 #include "platform/platform.h"
+#include "platform/program_folder.h"
 #include "plugins/cls_des.h"
 #include "plugins/ignore_list_file.h"
 #include "registry/mod_registry.h"
@@ -74,9 +75,6 @@ void Click(ModelWindow* window, const char* button) {
     window->findChild<ui::qt::ChameleonButton*>(button)->click();
 }
 
-// The program's folder on the scratch machine, for the cookie ignore list.
-const char* kProgramFolder = "C:\\Program Files\\Nimbrel";
-
 std::string ShellFolder(const char* name) {
     modRegistry::ValueHolder folder;
     modRegistry::ReadValue("HKCU", "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders", name,
@@ -98,9 +96,9 @@ void MakePluginFiles() {
                              "anna@ads.example[3].txt", "anna@video.example[1].txt"}) {
         WriteFile(cookies, name);
     }
-    std::filesystem::create_directories(platform::emulated::ToHostPath(kProgramFolder));
     plugins::clsDES des;
-    plugins::SaveIgnoreList(plugins::IgnoreListPath(kProgramFolder), {"anna@bank.example[1].txt"}, des);
+    plugins::SaveIgnoreList(plugins::IgnoreListLocation(platform::ProgramFolder()).savePath,
+                            {"anna@bank.example[1].txt"}, des);
     const std::string content = ShellFolder("Cache") + "\\Content.IE5";
     WriteFile(content, "index.dat");
     for (const char* name : {"page[1].htm", "logo[1].gif", "style[2].css"}) WriteFile(content + "\\A1B2C3D4", name);
@@ -171,7 +169,7 @@ int main(int argc, char** argv) {
     QDir().mkpath(folder);
 
     Renderer renderer(folder);
-    ui::qt::WindowsApp windows{kProgramFolder};
+    ui::qt::WindowsApp windows;
     ui::qt::QtHost& host = windows.Host();
     host.SetMessageBoxShower([](const std::string&, const std::string&, scan::MessageIcon) {});
 

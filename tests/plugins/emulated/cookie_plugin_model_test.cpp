@@ -5,7 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -60,10 +63,11 @@ protected:
     }
 
     bool Exists(const std::string& name) const { return ReadBytes(cookies + "\\" + name).has_value(); }
+    static std::string IgnoreFile() { return plugins::IgnoreListLocation(kProgramFolder).savePath; }
 
     void SaveIgnoreList(const Names& names) {
         plugins::clsDES des;
-        plugins::SaveIgnoreList(plugins::IgnoreListPath(kProgramFolder), names, des);
+        EXPECT_EQ(plugins::SaveIgnoreList(IgnoreFile(), names, des), "");
     }
 
     testing_support::ScratchPrefix prefix;
@@ -129,6 +133,16 @@ TEST_F(CookiePlugin, NormalDeleteSparesExactNamesOnlyAndSchedulesTheIndex) {
     EXPECT_EQ(plugin.File1().Names(), Names{"anna@site[1].txt"});
     EXPECT_EQ(ReadText("HKLM", "Software\\Nimbrel\\Crumbex", "Location"), cookies);
     EXPECT_EQ(ReadText("HKLM", platform::kRunOnceKey, "Nimbrel"), kProgramFolder + "\\ixwipe.exe -COOKIES");
+}
+
+TEST_F(CookiePlugin, ACookieWithALongNameOnTheListIsKept) {
+    const std::string longName = "anna@" + std::string(188, 'l') + "[1].txt";
+    ASSERT_EQ(longName.size(), 200u);
+    WriteBytes(cookies + "\\" + longName, "cookie");
+    SaveIgnoreList({"carl@shop[1].txt", longName});
+    plugin.Load(true);
+    plugin.NormalDelete(true);
+    EXPECT_EQ(plugin.File1().Names(), (Names{longName, "carl@shop[1].txt"}));
 }
 
 TEST_F(CookiePlugin, ARunShowsItsStatusAndProgressAfterEachFile) {
@@ -234,7 +248,7 @@ TEST_F(CookiePlugin, SaveAllSettingsWritesTheSwitchesAndTheListAndSaysSo) {
     EXPECT_TRUE(plugins::ReadSwitch(plugins::kCookieSettingsKey, "AutomaticClean"));
     EXPECT_TRUE(plugins::ReadSwitch(plugins::kCookieSettingsKey, "SecureDelete"));
     plugins::clsDES des;
-    EXPECT_EQ(plugins::LoadIgnoreList(plugins::IgnoreListPath(kProgramFolder), des), Names{"dora@news[1].txt"});
+    EXPECT_EQ(plugins::LoadIgnoreList(IgnoreFile(), des).names, Names{"dora@news[1].txt"});
     EXPECT_TRUE(Exists("dora@news[1].txt"));
 }
 
@@ -259,6 +273,58 @@ TEST_F(CookiePlugin, ConfigurationOpensTheOptionsOnlyWhenSecureDeletionIsOn) {
     plugin.OnConfigurationClick();
     EXPECT_EQ(host.calls, Names{"show cookie secure deletion"});
 }
+
+// What stands in the ignore list's place, and what it is called then.
+struct UnreadableRow {
+    const char* name;
+    void (*make)(const fs::path& place);
+    const char* reason;
+};
+
+class CookiePluginUnreadableList : public CookiePlugin, public testing::WithParamInterface<UnreadableRow> {};
+
+TEST_P(CookiePluginUnreadableList, IsSaidOnceAndNoCookieIsDeleted) {
+    SaveIgnoreList({"anna@site[1].txt"});
+    const fs::path place = HostPath(IgnoreFile());
+    fs::remove(place);
+    GetParam().make(place);
+    const fs::file_type type = fs::symlink_status(place).type();
+
+    plugin.Load(true);
+    EXPECT_EQ(host.calls, Names{"message Nimbrel: " + std::string(CookiePluginModel::kUnreadableListMessage) +
+                                IgnoreFile() + GetParam().reason});
+    EXPECT_TRUE(plugin.CookieIgnoreList().empty());
+    plugin.NormalDelete(true);
+    plugin.SecureDelete(true);
+    plugin.OnRunNowClick();
+    EXPECT_EQ(host.calls.back(), "message Nimbrel: " + std::string(CookiePluginModel::kUnsavedListMessage) +
+                                     IgnoreFile() + GetParam().reason);
+    EXPECT_EQ(host.calls.size(), 2u);
+    EXPECT_EQ(plugin.File1().Names().size(), 4u);
+    EXPECT_EQ(ReadText("HKLM", platform::kRunOnceKey, "Nimbrel"), "<none>");
+    EXPECT_EQ(fs::symlink_status(place).type(), type) << "what stands there is left alone";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Places, CookiePluginUnreadableList,
+    testing::Values(
+        UnreadableRow{"Fifo", [](const fs::path& place) { ASSERT_EQ(mkfifo(place.c_str(), 0600), 0); },
+                      " is not a regular file"},
+        UnreadableRow{"LinkToDevZero", [](const fs::path& place) { fs::create_symlink("/dev/zero", place); },
+                      " is not a regular file"},
+        UnreadableRow{"LinkToAList",
+                      [](const fs::path& place) {
+                          plugins::clsDES des;
+                          plugins::SaveIgnoreList("C:\\elsewhere.ini", {"anna@site[1].txt"}, des);
+                          fs::create_symlink(HostPath("C:\\elsewhere.ini"), place);
+                      },
+                      " is not a regular file"},
+        UnreadableRow{"OverOneMiB",
+                      [](const fs::path& place) {
+                          std::ofstream(place, std::ios::binary) << std::string(40u << 20, '\n');
+                      },
+                      " is larger than 1 MiB, more than an ignore list ever holds"}),
+    [](const testing::TestParamInfo<UnreadableRow>& info) { return info.param.name; });
 
 struct ButtonRow {
     const char* name;

@@ -78,7 +78,7 @@ protected:
             });
     }
 
-    static std::string IgnoreFile() { return plugins::IgnoreListPath(kProgramFolder); }
+    static std::string IgnoreFile() { return plugins::IgnoreListLocation(kProgramFolder).savePath; }
     bool CookieExists(const char* name) const { return ReadBytes(cookies + "\\" + name).has_value(); }
 
     ModelWindow* Shown(Window id) {

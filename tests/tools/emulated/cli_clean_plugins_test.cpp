@@ -1,8 +1,12 @@
 // nimbrel-cli clean runs the plug-ins whose "AutomaticClean" is on after
-// the clean, as a silent run does, and none with --no-plugins.
+// the clean, as a silent run does, and none with --no-plugins. The cookie
+// plug-in keeps its ignore list in the machine's C:\Program Files\Nimbrel,
+// and the ixwipe it schedules there runs at the next logon.
 #include <gtest/gtest.h>
 
 #include "platform/run_once.h"
+#include "plugins/cls_des.h"
+#include "plugins/ignore_list_file.h"
 #include "plugins/plugin_settings.h"
 #include "registry/mod_registry.h"
 #include "tests/support/run_program.h"
@@ -28,6 +32,23 @@ protected:
     testing_support::ScratchPrefix prefix;
     std::string cookie;
 };
+
+TEST_F(CliCleanPlugins, TheMachinesProgramFolderHoldsTheIgnoreListAndIxwipe) {
+    const std::string kept = cookie.substr(0, cookie.rfind('\\')) + "\\kept@site[1].txt";
+    testing_support::WriteBytes(kept, "cookie");
+    plugins::clsDES des;
+    ASSERT_EQ(plugins::SaveIgnoreList("C:\\Program Files\\Nimbrel\\cookieignore.ini", {"kept@site[1].txt"}, des), "");
+
+    const testing_support::ProgramRun run = testing_support::RunProgram(NIMBREL_CLI, {"clean"});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_FALSE(testing_support::ReadBytes(cookie).has_value());
+    EXPECT_EQ(testing_support::ReadBytes(kept), "cookie");
+    EXPECT_EQ(Read("HKLM", platform::kRunOnceKey, "Nimbrel"), "C:\\Program Files\\Nimbrel\\ixwipe.exe -COOKIES");
+
+    const testing_support::ProgramRun logon = testing_support::RunProgram(NIMBREL_CLI, {"runonce"});
+    EXPECT_EQ(logon.exitCode, 0) << logon.err;
+    EXPECT_EQ(Read("HKLM", platform::kRunOnceKey, "Nimbrel"), "<none>");
+}
 
 TEST_F(CliCleanPlugins, TheCookiePluginRunsAfterTheClean) {
     const testing_support::ProgramRun run = testing_support::RunProgram(NIMBREL_CLI, {"clean"});
