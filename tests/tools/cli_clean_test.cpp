@@ -16,6 +16,8 @@
 #include <string>
 #include <vector>
 
+#include <nlohmann/json.hpp>
+
 #include "platform/emulated/paths.h"
 #include "tests/scan/scan_fixture.h"
 #include "tests/support/run_program.h"
@@ -71,11 +73,65 @@ TEST_F(CliCleanTest, CleanDeletesEverythingFoundAndPrintsTheTotals) {
     const ProgramRun run = Cli({"clean", "--no-plugins"});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     const std::string totals = dry.out.substr(dry.out.find("Total Items Detected:"));
-    EXPECT_EQ(run.out + "Dry run: nothing was deleted.\n", totals);
+    const std::size_t would = totals.find("Would clean: ");
+    ASSERT_NE(would, std::string::npos) << totals;
+    EXPECT_EQ(run.out, totals.substr(0, would) + "Total Items Cleaned: " +
+                           totals.substr(would + 13, totals.find('\n', would) + 1 - would - 13));
     EXPECT_EQ(ScanTsv(), "");
     EXPECT_FALSE(LetterThere());
     // A look-alike that the catalogue does not name stays.
     EXPECT_EQ(Cli({"reg", "query", "HKCU\\Software\\Microsoft\\Internet Explorer\\TypedURLs", "--value", "url100"}).exitCode, 0);
+}
+
+// An item that cannot be deleted is neither counted nor passed over: the
+// records say which and why, the totals leave it out, and the exit code is 1.
+TEST_F(CliCleanTest, EveryRowIsReportedAndAnItemThatStaysFailsTheClean) {
+    namespace fs = std::filesystem;
+    const fs::path letter = platform::emulated::ToHostPath(recentFolder_ + "\\letter.lnk");
+    fs::permissions(letter, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
+    const ProgramRun dry = Cli({"clean", "--dry-run", "--format", "json"});
+    ASSERT_EQ(dry.exitCode, 0) << dry.err;
+    const nlohmann::json preview = nlohmann::json::parse(dry.out);
+    EXPECT_EQ(preview.at("dry_run"), true);
+
+    const ProgramRun run = Cli({"clean", "--no-plugins", "--format", "json"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find("1 item could not be deleted"), std::string::npos) << run.err;
+    const nlohmann::json report = nlohmann::json::parse(run.out);
+    const nlohmann::json& rows = report.at("rows");
+    ASSERT_EQ(rows.size(), preview.at("rows").size());
+    // The current user's hive is listed twice: the second row of a pair
+    // finds its item gone already.
+    long cleaned = 0;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const nlohmann::json& row = rows[i];
+        const std::string result = row.at("result");
+        if (row.at("place").get<std::string>().ends_with("letter.lnk")) {
+            EXPECT_EQ(result, "failed");
+            EXPECT_NE(row.at("reason").get<std::string>().find("error 5"), std::string::npos) << row.dump();
+        } else {
+            EXPECT_TRUE(result == "deleted" || result == "absent") << row.dump();
+            ++cleaned;
+        }
+        EXPECT_EQ(preview.at("rows")[i].at("result"), "would-delete") << preview.at("rows")[i].dump();
+    }
+    EXPECT_EQ(report.at("totals"), (nlohmann::json{{"detected", rows.size()}, {"cleaned", cleaned},
+                                                  {"not_deleted", 1}, {"plugin_files_not_deleted", 0}}));
+    EXPECT_EQ(preview.at("totals").at("would_clean"), rows.size());
+    EXPECT_TRUE(LetterThere());
+
+    // Once it can go, a second clean deletes it; TSV has a header and the
+    // same records.
+    fs::permissions(letter, fs::perms::owner_write, fs::perm_options::add);
+    const ProgramRun again = Cli({"clean", "--no-plugins", "--format", "tsv"});
+    EXPECT_EQ(again.exitCode, 0) << again.err;
+    std::string escaped;  // TSV doubles a backslash, as the scan's does
+    for (char c : recentFolder_ + "\\letter.lnk") escaped += c == '\\' ? std::string(2, c) : std::string(1, c);
+    EXPECT_EQ(again.out, "result\tkind\tplace\tname\treason\tlabel\n"
+                         "deleted\tfile\t" + escaped + "\t\t\tWindows 'Recent' Folder Item - 0\n"
+                         "total\tdetected\t1\t\t\t\ntotal\tcleaned\t1\t\t\t\ntotal\tnot_deleted\t0\t\t\t\n");
+    EXPECT_FALSE(LetterThere());
 }
 
 TEST_F(CliCleanTest, TheBackupRestoresEveryRegistryTraceAndIsTheUsersAlone) {

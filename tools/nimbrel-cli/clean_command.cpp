@@ -16,6 +16,7 @@
 #include "scan/record.h"
 #include "scan/scan_driver.h"
 #include "tools/nimbrel-cli/backup_file.h"
+#include "tools/nimbrel-cli/clean_report.h"
 #include "tools/nimbrel-cli/command_line_text.h"
 
 namespace cli {
@@ -26,6 +27,7 @@ struct CleanArguments {
     bool noPlugins = false;
     std::string backup;  // empty when no backup is asked for
     bool force = false;
+    std::string format = "text";
 };
 
 // The host of a clean on the console: no window, nothing to wait for.
@@ -41,60 +43,14 @@ public:
     void EndProgram() override {}
 };
 
-// Registry names and paths as they are, but for the characters that would
-// break the line into fields.
-std::string Field(const std::string& ansi) {
-    std::string out;
-    for (char c : ConsoleText(ansi)) {
-        switch (c) {
-            case '\t': out += "\\t"; break;
-            case '\n': out += "\\n"; break;
-            case '\r': out += "\\r"; break;
-            default: out += c;
-        }
-    }
-    return out;
-}
-
-std::string KeyPath(const std::string& root, std::string path) {
-    while (!path.empty() && path.back() == '\\') path.pop_back();
-    return path.empty() ? root : root + "\\" + path;
-}
-
-// One line for each row the clean acts on: what and where, tab-separated.
-void PrintDecision(const clean::DetectedItem& row, const clean::CleanDecision& decision) {
-    switch (decision.action) {
-        case clean::CleanAction::kNothing:
-            return;
-        case clean::CleanAction::kRemoveValue:
-            std::cout << "value\t" << Field(KeyPath(row.mainkey, row.subkey)) << '\t' << Field(row.value) << '\n';
-            return;
-        case clean::CleanAction::kRemoveKey:
-            std::cout << "key\t" << Field(KeyPath(row.mainkey, row.subkey) + "\\" + row.value)
-                      << (clean::KeyRowStays(row) ? "\t(has subkeys: stays)" : "") << '\n';
-            return;
-        case clean::CleanAction::kDeleteFolder:
-            std::cout << "folder\t" << Field(row.mainkey) << '\n';
-            return;
-        case clean::CleanAction::kDeleteFile:
-            std::cout << "file\t" << Field(row.mainkey) << '\n';
-            return;
-    }
-}
-
-int DryRun(const clean::DetectedItems& store, long detected) {
+// What a clean would do with every row, deleting nothing.
+int DryRun(const clean::DetectedItems& store, long detected, CleanReport& report) {
     const std::string windowsDirectory = platform::WindowsDirectory();
-    long counted = 0;
     for (std::size_t index = 0; index < store.RowCount(); ++index) {
         const clean::DetectedItem row = store.Row(index);
-        const clean::CleanDecision decision = clean::DecideClean(row, windowsDirectory);
-        PrintDecision(row, decision);
-        if (decision.counted) ++counted;
+        report.Row(row, clean::Preview(row, clean::DecideClean(row, windowsDirectory)));
     }
-    std::cout << "Total Items Detected: " << detected << "\nTotal Items Cleaned: " << counted
-              << "\nDry run: nothing was deleted.\n";
-    std::cout.flush();
-    return std::cout ? kExitOk : ReportFailure("cannot write the list of what would be deleted");
+    return report.Finish(detected);
 }
 
 int RunClean(const CleanArguments& arguments) {
@@ -105,7 +61,8 @@ int RunClean(const CleanArguments& arguments) {
     scan::Scan(scanContext);
     const long detected = scan::CounterValue(window.totaldetected);
 
-    if (arguments.dryRun) return DryRun(results.store, detected);
+    CleanReport report(arguments.format, arguments.dryRun);
+    if (arguments.dryRun) return DryRun(results.store, detected, report);
 
     // A registry that cannot be changed (a read-only machine) is said once,
     // before anything is deleted, not as a clean that seemed to work.
@@ -127,11 +84,12 @@ int RunClean(const CleanArguments& arguments) {
     // a silent run, unless --no-plugins says otherwise.
     plugins::PluginWindows plugins(host, true, platform::ProgramFolder());
     clean::CleanState state;
-    clean::CleanContext cleanContext{host, results, state, arguments.noPlugins ? nullptr : &plugins, true};
+    clean::CleanContext cleanContext{host, results, state, arguments.noPlugins ? nullptr : &plugins, true,
+                                     [&report](const clean::DetectedItem& row, const clean::RowOutcome& outcome) {
+                                         report.Row(row, outcome);
+                                     }};
     clean::CleanAll(cleanContext, window.totaldetected.caption);
-    std::cout << "Total Items Detected: " << detected << "\nTotal Items Cleaned: " << state.CleanedCount << '\n';
-    std::cout.flush();
-    return std::cout ? kExitOk : ReportFailure("cannot write the totals");
+    return report.Finish(detected);
 }
 
 }  // namespace
@@ -142,6 +100,10 @@ void AddCleanCommand(CLI::App& app, CommandAction& action) {
         "clean", "Scan, then delete everything found as \"Clean Now\" does, and print the totals");
     clean->add_flag("--dry-run", arguments->dryRun,
                     "List what would be deleted; delete nothing and write no backup (not with --backup)");
+    clean->add_option("--format", arguments->format,
+                      "Output: text (the default: what would go, or what stayed, and the totals), or json or tsv "
+                      "(every row with its result, then the totals)")
+        ->check(CLI::IsMember({"text", "json", "tsv"}));
     clean->add_flag("--no-plugins", arguments->noPlugins,
                     "Run no plug-in after the clean, whatever their AutomaticClean settings");
     CLI::Option* backup = clean->add_option(

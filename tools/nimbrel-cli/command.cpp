@@ -18,4 +18,17 @@ int ReportFailure(std::string_view message) {
 
 std::string ConsoleText(std::string_view ansi) { return platform::AnsiToUtf8(ansi); }
 
+std::string TsvField(std::string_view ansi) {
+    std::string out;
+    for (char c : ConsoleText(ansi)) {
+        switch (c) {
+            case '\\': out += "\\\\"; break;
+            case '\t': out += "\\t"; break;
+            case '\n': out += "\\n"; break;
+            default: out += c;
+        }
+    }
+    return out;
+}
+
 }  // namespace cli

@@ -23,4 +23,8 @@ int ReportFailure(std::string_view message);
 // Registry text (Windows-1252) for the console, which takes UTF-8.
 std::string ConsoleText(std::string_view ansi);
 
+// Registry text as one field of a tab-separated line: tab, newline and
+// backslash written as \t, \n and \\.
+std::string TsvField(std::string_view ansi);
+
 }  // namespace cli

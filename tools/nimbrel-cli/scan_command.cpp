@@ -59,19 +59,6 @@ private:
     int drawn_ = 0;  // the widest line drawn
 };
 
-std::string TsvField(const std::string& ansi) {
-    std::string out;
-    for (char c : ConsoleText(ansi)) {
-        switch (c) {
-            case '\\': out += "\\\\"; break;
-            case '\t': out += "\\t"; break;
-            case '\n': out += "\\n"; break;
-            default: out += c;
-        }
-    }
-    return out;
-}
-
 void PrintTsv(const clean::DetectedItems& store) {
     for (std::size_t row = 0; row < store.RowCount(); ++row) {
         std::cout << TsvField(store.List1()[row]) << '\t' << TsvField(store.Mainkey()[row]) << '\t'

@@ -202,6 +202,43 @@ TEST_F(WindowsFlowTest, ResultsReviewedThenPartlyCleaned) {
     EXPECT_FALSE(windows.Host().Ended());
 }
 
+class TypedUrlsFlowTest : public WindowsFlowTest {
+protected:
+    TypedUrlsFlowTest() : WindowsFlowTest("typed_urls.reg") {}
+};
+
+// The current user's hive is listed twice, as HKCU and under its SID:
+// unchecking one row shows its twin as kept, and the clean keeps the item.
+TEST_F(TypedUrlsFlowTest, AnUncheckedRowKeepsItsTwinAndTheWindowSaysSo) {
+    const std::string typed = "Software\\Microsoft\\Internet Explorer\\TypedURLs";
+    Button(ScanToTheEnd(), "resultsbutton")->click();
+    ModelWindow* results = Shown(Window::kResults);
+    ASSERT_NE(results, nullptr);
+    auto* list = results->findChild<QListWidget*>("List1");
+    const auto row = [&](const QString& label) {
+        const auto found = list->findItems(label, Qt::MatchExactly);
+        return found.size() == 1 ? found.front() : nullptr;
+    };
+    QListWidgetItem* url1 = row("Internet Explorer - Typed Urls List - Url1");
+    QListWidgetItem* twin = row("Internet Explorer - Typed Urls List {1} - Url1");
+    QListWidgetItem* url2Twin = row("Internet Explorer - Typed Urls List {1} - Url2");
+    ASSERT_TRUE(url1 && twin && url2Twin);
+    EXPECT_TRUE(twin->toolTip().isEmpty());
+
+    url1->setCheckState(Qt::Unchecked);
+    ASSERT_TRUE(qt_testing::WaitFor([&] { return !twin->toolTip().isEmpty(); }));
+    EXPECT_EQ(twin->checkState(), Qt::Checked);  // the listing stays as it is
+    EXPECT_NE(twin->foreground(), url2Twin->foreground());
+    EXPECT_TRUE(url2Twin->toolTip().isEmpty());
+
+    Button(results, "cleanbutton2")->click();
+    ModelWindow* completion = Shown(Window::kCompletion);
+    ASSERT_NE(completion, nullptr);
+    EXPECT_TRUE(ValueExists(typed, "url1"));
+    EXPECT_FALSE(ValueExists(typed, "url2"));
+    EXPECT_EQ(LabelText(completion, "sysstatus"), "Some items not deleted.");
+}
+
 TEST_F(WindowsFlowTest, CleanNowOnTheScanWindowShowsGood) {
     Button(ScanToTheEnd(), "cleanbutton1")->click();
     ModelWindow* completion = Shown(Window::kCompletion);
