@@ -3,7 +3,8 @@
 // acts as a per-message initial vector), L as a little-endian 32-bit size
 // descriptor, the bytes, and zeros up to a whole block; the chain starts
 // from an all-zero vector. Text is handled as bytes of the ANSI code page,
-// one character per byte.
+// one character per byte; EncryptFile and DecryptFile read and write whole
+// files through the platform.
 #pragma once
 
 #include <cstdint>
@@ -43,6 +44,20 @@ public:
 
     std::string EncryptString(const std::string& text, const std::string& key = {});
     std::string DecryptString(const std::string& text, const std::string& key = {});
+
+    // The largest file EncryptFile and DecryptFile take: its message, and
+    // the length in its 32-bit size descriptor, stay below 4 GiB.
+    static constexpr std::uint64_t kMaxFileBytes = 0xFFFFFFFFu - 19;
+
+    // The whole contents of the file source, enciphered as EncryptByte
+    // does (deciphered as DecryptByte does), become the file destination,
+    // through a new file renamed into place; both are Windows paths and may
+    // be one file. Both raise Error, leaving destination as it was, when
+    // source is missing, is not a regular file or is larger than
+    // kMaxFileBytes, when DecryptByte refuses its contents, or when
+    // destination cannot be written.
+    void EncryptFile(const std::string& source, const std::string& destination, const std::string& key = {});
+    void DecryptFile(const std::string& source, const std::string& destination, const std::string& key = {});
 
     // Whether DecryptByte takes a ciphertext of this many bytes.
     static bool IsCiphertextLength(std::size_t length) { return length >= 16 && length % 8 == 0; }
