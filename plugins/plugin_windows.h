@@ -17,9 +17,10 @@ namespace plugins {
 
 class PluginWindows : public clean::PluginLoader {
 public:
-    // silent: the program runs silently, and no load step may show a
-    // message box. programFolder: where "cookieignore.ini" and ixwipe.exe
-    // are, no final backslash.
+    // silent: the program runs silently, with a host that has no windows,
+    // and a load step says only what must be said (an ignore list that
+    // cannot be read). programFolder: where ixwipe.exe is and, as the
+    // platform places it, "cookieignore.ini"; no final backslash.
     PluginWindows(scan::Host& host, bool silent, std::string programFolder);
 
     clean::AutomaticPlugin& Load(clean::Plugin plugin) override;
