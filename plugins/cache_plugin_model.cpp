@@ -3,10 +3,8 @@
 #include <array>
 #include <string_view>
 
-#include "platform/file_delete.h"
 #include "platform/files.h"
 #include "platform/subfolder_listing.h"
-#include "plugins/file_shredder.h"
 #include "plugins/index_wipe_schedule.h"
 #include "plugins/pass_count.h"
 #include "plugins/plugin_settings.h"
@@ -105,11 +103,7 @@ void CachePluginModel::Run(bool silent, Method method) {
         const std::vector<std::string> files = file1_.Names();
         for (const std::string& name : files) {
             if (!IsKeptCacheFile(name)) {
-                if (method == Method::kShred) {
-                    fileshredder::ShredFile(file1_.PathOf(name), passes);
-                } else {
-                    platform::RemoveFile(file1_.PathOf(name));
-                }
+                RemovePluginFile(file1_.PathOf(name), method == Method::kShred, passes, report_);
             }
             status_.SetProgress(ProgressPercent(done, total));
             host_.Yield();

@@ -13,6 +13,7 @@
 
 #include "clean/automatic_plugins.h"
 #include "plugins/file_list_box.h"
+#include "plugins/plugin_file_removal.h"
 #include "plugins/pass_options.h"
 #include "plugins/plugin_status_model.h"
 #include "scan/control_state.h"
@@ -93,6 +94,8 @@ public:
     const PassOptions& Passes() const { return passes_; }
     // A run is deleting; it lets the interface handle clicks between files.
     bool Running() const { return running_; }
+    // Told of every file a run deletes or shreds.
+    void SetFileReport(FileReport report) { report_ = std::move(report); }
 
     // The user's clicks and typing.
     void SetCheckAutomaticClean(bool checked) { automaticClean_ = checked; }
@@ -126,6 +129,7 @@ private:
     bool secureDelete_ = false;
     PassOptions passes_{kOption1};
     bool running_ = false;
+    FileReport report_;
 };
 
 }  // namespace plugins

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "platform/file_delete.h"
-#include "plugins/file_shredder.h"
 #include "plugins/ignore_list_file.h"
 #include "plugins/index_wipe_schedule.h"
 #include "plugins/pass_count.h"
@@ -51,11 +49,7 @@ void CookiePluginModel::Run(bool silent, Method method) {
     for (std::size_t i = 0; i < cookies.size(); ++i) {
         const std::string& name = cookies[i];
         if (std::find(keep.begin(), keep.end(), name) == keep.end()) {
-            if (method == Method::kShred) {
-                fileshredder::ShredFile(file1_.PathOf(name), passes);
-            } else {
-                platform::RemoveFile(file1_.PathOf(name));
-            }
+            RemovePluginFile(file1_.PathOf(name), method == Method::kShred, passes, report_);
         }
         status_.SetProgress(ProgressPercent(i, cookies.size()));
         host_.Yield();

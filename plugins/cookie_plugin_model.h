@@ -14,6 +14,7 @@
 #include "clean/automatic_plugins.h"
 #include "plugins/cls_des.h"
 #include "plugins/file_list_box.h"
+#include "plugins/plugin_file_removal.h"
 #include "plugins/plugin_status_model.h"
 #include "scan/control_state.h"
 #include "scan/host.h"
@@ -103,6 +104,8 @@ public:
     const scan::Button& ConfigurationButton() const { return configuration_; }
     // A run is deleting; it lets the interface handle clicks between files.
     bool Running() const { return running_; }
+    // Told of every file a run deletes or shreds.
+    void SetFileReport(FileReport report) { report_ = std::move(report); }
 
     // The user's selections and clicks.
     void SelectCookie(std::optional<std::size_t> row) { file1_.Select(row); }
@@ -142,6 +145,7 @@ private:
     bool secureDelete_ = false;
     scan::Button configuration_{kConfiguration, false};
     bool running_ = false;
+    FileReport report_;
 };
 
 }  // namespace plugins

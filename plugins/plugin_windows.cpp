@@ -23,6 +23,9 @@ CookiePluginModel& PluginWindows::Cookies() {
     if (!cookies_) {
         cookies_.emplace(host_, status_, programFolder_);
         cookies_->Load(silent_);
+        if (report_) cookies_->SetFileReport([this](const std::string& path, const clean::RowOutcome& outcome) {
+            report_("cookies", path, outcome);
+        });
     }
     return *cookies_;
 }
@@ -32,8 +35,16 @@ CachePluginModel& PluginWindows::Cache() {
     if (!cache_) {
         cache_.emplace(host_, status_, programFolder_);
         cache_->Load(silent_);
+        if (report_) cache_->SetFileReport([this](const std::string& path, const clean::RowOutcome& outcome) {
+            report_("cache", path, outcome);
+        });
     }
     return *cache_;
+}
+
+void PluginWindows::SetFileReport(
+    std::function<void(const std::string&, const std::string&, const clean::RowOutcome&)> report) {
+    report_ = std::move(report);
 }
 
 clean::AutomaticPlugin& PluginWindows::Load(clean::Plugin plugin) {

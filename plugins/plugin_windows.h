@@ -4,6 +4,7 @@
 // loader, it hands the automatic run a plug-in loaded without showing it.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -29,6 +30,12 @@ public:
     CachePluginModel& Cache();
     PluginStatusModel& Status() { return status_; }
 
+    // Told of every file the plug-ins delete or shred, with the plug-in's
+    // name ("cookies" or "cache").
+    void SetFileReport(std::function<void(const std::string& plugin, const std::string& path,
+                                          const clean::RowOutcome& outcome)>
+                           report);
+
     // The window was closed: the next use loads it afresh. The model itself
     // goes only then, and never during its run: the handler that closed the
     // window, or the run it interrupted, may still be on the stack.
@@ -41,6 +48,7 @@ private:
     PluginStatusModel status_;
     std::optional<CookiePluginModel> cookies_;
     std::optional<CachePluginModel> cache_;
+    std::function<void(const std::string&, const std::string&, const clean::RowOutcome&)> report_;
     bool cookiesClosed_ = false;
     bool cacheClosed_ = false;
 };

@@ -83,6 +83,8 @@ int RunClean(const CleanArguments& arguments) {
     // The plug-ins whose "AutomaticClean" is on run after the clean, as in
     // a silent run, unless --no-plugins says otherwise.
     plugins::PluginWindows plugins(host, true, platform::ProgramFolder());
+    plugins.SetFileReport([&report](const std::string& plugin, const std::string& path,
+                                    const clean::RowOutcome& outcome) { report.PluginFile(plugin, path, outcome); });
     clean::CleanState state;
     clean::CleanContext cleanContext{host, results, state, arguments.noPlugins ? nullptr : &plugins, true,
                                      [&report](const clean::DetectedItem& row, const clean::RowOutcome& outcome) {

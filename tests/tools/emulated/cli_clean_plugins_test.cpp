@@ -50,10 +50,13 @@ TEST_F(CliCleanPlugins, TheMachinesProgramFolderHoldsTheIgnoreListAndIxwipe) {
     EXPECT_EQ(Read("HKLM", platform::kRunOnceKey, "Nimbrel"), "<none>");
 }
 
-TEST_F(CliCleanPlugins, TheCookiePluginRunsAfterTheClean) {
-    const testing_support::ProgramRun run = testing_support::RunProgram(NIMBREL_CLI, {"clean"});
+TEST_F(CliCleanPlugins, TheCookiePluginRunsAfterTheCleanAndItsFilesAreListed) {
+    const testing_support::ProgramRun run = testing_support::RunProgram(NIMBREL_CLI, {"clean", "--format", "tsv"});
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.err, "");
+    std::string escaped;  // TSV doubles a backslash
+    for (char c : cookie) escaped += c == '\\' ? std::string(2, c) : std::string(1, c);
+    EXPECT_NE(run.out.find("\ndeleted\tfile\t" + escaped + "\t\t\tcookies\n"), std::string::npos) << run.out;
     EXPECT_FALSE(testing_support::ReadBytes(cookie).has_value());
     EXPECT_NE(Read("HKLM", platform::kRunOnceKey, "Nimbrel").find("\\ixwipe.exe -COOKIES"), std::string::npos);
 }
