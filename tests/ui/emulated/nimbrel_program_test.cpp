@@ -57,6 +57,16 @@ TEST_F(NimbrelProgramTest, SilentInAnyCaseWithSpacesCleansAndSaysNothing) {
     EXPECT_FALSE(Url1There());
 }
 
+// A silent run has nobody to show "Some items not deleted." to: it says how
+// many on stderr and ends with 1, having cleaned the rest.
+TEST_F(NimbrelProgramTest, SilentEndsWithOneWhenAnItemStays) {
+    scan_testing::ImportFixture("unread_mail.reg");  // one account key holds a subkey of its own
+    const auto run = RunProgram(NIMBREL_PROGRAM, {"-SILENT"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err, "nimbrel: 1 item could not be deleted\n");
+    EXPECT_FALSE(Url1There());
+}
+
 TEST_F(NimbrelProgramTest, AnythingElseTouchesNothingAndSaysWhyNoWindowOpens) {
     for (const auto& arguments : std::vector<std::vector<std::string>>{{}, {"-SILENT", "now"}, {"/SILENT"}, {"SILENT"}}) {
         const auto run = RunProgram(NIMBREL_PROGRAM, arguments);
