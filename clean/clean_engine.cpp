@@ -46,7 +46,7 @@ void CleanRows(CleanContext& ctx, bool checkedOnly) {
         } else if (locked != platform::kErrorSuccess) {
             outcome = lockedOutcome;
         } else {
-            outcome = CleanItem(item, windowsDirectory);
+            outcome = CleanItem(item, windowsDirectory, store.Snapshot(row));
         }
         if (outcome.result == RowResult::kKeptUnchecked || outcome.result == RowResult::kKeptTwin) {
             ctx.state.AllCleaned = false;

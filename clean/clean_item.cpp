@@ -5,6 +5,7 @@
 #include "platform/file_delete.h"
 #include "platform/file_listing.h"
 #include "platform/files.h"
+#include "platform/registry_api.h"
 #include "registry/mod_registry.h"
 #include "registry/win32_error_text.h"
 
@@ -34,6 +35,27 @@ CleanDecision DecidePath(const DetectedItem& item, const std::string& windowsDir
     return {CleanAction::kNothing, true, Skipped("a file is where the folder was")};
 }
 
+// The registry routine that deletes a value or key row, and its status.
+long RemoveRegistryItem(const DetectedItem& item, CleanAction action) {
+    return action == CleanAction::kRemoveValue ? modRegistry::RemoveValue(item.mainkey, item.subkey, item.value)
+                                               : modRegistry::RemoveKey(item.mainkey, item.subkey, item.value);
+}
+
+// Looks and deletes in one registry change: a value written, or a key
+// changed, by another program after the scan (or after the backup) is left.
+RowOutcome RemoveIfUnchanged(const DetectedItem& item, const CleanDecision& decision, const std::string& snapshot) {
+    platform::RegistryBatch batch;
+    if (batch.Status() != platform::kErrorSuccess) return {RowResult::kFailed, registry::Win32ErrorText(batch.Status())};
+    const std::string now = ItemSnapshot(item);
+    if (now.empty()) return {RowResult::kAbsent, {}};
+    if (now != snapshot) return {RowResult::kChanged, "it changed after it was found, so it is left as it is"};
+    long status = RemoveRegistryItem(item, decision.action);
+    if (status == platform::kErrorSuccess) status = batch.Commit();
+    if (status == platform::kErrorSuccess) return {RowResult::kDeleted, {}};
+    if (decision.action == CleanAction::kRemoveKey && KeyRowStays(item)) return {RowResult::kFailed, kHasSubkeysReason};
+    return {RowResult::kFailed, registry::Win32ErrorText(status)};
+}
+
 }  // namespace
 
 std::string_view RowResultName(RowResult result) {
@@ -44,6 +66,7 @@ std::string_view RowResultName(RowResult result) {
         case RowResult::kKeptTwin: return "kept-twin";
         case RowResult::kFailed: return "failed";
         case RowResult::kSkipped: return "skipped";
+        case RowResult::kChanged: return "changed";
         case RowResult::kWouldDelete: return "would-delete";
         case RowResult::kWouldFail: return "would-fail";
     }
@@ -62,16 +85,19 @@ CleanDecision DecideClean(const DetectedItem& item, const std::string& windowsDi
     return {CleanAction::kNothing, true, Skipped("no known kind of item: \"" + item.kind + "\"")};
 }
 
-RowOutcome CarryOut(const DetectedItem& item, const CleanDecision& decision) {
+RowOutcome CarryOut(const DetectedItem& item, const CleanDecision& decision, const std::string& snapshot) {
+    const bool registryRow =
+        decision.action == CleanAction::kRemoveValue || decision.action == CleanAction::kRemoveKey;
+    if (registryRow && !snapshot.empty()) return RemoveIfUnchanged(item, decision, snapshot);
     long status = 0;
     switch (decision.action) {
         case CleanAction::kNothing:
             return decision.outcome;
         case CleanAction::kRemoveValue:
-            status = modRegistry::RemoveValue(item.mainkey, item.subkey, item.value);
+            status = RemoveRegistryItem(item, decision.action);
             break;
         case CleanAction::kRemoveKey:
-            status = modRegistry::RemoveKey(item.mainkey, item.subkey, item.value);
+            status = RemoveRegistryItem(item, decision.action);
             if (status != 0 && KeyRowStays(item)) return {RowResult::kFailed, kHasSubkeysReason};
             break;
         case CleanAction::kDeleteFolder:
@@ -100,8 +126,8 @@ RowOutcome Preview(const DetectedItem& item, const CleanDecision& decision) {
     return {RowResult::kWouldDelete, {}};
 }
 
-RowOutcome CleanItem(const DetectedItem& item, const std::string& windowsDirectory) {
-    return CarryOut(item, DecideClean(item, windowsDirectory));
+RowOutcome CleanItem(const DetectedItem& item, const std::string& windowsDirectory, const std::string& snapshot) {
+    return CarryOut(item, DecideClean(item, windowsDirectory), snapshot);
 }
 
 }  // namespace clean

@@ -31,12 +31,13 @@ enum class RowResult {
     kKeptTwin,       // an unchecked row names the same item (or one inside it)
     kFailed,         // the deletion failed: it is still there
     kSkipped,        // never deleted: the path guard, an unknown kind ...
+    kChanged,        // the registry item changed since it was found: left
     kWouldDelete,    // a dry run: it is there and a clean would delete it
     kWouldFail,      // a dry run: it is there and a clean could not delete it
 };
 
 // "deleted", "absent", "kept-unchecked", "kept-twin", "failed", "skipped",
-// "would-delete", "would-fail".
+// "changed", "would-delete", "would-fail".
 std::string_view RowResultName(RowResult result);
 
 struct RowOutcome {
@@ -46,7 +47,9 @@ struct RowOutcome {
     // Counted by "Total Items Cleaned:": the item is gone after the clean.
     bool Cleaned() const { return result == RowResult::kDeleted || result == RowResult::kAbsent; }
     // A row the user let the clean delete whose item is still there.
-    bool Stays() const { return result == RowResult::kFailed || result == RowResult::kSkipped; }
+    bool Stays() const {
+        return result == RowResult::kFailed || result == RowResult::kSkipped || result == RowResult::kChanged;
+    }
 };
 
 struct CleanDecision {
@@ -59,13 +62,16 @@ struct CleanDecision {
 // Kinds are compared exactly. Looks the item up, changes nothing.
 CleanDecision DecideClean(const DetectedItem& item, const std::string& windowsDirectory);
 
-// Carries a decision out and tells what became of the item.
-RowOutcome CarryOut(const DetectedItem& item, const CleanDecision& decision);
+// Carries a decision out and tells what became of the item. snapshot: what
+// a registry item held when it was found (ItemSnapshot), or empty; an item
+// that holds something else now is left, and the comparison and the
+// deletion are one registry change, so no other writer comes between.
+RowOutcome CarryOut(const DetectedItem& item, const CleanDecision& decision, const std::string& snapshot = {});
 
 // What a clean would do with the row, deleting nothing.
 RowOutcome Preview(const DetectedItem& item, const CleanDecision& decision);
 
 // Decides and carries out.
-RowOutcome CleanItem(const DetectedItem& item, const std::string& windowsDirectory);
+RowOutcome CleanItem(const DetectedItem& item, const std::string& windowsDirectory, const std::string& snapshot = {});
 
 }  // namespace clean

@@ -2,7 +2,7 @@
 
 namespace clean {
 
-void DetectedItems::Append(const DetectedItem& item) {
+void DetectedItems::Append(const DetectedItem& item, std::string snapshot) {
     const std::size_t rows = list1_.size();
     try {
         list1_.push_back(item.label);
@@ -12,6 +12,7 @@ void DetectedItems::Append(const DetectedItem& item) {
         valueType_.push_back(item.valueType);
         key_.push_back(item.kind);
         checked_.push_back(true);
+        snapshots_.push_back(std::move(snapshot));
     } catch (...) {
         // A row half appended would pair one item's key with another's
         // value for the clean engine; drop it whole.
@@ -19,6 +20,7 @@ void DetectedItems::Append(const DetectedItem& item) {
             column->resize(rows);
         }
         checked_.resize(rows);
+        snapshots_.resize(rows);
         throw;
     }
 }
@@ -31,6 +33,7 @@ void DetectedItems::Clear() {
     valueType_.clear();
     key_.clear();
     checked_.clear();
+    snapshots_.clear();
 }
 
 DetectedItem DetectedItems::Row(std::size_t index) const {

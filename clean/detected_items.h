@@ -1,7 +1,8 @@
 // The store of detected items: six parallel text columns (the label shown
 // with a check box, and five hidden columns) that always hold the same
-// number of rows, plus the check box of each row. Rows are only ever added
-// at the end or cleared all together.
+// number of rows, plus the check box of each row and what the row's
+// registry item held when it was found. Rows are only ever added at the end
+// or cleared all together.
 #pragma once
 
 #include <cstddef>
@@ -25,14 +26,18 @@ struct DetectedItem {
 class DetectedItems {
 public:
     // Appends the six columns in their order and checks the new row; if an
-    // append fails, the row is left out whole.
-    void Append(const DetectedItem& item);
+    // append fails, the row is left out whole. snapshot: what the row's
+    // item held when it was found (ItemSnapshot), empty when not taken.
+    void Append(const DetectedItem& item, std::string snapshot = {});
     void Clear();
 
     std::size_t RowCount() const { return list1_.size(); }
     DetectedItem Row(std::size_t index) const;
     bool Checked(std::size_t index) const { return checked_[index]; }
     void SetChecked(std::size_t index, bool checked) { checked_[index] = checked; }
+    // The clean deletes a registry item only while it still holds this.
+    const std::string& Snapshot(std::size_t index) const { return snapshots_[index]; }
+    void SetSnapshot(std::size_t index, std::string snapshot) { snapshots_[index] = std::move(snapshot); }
 
     // The columns, read-only: rows change only through Append and Clear.
     const std::vector<std::string>& List1() const { return list1_; }
@@ -50,6 +55,7 @@ private:
     std::vector<std::string> valueType_;
     std::vector<std::string> key_;
     std::vector<bool> checked_;
+    std::vector<std::string> snapshots_;
 };
 
 }  // namespace clean

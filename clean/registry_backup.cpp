@@ -8,7 +8,7 @@
 
 namespace clean {
 
-std::string BackUpRegistryRows(const DetectedItems& store, std::string& text) {
+std::string BackUpRegistryRows(DetectedItems& store, std::string& text) {
     registry::AppendRegFileHeader(text);
     std::string sectionOf;  // the key whose section the last value went into
     for (std::size_t index = 0; index < store.RowCount(); ++index) {
@@ -25,8 +25,12 @@ std::string BackUpRegistryRows(const DetectedItems& store, std::string& text) {
             if (!sectionOf.empty()) text += "\n";  // ends the section of the values before
             sectionOf.clear();
             std::string fault;
+            const std::size_t start = text.size();
             WithOpenKey(key, [&](platform::HKey) { fault = registry::ExportKey(key, text); });
             if (!fault.empty()) return fault;
+            // The clean deletes the key only as it is here, so a value added
+            // to it later is never lost without being in the backup.
+            store.SetSnapshot(index, text.substr(start));
             continue;
         }
         registry::ValueEntry entry;

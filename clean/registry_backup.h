@@ -13,6 +13,8 @@ namespace clean {
 // header. Returns an empty string, or why a row cannot be backed up (a
 // root that is no registry hive, a name a .reg file cannot hold, a key
 // that cannot be read); text is then incomplete and must not be used.
-std::string BackUpRegistryRows(const DetectedItems& store, std::string& text);
+// Each key row backed up takes the key's export as its snapshot: the clean
+// then deletes the key only while it still holds just that.
+std::string BackUpRegistryRows(DetectedItems& store, std::string& text);
 
 }  // namespace clean

@@ -4,6 +4,7 @@
 
 #include "registry/key_contents.h"
 #include "registry/mod_registry.h"
+#include "registry/reg_export.h"
 
 namespace clean {
 
@@ -26,6 +27,23 @@ bool RegistryItemPresent(const DetectedItem& row) {
                   platform::RegQueryValue(handle, row.value, nullptr, nullptr, nullptr) == platform::kErrorSuccess;
     });
     return opened && present;
+}
+
+std::string ItemSnapshot(const DetectedItem& row) {
+    registry::KeyName key;
+    if ((row.kind != "Value" && row.kind != "Key") || !RowKeyName(row, key).empty()) return {};
+    std::string snapshot;
+    WithOpenKey(key, [&](platform::HKey handle) {
+        if (row.kind == "Key") {
+            if (!registry::ExportKey(key, snapshot).empty()) snapshot.clear();
+            return;
+        }
+        registry::ValueEntry entry;
+        if (registry::QueryValueEntry(handle, row.value, entry) != platform::kErrorSuccess) return;
+        snapshot.assign(reinterpret_cast<const char*>(&entry.type), sizeof entry.type);
+        snapshot += entry.data;
+    });
+    return snapshot;
 }
 
 bool KeyRowStays(const DetectedItem& row) {

@@ -29,6 +29,11 @@ bool WithOpenKey(const registry::KeyName& key, Work work) {
 // or no hive at all is taken as present: only its removal can tell.
 bool RegistryItemPresent(const DetectedItem& row);
 
+// What a row's registry item holds now, as one text that differs whenever
+// the item does: a value's type and data; a key's values and subkeys as a
+// .reg export. Empty when the item is not there or is no registry item.
+std::string ItemSnapshot(const DetectedItem& row);
+
 // True for a "Key" row whose key has subkeys: the registry refuses to
 // delete it, so the clean leaves it as it is.
 bool KeyRowStays(const DetectedItem& row);

@@ -3,6 +3,8 @@
 #include <cctype>
 #include <string>
 
+#include "clean/registry_row.h"
+
 namespace scan {
 
 long CounterValue(const Label& counter) {
@@ -17,7 +19,8 @@ long CounterValue(const Label& counter) {
 void Record(ScanContext& ctx, Counter counter, const clean::DetectedItem& item) {
     Label& label = counter == Counter::kLists ? ctx.window.listsdetected : ctx.window.itemsdetected;
     label.caption = std::to_string(CounterValue(label) + 1);
-    ctx.results.store.Append(item);
+    // What a value held when found: the clean leaves it if it changes.
+    ctx.results.store.Append(item, item.kind == "Value" ? clean::ItemSnapshot(item) : std::string());
 }
 
 }  // namespace scan

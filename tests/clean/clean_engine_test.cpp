@@ -9,6 +9,8 @@
 
 #include "clean/clean_engine.h"
 #include "clean/completion_window_model.h"
+#include "clean/registry_backup.h"
+#include "clean/registry_row.h"
 #include "clean/results_window_model.h"
 #include "platform/files.h"
 #include "platform/system_info.h"
@@ -205,6 +207,40 @@ TEST_F(CleanEngineTest, CleanSelectedWithEveryRowUncheckedDeletesNothing) {
     EXPECT_EQ(state.CleanedCount, 0);
     EXPECT_FALSE(state.AllCleaned);
     EXPECT_EQ(results.store.RowCount(), 0u);
+}
+
+// Another program may write between the scan (or the backup) and the clean:
+// a value that holds other data now is not the trace that was found, and a
+// key that gained a value since its backup would lose it unsaved. Both stay.
+TEST_F(CleanEngineTest, WhatChangedAfterItWasFoundIsLeftAndReportedSo) {
+    results.store.Clear();
+    EXPECT_EQ(modRegistry::WriteValue(key.RootName(), key.Path("Lists\\Count"), "a", "S", "1"), 0);
+    const DetectedItem url1{"Url1", key.RootName(), key.Path("TypedURLs"), "url1", "S", "Value"};
+    const DetectedItem url2{"Url2", key.RootName(), key.Path("TypedURLs"), "url2", "S", "Value"};
+    const DetectedItem url3{"Url3", key.RootName(), key.Path("TypedURLs"), "url3", "S", "Value"};
+    const DetectedItem count{"Count", key.RootName(), key.Path("Lists"), "Count", "", "Key"};
+    for (const DetectedItem& row : {url1, url2, url3}) results.store.Append(row, clean::ItemSnapshot(row));
+    results.store.Append(count);
+    std::string backup;
+    ASSERT_EQ(clean::BackUpRegistryRows(results.store, backup), "");
+
+    EXPECT_EQ(modRegistry::WriteValue(key.RootName(), key.Path("TypedURLs"), "url2", "S", "typed later"), 0);
+    EXPECT_EQ(modRegistry::RemoveValue(key.RootName(), key.Path("TypedURLs"), "url3"), 0);
+    EXPECT_EQ(modRegistry::WriteValue(key.RootName(), key.Path("Lists\\Count"), "b", "S", "2"), 0);
+    std::vector<std::string> reported;
+    clean::CleanContext ctx = Context(false);
+    ctx.report = [&](const DetectedItem& row, const clean::RowOutcome& outcome) {
+        reported.push_back(row.label + " " + std::string(clean::RowResultName(outcome.result)));
+    };
+    clean::CleanAll(ctx, "4");
+    EXPECT_EQ(reported, (std::vector<std::string>{"Url1 deleted", "Url2 changed", "Url3 absent", "Count changed"}));
+    EXPECT_FALSE(ValueThere("url1"));
+    EXPECT_TRUE(ValueThere("url2"));
+    std::string section;
+    modRegistry::ReadSection(key.RootName(), key.Path("Lists\\Count"), section);
+    EXPECT_EQ(section, std::string("a=1\0b=2\0\0", 9));
+    EXPECT_EQ(state.CleanedCount, 2);
+    EXPECT_EQ(state.NotDeletedCount, 2);
 }
 
 TEST_F(CleanEngineTest, AnEmptyStoreCleansNothingAndReportsGood) {
