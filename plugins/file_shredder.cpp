@@ -4,6 +4,8 @@
 #include <random>
 #include <vector>
 
+#include "platform/shred_handle.h"
+
 namespace fileshredder {
 
 namespace shred_io = platform::shred_io;
@@ -30,37 +32,48 @@ std::string TemporaryName(const std::string& folder, int attempt) {
 
 }  // namespace
 
-shred_io::OpenResult ShredIo::Open(const std::string& path, bool truncate) {
-    return shred_io::OpenExclusive(path, truncate);
-}
+shred_io::OpenResult ShredIo::Open(const std::string& path) { return shred_io::OpenExclusive(path, false); }
+std::uint32_t ShredIo::NameCount(shred_io::FileHandle file) { return shred_io::NameCount(file); }
 bool ShredIo::Write(shred_io::FileHandle file, const std::uint8_t* data, std::size_t size) {
     return shred_io::Write(file, data, size);
 }
 bool ShredIo::Flush(shred_io::FileHandle file) { return shred_io::Flush(file); }
 bool ShredIo::Rewind(shred_io::FileHandle file) { return shred_io::Rewind(file); }
+bool ShredIo::Empty(shred_io::FileHandle file) { return shred_io::Empty(file); }
+bool ShredIo::Mark(shred_io::FileHandle file) { return shred_io::MarkEmptied(file); }
 void ShredIo::Close(shred_io::FileHandle file) { shred_io::Close(file); }
+bool ShredIo::IsLeftover(const std::string& path) { return shred_io::IsShredLeftover(path); }
 shred_io::RenameStatus ShredIo::Rename(const std::string& from, const std::string& to) {
     return shred_io::RenameNoReplace(from, to);
 }
 bool ShredIo::Delete(const std::string& path) { return shred_io::DeleteEntry(path); }
 
-void ShredFile(const std::string& path, std::int16_t passes) {
+ShredOutcome ShredFile(const std::string& path, std::int16_t passes, OtherNames otherNames) {
     ShredIo io;
-    ShredFile(path, passes, io);
+    return ShredFile(path, passes, io, otherNames);
 }
 
-void ShredFile(const std::string& path, std::int16_t passes, ShredIo& io) {
+ShredOutcome ShredFile(const std::string& path, std::int16_t passes, ShredIo& io, OtherNames otherNames) {
     const std::vector<std::uint8_t> zeros(kBlockSize, 0x00);
     const std::vector<std::uint8_t> ones(kBlockSize, 0xFF);
     const std::vector<std::uint8_t> third(kBlockSize, kThirdFillByte);
 
-    const shred_io::OpenResult opened = io.Open(path, false);
+    const shred_io::OpenResult opened = io.Open(path);
     if (opened.status == shred_io::OpenStatus::kSymbolicLink) {
         io.Delete(path);
-        return;
+        return ShredOutcome::kSymbolicLink;
     }
-    if (opened.status != shred_io::OpenStatus::kOpened) return;
+    if (opened.status != shred_io::OpenStatus::kOpened) return ShredOutcome::kNotOpened;
     const shred_io::FileHandle file = opened.handle;
+    // Counted on the handle: a name swapped in after a look-up by path
+    // would not be the file that is written.
+    const std::uint32_t names = io.NameCount(file);
+    if (names != 1) {
+        io.Close(file);
+        if (names == 0) return ShredOutcome::kNotOpened;
+        if (otherNames == OtherNames::kDeleteThisName) io.Delete(path);
+        return ShredOutcome::kHardLinked;
+    }
     const std::uint64_t wholeBlocks = opened.size / kBlockSize;
     const std::size_t tail = static_cast<std::size_t>(opened.size % kBlockSize);
 
@@ -80,22 +93,25 @@ void ShredFile(const std::string& path, std::int16_t passes, ShredIo& io) {
             return randomBlock.data();
         });
     }
+    const bool emptied = io.Empty(file);
+    if (emptied) io.Mark(file);
     io.Close(file);
-
-    const shred_io::OpenResult emptied = io.Open(path, true);
-    if (emptied.status != shred_io::OpenStatus::kOpened) return;
-    io.Close(emptied.handle);
+    if (!emptied) return ShredOutcome::kOverwritten;
 
     const std::string folder = FolderOf(path);
     for (int attempt = 0; attempt < kTemporaryNameTries; ++attempt) {
         const std::string temporary = TemporaryName(folder, attempt);
-        const shred_io::RenameStatus renamed = io.Rename(path, temporary);
+        shred_io::RenameStatus renamed = io.Rename(path, temporary);
+        // What a killed shred left under the name gives the name back.
+        if (renamed == shred_io::RenameStatus::kTargetExists && io.IsLeftover(temporary) && io.Delete(temporary))
+            renamed = io.Rename(path, temporary);
         if (renamed == shred_io::RenameStatus::kRenamed) {
             io.Delete(temporary);
-            return;
+            break;
         }
-        if (renamed == shred_io::RenameStatus::kFailed) return;
+        if (renamed == shred_io::RenameStatus::kFailed) break;
     }
+    return ShredOutcome::kOverwritten;
 }
 
 std::string FolderOf(const std::string& path) {

@@ -1,5 +1,6 @@
 // The shredder: what each fill writes, what is left afterwards, and the
-// files it must leave alone. The fills are watched through ShredIo.
+// files it must leave alone: other programs' files and every file that has
+// another name. The fills are watched through ShredIo.
 #include "plugins/file_shredder.h"
 
 #include <gtest/gtest.h>
@@ -45,13 +46,18 @@ public:
         current.clear();
         return ShredIo::Rewind(file);
     }
-    shred_io::OpenResult Open(const std::string& path, bool truncate) override {
-        if (truncate) sizeBeforeTruncation = ReadBytes(path).value_or("").size();
-        return ShredIo::Open(path, truncate);
+    shred_io::OpenResult Open(const std::string& path) override {
+        opened = path;
+        return ShredIo::Open(path);
+    }
+    bool Empty(shred_io::FileHandle file) override {
+        sizeBeforeTruncation = ReadBytes(opened).value_or("").size();
+        return ShredIo::Empty(file);
     }
 
     std::vector<FillRecord> fills;
     FillRecord current;
+    std::string opened;
     std::size_t sizeBeforeTruncation = 0;
 };
 
@@ -133,15 +139,16 @@ INSTANTIATE_TEST_SUITE_P(
 class VirtualFileIo : public fileshredder::ShredIo {
 public:
     explicit VirtualFileIo(std::uint64_t size) : size_(size) {}
-    shred_io::OpenResult Open(const std::string&, bool truncate) override {
-        return {shred_io::OpenStatus::kOpened, 1, truncate ? 0 : size_};
-    }
+    shred_io::OpenResult Open(const std::string&) override { return {shred_io::OpenStatus::kOpened, 1, size_}; }
+    std::uint32_t NameCount(shred_io::FileHandle) override { return 1; }
     bool Write(shred_io::FileHandle, const std::uint8_t* data, std::size_t size) override {
         writes.push_back({size, data[0]});
         return true;
     }
     bool Flush(shred_io::FileHandle) override { return true; }
     bool Rewind(shred_io::FileHandle) override { return true; }
+    bool Empty(shred_io::FileHandle) override { return true; }
+    bool Mark(shred_io::FileHandle) override { return true; }
     void Close(shred_io::FileHandle) override {}
     shred_io::RenameStatus Rename(const std::string&, const std::string& to) override {
         renamedTo = to;
@@ -232,10 +239,7 @@ TEST_F(ShredOnDisk, StillEmptiesRenamesAndDeletesWhenWritesFail) {
 
 TEST_F(ShredOnDisk, KeepsTheOverwrittenFileWhenItCannotBeEmptied) {
     struct NoTruncation : fileshredder::ShredIo {
-        shred_io::OpenResult Open(const std::string& file, bool truncate) override {
-            if (truncate) return {};
-            return ShredIo::Open(file, truncate);
-        }
+        bool Empty(shred_io::FileHandle) override { return false; }
     } io;
     ShredFile(path, 1, io);
     const std::optional<std::string> left = ReadBytes(path);
@@ -255,5 +259,97 @@ TEST_F(ShredOnDisk, KeepsTheEmptiedFileUnderItsNameWhenItCannotBeRenamed) {
     EXPECT_EQ(ReadBytes(path), "");
     EXPECT_EQ(FolderEntries(folder), std::vector<std::string>{"cookie.txt"});
 }
+
+struct HardLinkRow {
+    const char* name;
+    fileshredder::OtherNames otherNames;
+    bool nameStays;
+};
+
+class ShredHardLinks : public ShredOnDisk, public testing::WithParamInterface<HardLinkRow> {
+protected:
+    ScratchFolder elsewhere;
+    const std::string otherName = elsewhere.Path("kept.txt");
+};
+
+TEST_P(ShredHardLinks, NeverWriteAByteThatAnotherNameWouldSee) {
+    std::filesystem::create_hard_link(HostPath(path), HostPath(otherName));
+    EXPECT_EQ(ShredFile(path, 3, GetParam().otherNames), fileshredder::ShredOutcome::kHardLinked);
+    EXPECT_EQ(ReadBytes(otherName), contents);
+    EXPECT_EQ(ReadBytes(path).has_value(), GetParam().nameStays);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Callers, ShredHardLinks,
+    testing::Values(HardLinkRow{"PluginsDeleteTheName", fileshredder::OtherNames::kDeleteThisName, false},
+                    HardLinkRow{"CommandLineLeavesIt", fileshredder::OtherNames::kLeave, true}),
+    [](const testing::TestParamInfo<HardLinkRow>& info) { return info.param.name; });
+
+// The file's name is given to another file while the fills run: nothing
+// after the open reaches the file by its name, so the other file keeps
+// every byte.
+TEST_F(ShredOnDisk, NeverTouchesAFileThatTookTheNamesPlace) {
+    ScratchFolder elsewhere;
+    struct SwapDuringTheFills : fileshredder::ShredIo {
+        std::string path, otherName;
+        bool swapped = false;
+        bool Write(shred_io::FileHandle file, const std::uint8_t* data, std::size_t size) override {
+            if (!swapped) {
+                swapped = true;
+                std::filesystem::remove(HostPath(path));
+                std::filesystem::create_hard_link(HostPath(otherName), HostPath(path));
+            }
+            return ShredIo::Write(file, data, size);
+        }
+    } io;
+    io.path = path;
+    io.otherName = elsewhere.Path("kept.txt");
+    WriteBytes(io.otherName, "another file");
+    ShredFile(path, 1, io);
+    EXPECT_EQ(ReadBytes(io.otherName), "another file");
+}
+
+// A "~" in the folder when a shred comes to rename its file: a shredder's
+// own leftover (emptied and marked, then killed before its delete) gives
+// the name back; anything else keeps it.
+struct TildeRow {
+    const char* name;
+    void (*make)(const std::string& tilde);
+    bool removed;
+};
+
+// A shred that stops where a killed one would: after the rename.
+void KilledShredLeftover(const std::string& tilde) {
+    struct KilledBeforeDelete : fileshredder::ShredIo {
+        bool Delete(const std::string&) override { return false; }
+    } io;
+    WriteBytes(tilde + "-victim", "old cookie");
+    ShredFile(tilde + "-victim", 1, io);
+}
+
+class ShredTildeEntries : public ShredOnDisk, public testing::WithParamInterface<TildeRow> {};
+
+TEST_P(ShredTildeEntries, OnlyTheShreddersOwnLeftoverIsRemoved) {
+    const std::string tilde = folder.Path("~");
+    GetParam().make(tilde);
+    ASSERT_EQ(ReadBytes(tilde), "");
+    ShredFile(path, 1);
+    EXPECT_EQ(ReadBytes(tilde).has_value(), !GetParam().removed);
+    EXPECT_EQ(FolderEntries(folder).size(), GetParam().removed ? 0u : 1u) << "the shred's own file must be gone";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Entries, ShredTildeEntries,
+    testing::Values(TildeRow{"KilledShred", KilledShredLeftover, true},
+                    TildeRow{"AnotherProgramsEmptyFile", [](const std::string& tilde) { WriteBytes(tilde, ""); },
+                             false},
+                    TildeRow{"KilledShredLeftoverTouchedSince",
+                             [](const std::string& tilde) {
+                                 KilledShredLeftover(tilde);
+                                 std::filesystem::last_write_time(HostPath(tilde),
+                                                                  std::filesystem::file_time_type::clock::now());
+                             },
+                             false}),
+    [](const testing::TestParamInfo<TildeRow>& info) { return info.param.name; });
 
 }  // namespace

@@ -76,6 +76,15 @@ TEST_F(CliShred, AFileInUseIsReportedAndKept) {
     EXPECT_EQ(ReadBytes(file), contents);
 }
 
+TEST_F(CliShred, AFileWithAnotherNameIsRefusedAndKeptUnderBoth) {
+    ScratchFolder elsewhere;
+    const std::string otherName = elsewhere.Path("kept.txt");
+    fs::create_hard_link(HostPath(file), HostPath(otherName));
+    ExpectRefused({"shred", file, "--passes", "1"}, "hard links");
+    EXPECT_EQ(ReadBytes(file), contents);
+    EXPECT_EQ(ReadBytes(otherName), contents);
+}
+
 TEST_F(CliShred, APassCountOutOfRangeIsAUsageError) {
     const ProgramRun run = RunProgram(NIMBREL_CLI, {"shred", file, "--passes", "40000"});
     EXPECT_EQ(run.exitCode, 2);

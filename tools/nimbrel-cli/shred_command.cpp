@@ -4,7 +4,9 @@
 #include <optional>
 #include <string>
 
+#include "platform/file_delete.h"
 #include "platform/files.h"
+#include "platform/registry_api.h"
 #include "plugins/file_shredder.h"
 #include "tools/nimbrel-cli/windows_path_argument.h"
 
@@ -27,8 +29,17 @@ int RunShred(const ShredArguments& arguments) {
         return ReportFailure("cannot shred " + shown + ": it is a folder");
     if ((*attributes & platform::kFileAttributeReadOnly) != 0)
         return ReportFailure("cannot shred " + shown + ": the file is read-only; it was left as it was");
+    if (platform::CheckDeletionReach(path) == platform::kErrorAccessDenied)
+        return ReportFailure("cannot shred " + shown +
+                             ": only files on the machine's own drives, reached without a link or a mount point, "
+                             "are shredded; it was left as it was");
 
-    fileshredder::ShredFile(path, static_cast<std::int16_t>(arguments.passes));
+    const fileshredder::ShredOutcome outcome =
+        fileshredder::ShredFile(path, static_cast<std::int16_t>(arguments.passes), fileshredder::OtherNames::kLeave);
+    if (outcome == fileshredder::ShredOutcome::kHardLinked) {
+        return ReportFailure("cannot shred " + shown +
+                             ": it has other names (hard links) that would see the overwrite; it was left as it was");
+    }
 
     if (platform::GetFileAttributes(path))
         return ReportFailure("cannot shred " + shown + ": the file is in use, or its folder cannot be written");

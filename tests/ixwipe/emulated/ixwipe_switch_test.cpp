@@ -89,4 +89,15 @@ TEST_F(Ixwipe, AMissingIndexFileIsPassedOver) {
     EXPECT_TRUE(ReadBytes(kCacheIndex).has_value());
 }
 
+TEST_F(Ixwipe, AnIndexFileWithAnotherNameLosesTheNameAndNoByte) {
+    SetLocation("Software\\Nimbrel\\Crumbex", "C:\\Cookies");
+    const std::filesystem::path outside = prefix.Home() / "decoy.dat";
+    std::filesystem::remove(testing_support::HostPath(kCookieIndex));
+    WriteBytes(outside.string(), "not the machine's");
+    std::filesystem::create_hard_link(outside, testing_support::HostPath(kCookieIndex));
+    EXPECT_EQ(Run({"-COOKIES"}).exitCode, 0);
+    EXPECT_FALSE(ReadBytes(kCookieIndex).has_value());
+    EXPECT_EQ(ReadBytes(outside.string()), "not the machine's");
+}
+
 }  // namespace
