@@ -4,6 +4,7 @@
 
 #include "scan/host.h"
 #include "ui/addresses.h"
+#include "ui/program_version.h"
 
 namespace ui {
 
@@ -11,7 +12,7 @@ class AboutWindowModel {
 public:
     static constexpr const char* kCaption = "About Nimbrel";
     static constexpr const char* klblTitle = "Nimbrel";
-    static constexpr const char* klblVersion = "Version 1.5";
+    static constexpr const char* klblVersion = "Version " NIMBREL_VERSION;
     static constexpr const char* klblDescription =
         "Scan for and clean MRU lists in the registry - enhance your privacy.";
     static constexpr const char* kLabel3 = "Database Version: 3.28.04 - approx. 30,345 MRU items";

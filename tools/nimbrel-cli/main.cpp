@@ -1,34 +1,107 @@
 // nimbrel-cli: the scriptable front end. Each command group adds itself
-// from its own file; main parses, starts the platform, and runs the one
-// command given.
+// from its own file; main parses, settles the machine, starts the platform,
+// and runs the one command given.
 #include <CLI/CLI.hpp>
+
+#include <iostream>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "platform/platform.h"
 #include "tools/nimbrel-cli/clean_command.h"
 #include "tools/nimbrel-cli/command.h"
+#include "tools/nimbrel-cli/machine_home.h"
+#include "tools/nimbrel-cli/nearest_command.h"
 #include "tools/nimbrel-cli/reg_command.h"
 #include "tools/nimbrel-cli/runonce_command.h"
 #include "tools/nimbrel-cli/scan_command.h"
 #include "tools/nimbrel-cli/shred_command.h"
+#include "ui/program_version.h"
+
+namespace {
+
+constexpr const char* kFooter =
+    "Environment:\n"
+    "  NIMBREL_HOME   the emulated machine's folder (default ~/.local/share/nimbrel); --home overrides it\n"
+    "  NIMBREL_TRACE  a file to which every registry probe appends a line\n"
+    "Exit codes: 0 done, 1 failed (or an item the clean was to delete stays), 2 wrong usage.\n"
+    "\"nimbrel-cli help COMMAND\" shows a command's options.\n";
+
+// The command word: the first argument that is neither an option nor the
+// value of --home. Empty when there is none.
+std::string CommandWord(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        if (argument == "--home") {
+            ++i;
+            continue;
+        }
+        if (!argument.empty() && argument[0] != '-') return argument;
+    }
+    return "";
+}
+
+int Usage(const std::string& message) {
+    cli::ReportFailure(message);
+    return cli::kExitUsage;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     CLI::App app("Nimbrel's scriptable front end", "nimbrel-cli");
     app.require_subcommand(1);
+    app.footer(kFooter);
+    app.set_version_flag("--version", std::string("nimbrel-cli ") + NIMBREL_VERSION);
+    // --home is taken before the command name and after it.
+    app.fallthrough();
+    std::optional<std::string> home;
+    app.add_option_function<std::string>(
+        "--home", [&home](const std::string& folder) { home = folder; },
+        "The emulated machine's folder for this command (overrides NIMBREL_HOME)");
+
     cli::CommandAction action;
     cli::AddRegCommand(app, action);
     cli::AddScanCommand(app, action);
     cli::AddCleanCommand(app, action);
     cli::AddShredCommand(app, action);
     cli::AddRunOnceCommand(app, action);
+    CLI::App* help = app.add_subcommand("help", "Show the help of nimbrel-cli or of one command");
+    auto topic = std::make_shared<std::string>();
+    help->add_option("command", *topic, "The command whose options to show");
+    help->callback([&app, &action, topic] {
+        action = [&app, topic] {
+            if (topic->empty()) {
+                std::cout << app.help();
+                return cli::kExitOk;
+            }
+            for (const CLI::App* command : app.get_subcommands({})) {
+                if (command->get_name() == *topic) {
+                    std::cout << command->help();
+                    return cli::kExitOk;
+                }
+            }
+            return Usage("no command '" + *topic + "'; \"nimbrel-cli help\" lists them");
+        };
+    });
+
+    std::vector<std::string> commands;
+    for (const CLI::App* command : app.get_subcommands({})) commands.push_back(command->get_name());
+    if (const std::string word = CommandWord(argc, argv);
+        !word.empty() && std::find(commands.begin(), commands.end(), word) == commands.end()) {
+        const std::string nearest = cli::NearestCommand(word, commands);
+        return Usage("unknown command '" + word + "'" + (nearest.empty() ? "" : "; did you mean '" + nearest + "'?"));
+    }
 
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
         if (error.get_exit_code() == static_cast<int>(CLI::ExitCodes::Success)) return app.exit(error);
-        cli::ReportFailure(error.what());
-        return cli::kExitUsage;
+        return Usage(error.what());
     }
 
+    if (const std::string problem = cli::ChooseMachine(home); !problem.empty()) return Usage(problem);
     const std::string problem = platform::Start();
     if (!problem.empty()) return cli::ReportFailure(problem);
     return action();

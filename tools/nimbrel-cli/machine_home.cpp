@@ -1,0 +1,47 @@
+#include "tools/nimbrel-cli/machine_home.h"
+
+#ifdef _WIN32
+
+namespace cli {
+
+std::string ChooseMachine(const std::optional<std::string>& home) {
+    if (home) return "--home names an emulated machine; on Windows nimbrel-cli works on this computer's registry";
+    return "";
+}
+
+}  // namespace cli
+
+#else
+
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+#include <system_error>
+
+#include "platform/emulated/paths.h"
+
+namespace cli {
+
+std::string ChooseMachine(const std::optional<std::string>& home) {
+    if (home) {
+        if (home->empty()) return "--home needs a folder";
+        std::error_code error;
+        const std::filesystem::path folder = std::filesystem::absolute(*home, error);
+        setenv("NIMBREL_HOME", (error ? std::filesystem::path(*home) : folder).c_str(), 1);
+    } else if (const char* variable = std::getenv("NIMBREL_HOME"); variable != nullptr && *variable == '\0') {
+        // Empty is more likely a script's mistake than a wish for the
+        // default machine, which a clean would then change.
+        return "NIMBREL_HOME is set but empty: name the machine's folder, or unset it for the default "
+               "(~/.local/share/nimbrel)";
+    }
+    const std::filesystem::path prefix = platform::emulated::PrefixHome();
+    std::error_code error;
+    if (!std::filesystem::exists(prefix, error) && !error) {
+        std::cerr << "nimbrel-cli: new machine in " << prefix.string() << std::endl;
+    }
+    return "";
+}
+
+}  // namespace cli
+
+#endif

@@ -1,0 +1,17 @@
+// Which machine a command works on. On Windows that is the computer itself;
+// elsewhere an emulated machine in a folder: --home DIR, else $NIMBREL_HOME,
+// else ~/.local/share/nimbrel.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace cli {
+
+// Settles the machine before the platform starts: home is the --home
+// option's folder when given. Returns an empty string, or a usage problem
+// (an empty folder name, --home on Windows). Says on stderr when the
+// command is about to set up a new machine in a folder that is not there.
+std::string ChooseMachine(const std::optional<std::string>& home);
+
+}  // namespace cli

@@ -1,0 +1,43 @@
+#include "tools/nimbrel-cli/nearest_command.h"
+
+#include <algorithm>
+
+namespace cli {
+
+namespace {
+
+// Optimal string alignment distance: Levenshtein with neighbour swaps.
+std::size_t EditDistance(std::string_view a, std::string_view b) {
+    std::vector<std::vector<std::size_t>> d(a.size() + 1, std::vector<std::size_t>(b.size() + 1));
+    for (std::size_t i = 0; i <= a.size(); ++i) d[i][0] = i;
+    for (std::size_t j = 0; j <= b.size(); ++j) d[0][j] = j;
+    for (std::size_t i = 1; i <= a.size(); ++i) {
+        for (std::size_t j = 1; j <= b.size(); ++j) {
+            const std::size_t change = a[i - 1] == b[j - 1] ? 0 : 1;
+            d[i][j] = std::min({d[i - 1][j] + 1, d[i][j - 1] + 1, d[i - 1][j - 1] + change});
+            if (i > 1 && j > 1 && a[i - 1] == b[j - 2] && a[i - 2] == b[j - 1]) {
+                d[i][j] = std::min(d[i][j], d[i - 2][j - 2] + 1);
+            }
+        }
+    }
+    return d[a.size()][b.size()];
+}
+
+}  // namespace
+
+std::string NearestCommand(std::string_view typed, const std::vector<std::string>& known) {
+    std::string best;
+    std::size_t bestDistance = 0;
+    for (const std::string& name : known) {
+        const std::size_t distance = EditDistance(typed, name);
+        if (best.empty() || distance < bestDistance) {
+            best = name;
+            bestDistance = distance;
+        }
+    }
+    // Two slips in a short name leave little of it.
+    const std::size_t allowed = typed.size() <= 4 ? 1 : 2;
+    return bestDistance <= allowed ? best : std::string();
+}
+
+}  // namespace cli
