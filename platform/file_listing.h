@@ -24,8 +24,9 @@ std::optional<std::string> FindEntry(const std::string& path, std::uint32_t attr
 // MatchesPattern), no folders, sorted as FileNameLess orders them. Hidden
 // and system files are listed only when includeHiddenAndSystem is set.
 // Returns 0, or a Win32 error code with names left empty (3: no such
-// folder, 267: not a folder). Names that no Windows path could name
-// exactly are left out.
+// folder, 267: not a folder, 5: a folder the deleting calls refuse, as
+// file_delete.h tells). Names that no Windows path could name exactly are
+// left out.
 long ListFiles(const std::string& folder, const std::string& pattern, bool includeHiddenAndSystem,
                std::vector<std::string>& names);
 

@@ -1,7 +1,10 @@
 // The low-level file writing of the shredder: a file opened for exclusive,
 // write-through, sequential writing, and the rename and delete that end its
 // life. A symbolic link (or another reparse point) is never opened: the
-// shredder deletes the link itself and leaves its target alone.
+// shredder deletes the link itself and leaves its target alone. Each call
+// reaches its file as the deletions of file_delete.h do, only on the
+// machine's own drives and through no link, junction or mount point; a
+// refused path opens, renames and deletes nothing.
 //
 // win32/ opens with no sharing, FILE_FLAG_WRITE_THROUGH and
 // FILE_FLAG_SEQUENTIAL_SCAN. emulated/ opens with O_DSYNC and takes an

@@ -1,13 +1,17 @@
 // Entry look-up and folder listings on the emulated machine, with the
-// attributes that GetFileAttributes derives from the host files.
+// attributes that GetFileAttributes derives from the host files. A listing
+// is what a deletion works from, so it reaches its folder as a deletion
+// does (drive_walk.h): a folder outside the machine's drives, or behind a
+// link or a mount point, lists nothing.
 #include "platform/file_listing.h"
 
 #include <dirent.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <string_view>
 
+#include "platform/emulated/attributes_at.h"
+#include "platform/emulated/drive_walk.h"
 #include "platform/emulated/paths.h"
 #include "platform/file_names.h"
 #include "platform/files.h"
@@ -23,16 +27,6 @@ constexpr std::uint32_t kMaskedAttributes = kFileAttributeHidden | kFileAttribut
 // split it, a wildcard would make it a pattern.
 bool NameableOnWindows(std::string_view name) { return name.find_first_of("\\*?") == std::string_view::npos; }
 
-long ErrorOfOpenDir(int error) {
-    switch (error) {
-        case ENOENT: return kErrorPathNotFound;
-        case ENOTDIR: return kErrorDirectory;
-        case EACCES:
-        case EPERM: return kErrorAccessDenied;
-        default: return kErrorPathNotFound;
-    }
-}
-
 }  // namespace
 
 std::optional<std::string> FindEntry(const std::string& path, std::uint32_t attributeMask) {
@@ -45,21 +39,23 @@ std::optional<std::string> FindEntry(const std::string& path, std::uint32_t attr
 long ListFiles(const std::string& folder, const std::string& pattern, bool includeHiddenAndSystem,
                std::vector<std::string>& names) {
     names.clear();
-    const std::string host = emulated::ToHostPath(folder).string();
-    DIR* dir = opendir(host.c_str());
-    if (dir == nullptr) return ErrorOfOpenDir(errno);
-    std::string prefix = folder;
-    if (!EndsInSeparator(prefix)) prefix += '\\';
+    emulated::Descriptor opened;
+    std::uint64_t mount = 0;
+    if (const long status = emulated::OpenFolderInside(folder, opened, mount); status != kErrorSuccess)
+        return status;
+    DIR* dir = fdopendir(opened.Get());
+    if (dir == nullptr) return kErrorAccessDenied;
+    opened.Release();
     std::vector<std::string> found;
     while (const dirent* entry = readdir(dir)) {
-        const std::string_view name = entry->d_name;
+        const std::string name = entry->d_name;
         if (name == "." || name == ".." || !NameableOnWindows(name)) continue;
         if (!MatchesPattern(pattern, name)) continue;
-        const std::optional<std::uint32_t> attributes = GetFileAttributes(prefix + std::string(name));
+        const std::optional<std::uint32_t> attributes = emulated::AttributesAt(dirfd(dir), name);
         if (!attributes || (*attributes & kFileAttributeDirectory) != 0) continue;
         if (!includeHiddenAndSystem && (*attributes & (kFileAttributeHidden | kFileAttributeSystem)) != 0)
             continue;
-        found.emplace_back(name);
+        found.push_back(name);
     }
     closedir(dir);
     std::sort(found.begin(), found.end(),

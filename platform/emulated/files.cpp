@@ -13,14 +13,17 @@
 // hidden and system bits are taken, as Wine does.
 #include "platform/files.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
 
 #include <array>
 #include <cstring>
 #include <filesystem>
+#include <string>
 #include <string_view>
 
+#include "platform/emulated/attributes_at.h"
 #include "platform/emulated/dos_attribute.h"
 #include "platform/emulated/paths.h"
 
@@ -64,6 +67,15 @@ std::uint32_t StoredDosAttribute(const std::string& hostPath) {
 
 bool IsDotName(std::string_view name) {
     return !name.empty() && name[0] == '.' && name != "." && name != "..";
+}
+
+// info: the entry's status (its target's, for a link that leads somewhere);
+// xattrPath: a path to it for reading its stored DOS attribute.
+std::uint32_t Attributes(const struct stat& info, std::string_view name, const std::string& xattrPath) {
+    std::uint32_t attributes = S_ISDIR(info.st_mode) ? kFileAttributeDirectory : kFileAttributeArchive;
+    if ((info.st_mode & S_IWUSR) == 0) attributes |= kFileAttributeReadOnly;
+    if (IsDotName(name)) attributes |= kFileAttributeHidden;
+    return attributes | StoredDosAttribute(xattrPath);
 }
 
 }  // namespace
@@ -112,12 +124,21 @@ std::optional<std::uint32_t> GetFileAttributes(const std::string& path) {
     // A dangling symbolic link is still an entry of its folder: it reads as
     // a file of its own.
     if (stat(hostText.c_str(), &info) != 0 && lstat(hostText.c_str(), &info) != 0) return std::nullopt;
-
-    std::uint32_t attributes = S_ISDIR(info.st_mode) ? kFileAttributeDirectory : kFileAttributeArchive;
-    if ((info.st_mode & S_IWUSR) == 0) attributes |= kFileAttributeReadOnly;
-    if (IsDotName(host.filename().string())) attributes |= kFileAttributeHidden;
-    attributes |= StoredDosAttribute(hostText);
-    return attributes;
+    return Attributes(info, host.filename().string(), hostText);
 }
+
+namespace emulated {
+
+std::optional<std::uint32_t> AttributesAt(int folderFd, const std::string& name) {
+    struct stat info;
+    if (fstatat(folderFd, name.c_str(), &info, 0) != 0 &&
+        fstatat(folderFd, name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0)
+        return std::nullopt;
+    // Extended attributes are read by path: the folder's descriptor in
+    // /proc names the very folder that was opened.
+    return Attributes(info, name, "/proc/self/fd/" + std::to_string(folderFd) + "/" + name);
+}
+
+}  // namespace emulated
 
 }  // namespace platform

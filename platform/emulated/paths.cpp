@@ -4,6 +4,7 @@
 #include "platform/emulated/paths.h"
 
 #include <dirent.h>
+#include <fcntl.h>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -45,20 +46,12 @@ std::string Join(const std::string& hostDir, std::string_view name) {
     return joined;
 }
 
-// The entry of hostDir whose name equals name without regard to case; of
-// several, the first in byte order, so that the choice does not depend on
-// the order of the directory.
+// The entry of hostDir whose name equals name without regard to case.
 std::optional<std::string> FindIgnoringCase(const std::string& hostDir, std::string_view name) {
-    DIR* dir = opendir(hostDir.empty() ? "." : hostDir.c_str());
-    if (dir == nullptr) return std::nullopt;
-    std::optional<std::string> found;
-    while (const dirent* entry = readdir(dir)) {
-        const std::string_view candidate = entry->d_name;
-        if (candidate == "." || candidate == "..") continue;
-        if (EqualsIgnoringCase(candidate, name) && (!found || candidate < *found))
-            found = std::string(candidate);
-    }
-    closedir(dir);
+    const int folder = open(hostDir.empty() ? "." : hostDir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder < 0) return std::nullopt;
+    std::optional<std::string> found = EntryIgnoringCase(folder, name);
+    close(folder);
     return found;
 }
 
@@ -88,6 +81,29 @@ std::string Resolve(const std::string& root, const std::vector<std::string_view>
         resolved = Join(resolved, component);
     }
     return resolved;
+}
+
+// The components of rest, "." dropped and ".." taking the one before; in
+// an absolute path the root is its own parent.
+std::vector<std::string_view> Components(std::string_view rest, bool absolute) {
+    std::vector<std::string_view> components;
+    std::size_t start = 0;
+    while (start <= rest.size()) {
+        std::size_t end = start;
+        while (end < rest.size() && !IsSeparator(rest[end])) ++end;
+        const std::string_view component = rest.substr(start, end - start);
+        if (component.empty() || component == ".") {
+            // nothing to add
+        } else if (component == ".." && absolute) {
+            if (!components.empty()) components.pop_back();
+        } else if (component == ".." && !components.empty() && components.back() != "..") {
+            components.pop_back();
+        } else {
+            components.push_back(component);
+        }
+        start = end + 1;
+    }
+    return components;
 }
 
 std::string DriveRoot(char letter) {
@@ -167,25 +183,43 @@ std::filesystem::path ToHostPath(const std::string& path) {
         absolute = false;
     }
 
-    std::vector<std::string_view> components;
-    std::size_t start = 0;
-    while (start <= rest.size()) {
-        std::size_t end = start;
-        while (end < rest.size() && !IsSeparator(rest[end])) ++end;
-        const std::string_view component = rest.substr(start, end - start);
-        if (component.empty() || component == ".") {
-            // nothing to add
-        } else if (component == ".." && absolute) {
-            if (!components.empty()) components.pop_back();  // the root is its own parent
-        } else if (component == ".." && !components.empty() && components.back() != "..") {
-            components.pop_back();
-        } else {
-            components.push_back(component);
-        }
-        start = end + 1;
-    }
+    const std::vector<std::string_view> components = Components(rest, absolute);
     if (!absolute && components.empty()) return ".";
     return Resolve(root, components);
+}
+
+std::optional<DrivePath> SplitDrivePath(const std::string& path) {
+    if (path.size() < 2 || !IsDriveLetter(path[0]) || path[1] != ':') return std::nullopt;
+    const char letter = LowerAscii(path[0]);
+    if (letter == 'z') return std::nullopt;
+    DrivePath split{DriveRoot(letter), {}};
+    for (std::string_view component : Components(std::string_view(path).substr(2), true))
+        split.components.emplace_back(component);
+    return split;
+}
+
+std::optional<std::string> EntryIgnoringCase(int folderFd, std::string_view name) {
+    const std::string spelt(name);
+    struct stat info;
+    if (fstatat(folderFd, spelt.c_str(), &info, AT_SYMLINK_NOFOLLOW) == 0) return spelt;
+    // Of several matches the first in byte order, so that the choice does
+    // not depend on the order of the directory.
+    const int listing = openat(folderFd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (listing < 0) return std::nullopt;
+    DIR* dir = fdopendir(listing);
+    if (dir == nullptr) {
+        close(listing);
+        return std::nullopt;
+    }
+    std::optional<std::string> found;
+    while (const dirent* entry = readdir(dir)) {
+        const std::string_view candidate = entry->d_name;
+        if (candidate == "." || candidate == "..") continue;
+        if (EqualsIgnoringCase(candidate, name) && (!found || candidate < *found))
+            found = std::string(candidate);
+    }
+    closedir(dir);
+    return found;
 }
 
 std::string ToWindowsPath(const std::filesystem::path& hostPath) {

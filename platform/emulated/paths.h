@@ -4,7 +4,10 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace platform::emulated {
 
@@ -16,6 +19,22 @@ std::filesystem::path PrefixHome();
 // keep the spelling given. A relative path stays relative to the host's
 // working directory.
 std::filesystem::path ToHostPath(const std::string& path);
+
+// A path on one of the machine's own drives (A: to Y:): the host folder of
+// the drive and the components below it, "." and ".." resolved as
+// ToHostPath resolves them. Nothing for any other path: Z: (the host's
+// root), a host path, a UNC path, a path rooted on the working drive, a
+// relative one.
+struct DrivePath {
+    std::filesystem::path driveFolder;
+    std::vector<std::string> components;
+};
+std::optional<DrivePath> SplitDrivePath(const std::string& path);
+
+// The entry of the open folder folderFd that name names: name itself when
+// it exists as spelt, else the first entry in byte order that equals it
+// without regard to case. Nothing when there is none.
+std::optional<std::string> EntryIgnoringCase(int folderFd, std::string_view name);
 
 // A host path as the Windows path that names it (inside the prefix's drive
 // folders as that drive, anything else under Z:).

@@ -8,17 +8,18 @@
 #include <cerrno>
 #include <cstdio>
 
-#include "platform/emulated/paths.h"
+#include "platform/emulated/drive_walk.h"
+#include "platform/registry_api.h"
 
 namespace platform::shred_io {
 
 namespace {
 
-std::string Host(const std::string& path) { return emulated::ToHostPath(path).string(); }
+using emulated::WalkEnd;
 
-bool IsLink(const std::string& hostPath) {
+bool IsLinkAt(const WalkEnd& entry) {
     struct stat info;
-    return lstat(hostPath.c_str(), &info) == 0 && S_ISLNK(info.st_mode);
+    return fstatat(entry.folder.Get(), entry.name.c_str(), &info, AT_SYMLINK_NOFOLLOW) == 0 && S_ISLNK(info.st_mode);
 }
 
 OpenResult Refuse(int fd) {
@@ -29,16 +30,20 @@ OpenResult Refuse(int fd) {
 }  // namespace
 
 OpenResult OpenExclusive(const std::string& path, bool truncate) {
-    const std::string host = Host(path);
+    WalkEnd entry;
+    if (emulated::WalkToEntry(path, entry) != kErrorSuccess) return {};
     // O_NOFOLLOW: a link is never written through. O_NONBLOCK: a FIFO
     // without a reader fails at once instead of hanging the open.
-    const int fd = ::open(host.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_DSYNC);
+    const int fd = ::openat(entry.folder.Get(), entry.name.c_str(),
+                            O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_DSYNC);
     if (fd < 0) {
-        if (errno == ELOOP && IsLink(host)) return {OpenStatus::kSymbolicLink, 0, 0};
+        if (errno == ELOOP && IsLinkAt(entry)) return {OpenStatus::kSymbolicLink, 0, 0};
         return {};
     }
     struct stat info;
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) return Refuse(fd);
+    // A file bind-mounted in the entry's place belongs elsewhere.
+    if (emulated::MountOf(fd) != entry.mount) return Refuse(fd);
     // Read-only on the emulated machine, whoever the host user is.
     if ((info.st_mode & S_IWUSR) == 0) return Refuse(fd);
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) return Refuse(fd);
@@ -67,31 +72,39 @@ bool Rewind(FileHandle file) { return ::lseek(static_cast<int>(file), 0, SEEK_SE
 void Close(FileHandle file) { ::close(static_cast<int>(file)); }
 
 RenameStatus RenameNoReplace(const std::string& from, const std::string& to) {
-    const std::string hostFrom = Host(from);
+    WalkEnd source;
     // Resolved without regard to case, so an entry "A~" blocks "a~" as on Windows.
-    const std::string hostTo = Host(to);
-    if (::renameat2(AT_FDCWD, hostFrom.c_str(), AT_FDCWD, hostTo.c_str(), RENAME_NOREPLACE) == 0)
+    WalkEnd target;
+    if (emulated::WalkToEntry(from, source) != kErrorSuccess || emulated::WalkToEntry(to, target) != kErrorSuccess)
+        return RenameStatus::kFailed;
+    const int sourceFolder = source.folder.Get();
+    const int targetFolder = target.folder.Get();
+    const char* sourceName = source.name.c_str();
+    const char* targetName = target.name.c_str();
+    if (::renameat2(sourceFolder, sourceName, targetFolder, targetName, RENAME_NOREPLACE) == 0)
         return RenameStatus::kRenamed;
     if (errno == EEXIST) return RenameStatus::kTargetExists;
     if (errno != EINVAL && errno != ENOSYS) return RenameStatus::kFailed;
     // A file system without RENAME_NOREPLACE: a hard link cannot replace
     // an entry either.
-    if (::link(hostFrom.c_str(), hostTo.c_str()) != 0)
+    if (::linkat(sourceFolder, sourceName, targetFolder, targetName, 0) != 0)
         return errno == EEXIST ? RenameStatus::kTargetExists : RenameStatus::kFailed;
-    if (::unlink(hostFrom.c_str()) != 0) {
-        ::unlink(hostTo.c_str());
+    if (::unlinkat(sourceFolder, sourceName, 0) != 0) {
+        ::unlinkat(targetFolder, targetName, 0);
         return RenameStatus::kFailed;
     }
     return RenameStatus::kRenamed;
 }
 
 bool DeleteEntry(const std::string& path) {
-    const std::string host = Host(path);
+    WalkEnd entry;
+    if (emulated::WalkToEntry(path, entry) != kErrorSuccess) return false;
     struct stat info;
-    if (::lstat(host.c_str(), &info) != 0 || S_ISDIR(info.st_mode)) return false;
+    if (::fstatat(entry.folder.Get(), entry.name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0 || S_ISDIR(info.st_mode))
+        return false;
     // A read-only file cannot be deleted, as on Windows.
     if (S_ISREG(info.st_mode) && (info.st_mode & S_IWUSR) == 0) return false;
-    return ::unlink(host.c_str()) == 0;
+    return ::unlinkat(entry.folder.Get(), entry.name.c_str(), 0) == 0;
 }
 
 }  // namespace platform::shred_io

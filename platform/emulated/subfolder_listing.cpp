@@ -1,14 +1,16 @@
+// The subfolders of a folder that a deletion may empty, reached as a
+// deletion reaches its folder (drive_walk.h).
 #include "platform/subfolder_listing.h"
 
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 
 #include <algorithm>
-#include <cerrno>
+#include <cstdint>
 #include <string_view>
 
-#include "platform/emulated/paths.h"
-#include "platform/file_listing.h"
+#include "platform/emulated/drive_walk.h"
 #include "platform/file_names.h"
 #include "platform/registry_api.h"
 
@@ -16,21 +18,21 @@ namespace platform {
 
 long ListSubfolders(const std::string& folder, std::vector<std::string>& names) {
     names.clear();
-    const std::string host = emulated::ToHostPath(folder).string();
-    DIR* dir = opendir(host.c_str());
-    if (dir == nullptr) {
-        if (errno == ENOTDIR) return kErrorDirectory;
-        if (errno == EACCES || errno == EPERM) return kErrorAccessDenied;
-        return kErrorPathNotFound;
-    }
+    emulated::Descriptor opened;
+    std::uint64_t mount = 0;
+    if (const long status = emulated::OpenFolderInside(folder, opened, mount); status != kErrorSuccess)
+        return status;
+    DIR* dir = fdopendir(opened.Get());
+    if (dir == nullptr) return kErrorAccessDenied;
+    opened.Release();
     std::vector<std::string> found;
     while (const dirent* entry = readdir(dir)) {
         const std::string_view name = entry->d_name;
         // A backslash or a wildcard in a host name: no Windows path names it.
         if (name == "." || name == ".." || name.find_first_of("\\*?") != std::string_view::npos) continue;
         struct stat info;
-        const std::string path = host + "/" + std::string(name);
-        if (lstat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) found.emplace_back(name);
+        if (fstatat(dirfd(dir), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 && S_ISDIR(info.st_mode))
+            found.emplace_back(name);
     }
     closedir(dir);
     std::sort(found.begin(), found.end(), [](const std::string& a, const std::string& b) { return FileNameLess(a, b); });

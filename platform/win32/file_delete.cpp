@@ -1,78 +1,73 @@
-// Deleting on Windows. The shell's folder delete would follow a junction
+// Deleting on Windows. Every deletion pins the folders on its way
+// (pinned_path.h) and deletes by handle (open_entry.h). A folder is emptied
+// here rather than by the shell, whose delete would follow a junction
 // inside the folder on some Windows versions and delete the target's
-// contents; so every link (reparse point) inside the folder is removed
-// first, the link itself and never its target, and only then does the
-// shell delete what is left.
+// contents: each entry is opened as itself, a link or junction is deleted
+// as an entry and never entered, and a folder is held open while it is
+// emptied, so nothing can be swapped into its place.
 #include "platform/file_delete.h"
 
 #include <string>
 
+#include "platform/win32/open_entry.h"
+#include "platform/win32/pinned_path.h"
 #include "platform/win32/windows_api.h"
-
-#include <shellapi.h>
 
 namespace platform {
 
 namespace {
 
-constexpr DWORD kInvalidAttributes = INVALID_FILE_ATTRIBUTES;
+using win32::OpenEntry;
 
-bool IsLink(DWORD attributes) { return (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0; }
-
-// Removes a link entry: a folder link with RemoveDirectory (which leaves
-// the target alone), a file link with DeleteFile.
-bool RemoveLink(const std::string& path, DWORD attributes) {
-    if ((attributes & FILE_ATTRIBUTE_READONLY) != 0)
-        ::SetFileAttributesA(path.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
-    if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) return ::RemoveDirectoryA(path.c_str()) != 0;
-    return ::DeleteFileA(path.c_str()) != 0;
-}
-
-// Removes every link below folder, depth first; false when one stays.
-bool RemoveLinksBelow(const std::string& folder) {
-    WIN32_FIND_DATAA data;
-    const HANDLE find = ::FindFirstFileA((folder + "\\*").c_str(), &data);
-    if (find == INVALID_HANDLE_VALUE) return true;
+// Deletes one entry, read-only or not, and everything in it when it is a
+// folder; false when something stays.
+bool DeleteTree(const std::wstring& path) {
+    OpenEntry entry(path);
+    if (entry.Status() != ERROR_SUCCESS) return false;
     bool all = true;
-    do {
-        const std::string name = data.cFileName;
-        if (name == "." || name == "..") continue;
-        const std::string path = folder + "\\" + name;
-        if (IsLink(data.dwFileAttributes)) {
-            if (!RemoveLink(path, data.dwFileAttributes)) all = false;
-        } else if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
-            if (!RemoveLinksBelow(path)) all = false;
+    if (entry.IsFolder()) {
+        WIN32_FIND_DATAW data;
+        const HANDLE find = ::FindFirstFileW((path + L"\\*").c_str(), &data);
+        if (find != INVALID_HANDLE_VALUE) {
+            do {
+                const std::wstring name = data.cFileName;
+                if (name != L"." && name != L".." && !DeleteTree(path + L"\\" + name)) all = false;
+            } while (::FindNextFileW(find, &data));
+            ::FindClose(find);
         }
-    } while (::FindNextFileA(find, &data));
-    ::FindClose(find);
-    return all;
+    }
+    entry.MakeWritable();
+    return entry.Delete() == ERROR_SUCCESS && all;
 }
 
 }  // namespace
 
 long RemoveFile(const std::string& path) {
-    if (::DeleteFileA(path.c_str())) return ERROR_SUCCESS;
-    return static_cast<long>(::GetLastError());
+    win32::PinnedPath pinned;
+    if (const long status = pinned.PinEntry(path); status != ERROR_SUCCESS) return status;
+    OpenEntry entry(win32::Widen(pinned.Path()));
+    if (entry.Status() != ERROR_SUCCESS) return entry.Status();
+    // As DeleteFile: a folder or a read-only file stays; a link goes,
+    // whatever it points to.
+    if (entry.IsFolder() || (entry.IsReadOnly() && !entry.IsReparsePoint())) return ERROR_ACCESS_DENIED;
+    return entry.Delete();
 }
 
 long ShellDeleteFolder(const std::string& path) {
-    const DWORD attributes = ::GetFileAttributesA(path.c_str());
-    if (attributes == kInvalidAttributes) return static_cast<long>(::GetLastError());
-    if (IsLink(attributes)) return RemoveLink(path, attributes) ? ERROR_SUCCESS : static_cast<long>(::GetLastError());
-    // A link that cannot be removed must not be left for the shell to follow.
-    if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 && !RemoveLinksBelow(path)) return ERROR_ACCESS_DENIED;
+    win32::PinnedPath pinned;
+    if (const long status = pinned.PinEntry(path); status != ERROR_SUCCESS) return status;
+    const std::wstring wide = win32::Widen(pinned.Path());
+    const DWORD attributes = ::GetFileAttributesW(wide.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) return static_cast<long>(::GetLastError());
+    return DeleteTree(wide) ? ERROR_SUCCESS : ERROR_ACCESS_DENIED;
+}
 
-    std::string from = path;
-    from.push_back('\0');  // the list of sources ends with a second NUL
-    SHFILEOPSTRUCTA operation = {};
-    operation.hwnd = nullptr;
-    operation.wFunc = FO_DELETE;
-    operation.pFrom = from.c_str();
-    operation.pTo = nullptr;
-    operation.fFlags = FOF_NOCONFIRMATION;
-    const int rc = ::SHFileOperationA(&operation);
-    if (rc == 0 && operation.fAnyOperationsAborted) return ERROR_CANCELLED;
-    return rc;
+long CheckDeletionReach(const std::string& path) {
+    win32::PinnedPath pinned;
+    if (const long status = pinned.PinEntry(path); status != ERROR_SUCCESS) return status;
+    if (::GetFileAttributesA(pinned.Path().c_str()) == INVALID_FILE_ATTRIBUTES)
+        return static_cast<long>(::GetLastError());
+    return ERROR_SUCCESS;
 }
 
 }  // namespace platform

@@ -5,6 +5,7 @@
 
 #include "platform/file_names.h"
 #include "platform/files.h"
+#include "platform/win32/pinned_path.h"
 #include "platform/win32/windows_api.h"
 
 namespace platform {
@@ -28,7 +29,10 @@ std::optional<std::string> FindEntry(const std::string& path, std::uint32_t attr
 long ListFiles(const std::string& folder, const std::string& pattern, bool includeHiddenAndSystem,
                std::vector<std::string>& names) {
     names.clear();
-    std::string search = folder;
+    // Listed as a deletion reaches it, the folder held while it is read.
+    win32::PinnedPath pinned;
+    if (const long status = pinned.PinFolder(folder); status != ERROR_SUCCESS) return status;
+    std::string search = pinned.Path();
     if (!EndsInSeparator(search)) search += '\\';
     search += '*';
     WIN32_FIND_DATAA data;

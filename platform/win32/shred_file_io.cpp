@@ -1,5 +1,10 @@
+// The shredder's file calls on Windows: each pins the folders on its way
+// (pinned_path.h) before it opens, renames or deletes, so that what it
+// reaches is in the folder that was checked.
 #include "platform/shred_file_io.h"
 
+#include "platform/win32/open_entry.h"
+#include "platform/win32/pinned_path.h"
 #include "platform/win32/windows_api.h"
 
 namespace platform::shred_io {
@@ -20,14 +25,16 @@ OpenResult Refuse(HANDLE file) {
 }  // namespace
 
 OpenResult OpenExclusive(const std::string& path, bool truncate) {
+    win32::PinnedPath pinned;
+    if (pinned.PinEntry(path) != ERROR_SUCCESS) return {};
     // FILE_FLAG_OPEN_REPARSE_POINT opens a link itself, never its target,
     // so that it can be told apart below.
     const HANDLE file = ::CreateFileA(
-        path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+        pinned.Path().c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
         FILE_ATTRIBUTE_NORMAL | FILE_FLAG_WRITE_THROUGH | FILE_FLAG_SEQUENTIAL_SCAN | FILE_FLAG_OPEN_REPARSE_POINT,
         nullptr);
     if (file == INVALID_HANDLE_VALUE) {
-        if (IsReparsePoint(::GetFileAttributesA(path.c_str()))) return {OpenStatus::kSymbolicLink, 0, 0};
+        if (IsReparsePoint(::GetFileAttributesA(pinned.Path().c_str()))) return {OpenStatus::kSymbolicLink, 0, 0};
         return {};
     }
     BY_HANDLE_FILE_INFORMATION info;
@@ -69,19 +76,23 @@ bool Rewind(FileHandle file) {
 void Close(FileHandle file) { ::CloseHandle(ToHandle(file)); }
 
 RenameStatus RenameNoReplace(const std::string& from, const std::string& to) {
-    if (::MoveFileExA(from.c_str(), to.c_str(), 0)) return RenameStatus::kRenamed;
+    win32::PinnedPath source;
+    win32::PinnedPath target;
+    if (source.PinEntry(from) != ERROR_SUCCESS || target.PinEntry(to) != ERROR_SUCCESS) return RenameStatus::kFailed;
+    if (::MoveFileExA(source.Path().c_str(), target.Path().c_str(), 0)) return RenameStatus::kRenamed;
     const DWORD error = ::GetLastError();
     if (error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS) return RenameStatus::kTargetExists;
     return RenameStatus::kFailed;
 }
 
 bool DeleteEntry(const std::string& path) {
-    const DWORD attributes = ::GetFileAttributesA(path.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES) return false;
-    // A link to a folder is removed as a folder entry; its target stays.
-    if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
-        return IsReparsePoint(attributes) && ::RemoveDirectoryA(path.c_str()) != 0;
-    return ::DeleteFileA(path.c_str()) != 0;
+    win32::PinnedPath pinned;
+    if (pinned.PinEntry(path) != ERROR_SUCCESS) return false;
+    win32::OpenEntry entry(win32::Widen(pinned.Path()));
+    // A link, to a folder or a file, goes as an entry; its target stays.
+    if (entry.Status() != ERROR_SUCCESS || entry.IsFolder()) return false;
+    if (entry.IsReadOnly() && !entry.IsReparsePoint()) return false;
+    return entry.Delete() == ERROR_SUCCESS;
 }
 
 }  // namespace platform::shred_io

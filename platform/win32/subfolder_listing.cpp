@@ -4,17 +4,18 @@
 
 #include "platform/file_listing.h"
 #include "platform/file_names.h"
+#include "platform/win32/pinned_path.h"
 #include "platform/win32/windows_api.h"
 
 namespace platform {
 
 long ListSubfolders(const std::string& folder, std::vector<std::string>& names) {
     names.clear();
-    const DWORD attributes = ::GetFileAttributesA(folder.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES) return kErrorPathNotFound;
-    if ((attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) return kErrorDirectory;
+    // Listed as a deletion reaches it, the folder held while it is read.
+    win32::PinnedPath pinned;
+    if (const long status = pinned.PinFolder(folder); status != ERROR_SUCCESS) return status;
 
-    std::string pattern = folder;
+    std::string pattern = pinned.Path();
     if (pattern.empty() || (pattern.back() != '\\' && pattern.back() != '/')) pattern += '\\';
     pattern += "*.*";
     WIN32_FIND_DATAA entry;

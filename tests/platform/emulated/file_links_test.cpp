@@ -1,5 +1,6 @@
 // What the emulated deletions and listings do with host links, read-only
-// entries and hidden files: a link is removed, never followed.
+// entries and hidden files: a link is removed, never followed; and with
+// places outside the machine's drives, or behind a link: they are refused.
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -14,6 +15,10 @@
 #include "platform/file_delete.h"
 #include "platform/file_listing.h"
 #include "platform/registry_api.h"
+#include "platform/shred_file_io.h"
+#include "platform/subfolder_listing.h"
+#include "plugins/file_shredder.h"
+#include "tests/support/decoy_folder.h"
 #include "tests/support/scratch_prefix.h"
 
 namespace {
@@ -104,5 +109,63 @@ TEST_F(FileLinksTest, ListingLeavesOutNamesThatNoWindowsPathCanName) {
     ASSERT_EQ(platform::ListFiles("C:\\Recent", "*.*", true, names), 0);
     EXPECT_EQ(names, std::vector<std::string>{"fine.lnk"});
 }
+
+// A folder of the host's, named in a way that must be refused.
+struct RefusedPlace {
+    const char* name;
+    std::string (*folder)(const testing_support::DecoyFolder& decoy);
+};
+
+class RefusedPlaces : public FileLinksTest, public testing::WithParamInterface<RefusedPlace> {
+protected:
+    testing_support::DecoyFolder decoy;
+};
+
+TEST_P(RefusedPlaces, NoDeletingCallNorListingReachesThere) {
+    decoy.Write("folder/file.txt", "the host's own");
+    decoy.Write("folder/sub/deeper.txt", "deeper");
+    fs::create_directory_symlink(decoy.Host(), Host("C:\\Recent\\linked"));
+    fs::create_directory_symlink(decoy.Host() / "folder", Host("C:\\Recent\\folder link"));
+    const auto before = decoy.Contents();
+    const std::string folder = GetParam().folder(decoy);
+    const std::string file = folder + "\\file.txt";
+    namespace shred_io = platform::shred_io;
+
+    EXPECT_EQ(platform::CheckDeletionReach(file), platform::kErrorAccessDenied);
+    EXPECT_EQ(platform::RemoveFile(file), platform::kErrorAccessDenied);
+    EXPECT_EQ(platform::ShellDeleteFolder(file), platform::kErrorAccessDenied);
+    EXPECT_EQ(platform::ShellDeleteFolder(folder + "\\sub"), platform::kErrorAccessDenied);
+    std::vector<std::string> names;
+    EXPECT_EQ(platform::ListFiles(folder, "*.*", true, names), platform::kErrorAccessDenied);
+    EXPECT_EQ(platform::ListSubfolders(folder, names), platform::kErrorAccessDenied);
+    EXPECT_TRUE(names.empty());
+    EXPECT_EQ(shred_io::OpenExclusive(file, true).status, shred_io::OpenStatus::kFailed);
+    EXPECT_EQ(shred_io::RenameNoReplace(file, folder + "\\~"), shred_io::RenameStatus::kFailed);
+    EXPECT_FALSE(shred_io::DeleteEntry(file));
+    fileshredder::ShredFile(file, 1);
+    EXPECT_EQ(decoy.Contents(), before);
+}
+
+std::string HostSpelling(const testing_support::DecoyFolder& decoy, const std::string& drive, char separator) {
+    std::string path = drive + (decoy.Host() / "folder").string();
+    for (char& c : path)
+        if (c == '/') c = separator;
+    return path;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Spellings, RefusedPlaces,
+    testing::Values(
+        RefusedPlace{"DriveZ", [](const testing_support::DecoyFolder& d) { return HostSpelling(d, "Z:", '\\'); }},
+        RefusedPlace{"DriveZInLowerCaseWithSlashes",
+                     [](const testing_support::DecoyFolder& d) { return HostSpelling(d, "z:", '/'); }},
+        RefusedPlace{"HostPath", [](const testing_support::DecoyFolder& d) { return HostSpelling(d, "", '/'); }},
+        RefusedPlace{"LinkOnTheWay",
+                     [](const testing_support::DecoyFolder&) { return std::string("C:\\Recent\\linked\\folder"); }},
+        RefusedPlace{"LinkOnTheWayInAnotherCase",
+                     [](const testing_support::DecoyFolder&) { return std::string("c:\\RECENT\\Linked\\folder"); }},
+        RefusedPlace{"TheFolderIsALink",
+                     [](const testing_support::DecoyFolder&) { return std::string("C:\\Recent\\folder link"); }}),
+    [](const testing::TestParamInfo<RefusedPlace>& info) { return info.param.name; });
 
 }  // namespace
