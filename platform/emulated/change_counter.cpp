@@ -5,26 +5,41 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+
+#include "platform/emulated/store_file.h"
+
 namespace platform::emulated {
 
 ChangeCounter::~ChangeCounter() { Close(); }
 
-void ChangeCounter::Open(const std::filesystem::path& file) {
+std::string ChangeCounter::Open(const std::filesystem::path& file) {
     Close();
-    int fd = ::open(file.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    // O_NOFOLLOW: never a link's target. O_NONBLOCK: a FIFO is not waited on.
+    constexpr int kFlags = O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
+    int fd = ::open(file.c_str(), O_RDWR | O_CREAT | kFlags, 0644);
     writable_ = fd >= 0;
-    if (fd < 0) fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return;
+    if (fd < 0 && errno != ELOOP) fd = ::open(file.c_str(), O_RDONLY | kFlags);
+    if (fd < 0) return errno == ELOOP ? FileKindFault(S_IFLNK) : "";
     struct stat info {};
-    if (::fstat(fd, &info) == 0 && info.st_size < static_cast<off_t>(sizeof(std::uint64_t)) &&
+    if (::fstat(fd, &info) != 0) {
+        ::close(fd);
+        return "";
+    }
+    if (const std::string fault = FileKindFault(info.st_mode); !fault.empty()) {
+        ::close(fd);
+        return fault;
+    }
+    if (info.st_size < static_cast<off_t>(sizeof(std::uint64_t)) &&
         (!writable_ || ::ftruncate(fd, sizeof(std::uint64_t)) != 0)) {
         ::close(fd);
-        return;
+        return "";
     }
     void* map = ::mmap(nullptr, sizeof(std::uint64_t), writable_ ? PROT_READ | PROT_WRITE : PROT_READ,
                        MAP_SHARED, fd, 0);
     ::close(fd);
     if (map != MAP_FAILED) counter_ = static_cast<std::uint64_t*>(map);
+    return "";
 }
 
 void ChangeCounter::Close() {

@@ -6,6 +6,7 @@
 #include <atomic>
 #include <cstdint>
 #include <filesystem>
+#include <string>
 
 namespace platform::emulated {
 
@@ -18,7 +19,10 @@ public:
 
     // Maps the file, creating it when it is missing and the folder is
     // writable. Without a mapping the counter reads as always changed.
-    void Open(const std::filesystem::path& file);
+    // Anything but a regular file (a link above all: every commit would
+    // write through it) is refused: the words of store_file.h's
+    // FileKindFault, else empty.
+    std::string Open(const std::filesystem::path& file);
     void Close();
 
     std::uint64_t Read() const;

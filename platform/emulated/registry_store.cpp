@@ -5,7 +5,9 @@
 
 #include <cerrno>
 #include <cstring>
+#include <utility>
 
+#include "platform/emulated/setup_files.h"
 #include "platform/emulated/store_file.h"
 #include "platform/registry_api.h"
 
@@ -76,6 +78,18 @@ std::string UriPath(const std::string& path) {
     return uri;
 }
 
+// The path SQLite is given, with its folder resolved: SQLITE_OPEN_NOFOLLOW
+// then refuses a link in the file's own place only, not in the folders
+// above it (a home folder reached through a link stays usable).
+std::string SqlitePath(const std::filesystem::path& path) {
+    std::error_code error;
+    const std::filesystem::path folder =
+        std::filesystem::canonical(path.has_parent_path() ? path.parent_path() : ".", error);
+    return error ? path.string() : (folder / path.filename()).string();
+}
+
+constexpr int kNoFollow = SQLITE_OPEN_NOFOLLOW | SQLITE_OPEN_NOMUTEX;
+
 }  // namespace
 
 RegistryStore::~RegistryStore() {
@@ -112,6 +126,7 @@ bool RegistryStore::Prepare() {
 
 std::string RegistryStore::Open(const std::filesystem::path& path, const SetUp& setUp) {
     path_ = path;
+    RemoveStaleSetUpFiles(path);
     std::error_code error;
     if (!std::filesystem::exists(path, error) && !std::filesystem::is_symlink(path, error)) {
         const std::string fault = Create(path, setUp);
@@ -125,7 +140,7 @@ std::string RegistryStore::Open(const std::filesystem::path& path, const SetUp& 
 // one is damage. When another process links its store first, that one is
 // kept.
 std::string RegistryStore::Create(const std::filesystem::path& path, const SetUp& setUp) {
-    const std::filesystem::path fresh = path.string() + ".new-" + std::to_string(getpid());
+    const std::filesystem::path fresh = SetUpFile(path, getpid());
     auto discard = [&](const std::string& why) {
         if (inBatch_) Rollback();
         inBatch_ = false;
@@ -136,7 +151,7 @@ std::string RegistryStore::Create(const std::filesystem::path& path, const SetUp
         return why;
     };
     discard("");
-    if (sqlite3_open_v2(fresh.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX,
+    if (sqlite3_open_v2(SqlitePath(fresh).c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | kNoFollow,
                         nullptr) != SQLITE_OK)
         return discard(std::string("cannot be created: ") + sqlite3_errmsg(db_));
     // Write-ahead logging: a commit costs no sync, readers never wait for a
@@ -167,13 +182,21 @@ std::string RegistryStore::Create(const std::filesystem::path& path, const SetUp
 std::string RegistryStore::OpenExisting(const std::filesystem::path& path) {
     const std::string name = path.string();
     if (const std::string fault = StoreFileFault(path); !fault.empty()) return "the registry store " + name + " " + fault;
+    const std::filesystem::path counterFile = path.parent_path() / "registry.version";
+    const std::pair<const char*, std::filesystem::path> companions[] = {
+        {"log", name + "-wal"}, {"shared memory", name + "-shm"}, {"change counter", counterFile}};
+    for (const auto& [role, file] : companions) {
+        if (const std::string fault = EntryKindFault(file); !fault.empty())
+            return "the registry store " + name + " cannot be used: its " + role + " " + file.string() + " " + fault;
+    }
     const StoreSidecars sidecars(path);
     auto refuse = [&](const std::string& why) {
         Close();
         sidecars.RemoveNew();
         return "the registry store " + name + " " + why;
     };
-    if (sqlite3_open_v2(name.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr) != SQLITE_OK)
+    const std::string sqlitePath = SqlitePath(path);
+    if (sqlite3_open_v2(sqlitePath.c_str(), &db_, SQLITE_OPEN_READWRITE | kNoFollow, nullptr) != SQLITE_OK)
         return refuse(std::string("cannot be opened: ") + sqlite3_errmsg(db_));
     // A store that this process may only read, with no log beside it, and
     // none that could be made: SQLite reads it only as a file that nobody
@@ -181,9 +204,9 @@ std::string RegistryStore::OpenExisting(const std::filesystem::path& path) {
     std::error_code error;
     if (sqlite3_db_readonly(db_, "main") == 1 && !std::filesystem::exists(name + "-wal", error)) {
         Close();
-        const std::string uri = "file:" + UriPath(name) + "?immutable=1";
-        if (sqlite3_open_v2(uri.c_str(), &db_, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX,
-                            nullptr) != SQLITE_OK)
+        const std::string uri = "file:" + UriPath(sqlitePath) + "?immutable=1";
+        if (sqlite3_open_v2(uri.c_str(), &db_, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI | kNoFollow, nullptr) !=
+            SQLITE_OK)
             return refuse(std::string("cannot be opened: ") + sqlite3_errmsg(db_));
     }
     // Nothing is written to a file before it has shown itself a store, not
@@ -203,10 +226,11 @@ std::string RegistryStore::OpenExisting(const std::filesystem::path& path) {
         return refuse(rc == kErrorBadDb ? std::string("is damaged: its keys and values cannot be read")
                                         : "cannot be read (error " + std::to_string(rc) + ")");
     }
+    if (const std::string fault = counter_.Open(counterFile); !fault.empty())
+        return refuse("cannot be used: its change counter " + counterFile.string() + " " + fault);
+    counterSeen_ = counter_.Read();
     sqlite3_exec(db_, "PRAGMA synchronous=NORMAL", nullptr, nullptr, nullptr);
     sqlite3_db_config(db_, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 0, nullptr);
-    counter_.Open(path.parent_path() / "registry.version");
-    counterSeen_ = counter_.Read();
     return {};
 }
 

@@ -1,10 +1,13 @@
 #include "platform/emulated/store_file.h"
 
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <fstream>
 
 namespace platform::emulated {
 
@@ -16,14 +19,39 @@ constexpr std::size_t kHeaderSize = 100;
 
 }  // namespace
 
+std::string FileKindFault(mode_t mode) {
+    if (S_ISREG(mode)) return "";
+    if (S_ISLNK(mode)) return "is a symbolic link: the store's files are never reached through a link; move it away";
+    if (S_ISDIR(mode)) return "is a folder, not a file of the registry store";
+    return "is not a regular file: move it away";
+}
+
+std::string EntryKindFault(const std::filesystem::path& path) {
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0) return "";
+    return FileKindFault(info.st_mode);
+}
+
 std::string StoreFileFault(const std::filesystem::path& path) {
-    std::error_code error;
-    if (std::filesystem::is_directory(path, error)) return "is a folder, not a registry store";
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::string("cannot be read: ") + std::strerror(errno);
+    // O_NONBLOCK: a FIFO in the store's place is refused, not waited on.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno == ELOOP) return FileKindFault(S_IFLNK);
+        return std::string("cannot be read: ") + std::strerror(errno);
+    }
+    struct stat info {};
+    const std::string kind = ::fstat(fd, &info) == 0 ? FileKindFault(info.st_mode)
+                                                     : std::string("cannot be read: ") + std::strerror(errno);
     char header[kHeaderSize] = {};
-    in.read(header, sizeof header);
-    const auto got = static_cast<std::size_t>(in.gcount());
+    std::size_t got = 0;
+    while (kind.empty() && got < kHeaderSize) {
+        const ssize_t read = ::read(fd, header + got, kHeaderSize - got);
+        if (read < 0 && errno == EINTR) continue;
+        if (read <= 0) break;
+        got += static_cast<std::size_t>(read);
+    }
+    ::close(fd);
+    if (!kind.empty()) return kind;
     if (got == 0) return "is empty (0 bytes): the store was damaged; move it away to start a new machine";
     if (std::memcmp(header, kMagic, std::min(got, sizeof kMagic)) != 0) {
         return "holds no registry (it is not an SQLite database)";

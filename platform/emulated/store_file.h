@@ -3,13 +3,24 @@
 // machine over it, and opening anything is a chance to write to it.
 #pragma once
 
+#include <sys/types.h>
+
 #include <filesystem>
 #include <string>
 
 namespace platform::emulated {
 
-// Empty when path starts like an SQLite database; otherwise what is wrong
-// with it, as words to follow the file's name.
+// What the files of the prefix's store must not be, as words to follow the
+// file's name: empty for a regular file. A link is never followed, so that
+// no write meant for the store reaches a file elsewhere.
+std::string FileKindFault(mode_t mode);
+
+// The same for whatever path names, looked at without following a link;
+// empty when nothing is there.
+std::string EntryKindFault(const std::filesystem::path& path);
+
+// Empty when path is a regular file that starts like an SQLite database;
+// otherwise what is wrong with it, as words to follow the file's name.
 std::string StoreFileFault(const std::filesystem::path& path);
 
 // Whether the store or its log has grown to the size this process may
