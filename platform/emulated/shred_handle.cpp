@@ -4,7 +4,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "platform/emulated/paths.h"
+#include "platform/emulated/drive_walk.h"
+#include "platform/registry_api.h"
 
 namespace platform::shred_io {
 
@@ -22,8 +23,11 @@ bool MarkEmptied(FileHandle file) {
 }
 
 bool IsShredLeftover(const std::string& path) {
+    // Reached as the shredder's delete reaches it.
+    emulated::WalkEnd entry;
+    if (emulated::WalkToEntry(path, entry) != kErrorSuccess) return false;
     struct stat info;
-    if (::fstatat(AT_FDCWD, emulated::ToHostPath(path).c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0) return false;
+    if (::fstatat(entry.folder.Get(), entry.name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0) return false;
     return S_ISREG(info.st_mode) && info.st_size == 0 && info.st_nlink == 1 &&
            info.st_mtim.tv_sec == kMarkUnixSeconds && info.st_mtim.tv_nsec == 0;
 }
