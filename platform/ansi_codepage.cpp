@@ -117,6 +117,21 @@ std::string Utf16ToAnsi(std::u16string_view text) {
     return ansi;
 }
 
+std::string Utf16ToUtf8(std::u16string_view text) {
+    std::string utf8;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (IsHighSurrogate(text[i]) && i + 1 < text.size() && IsLowSurrogate(text[i + 1])) {
+            AppendUtf8(utf8, 0x10000 + ((char32_t(text[i]) - 0xD800) << 10) + (text[i + 1] - 0xDC00));
+            ++i;
+        } else if (IsHighSurrogate(text[i]) || IsLowSurrogate(text[i])) {
+            utf8 += '?';
+        } else {
+            AppendUtf8(utf8, text[i]);
+        }
+    }
+    return utf8;
+}
+
 std::string AnsiToUtf8(std::string_view ansi) {
     std::string utf8;
     utf8.reserve(ansi.size());

@@ -16,6 +16,8 @@ std::u16string AnsiToUtf16(std::string_view ansi);
 std::string Utf16ToAnsi(std::u16string_view text);
 
 std::string AnsiToUtf8(std::string_view ansi);
+// An unpaired surrogate becomes one '?'.
+std::string Utf16ToUtf8(std::u16string_view text);
 // Expects valid UTF-8 (see IsValidUtf8); a malformed sequence becomes '?'.
 std::string Utf8ToAnsi(std::string_view utf8);
 

@@ -13,6 +13,7 @@
 #include "platform/registry_api.h"
 #include "tests/scan/scan_fixture.h"
 #include "tests/support/run_program.h"
+#include "tests/support/tsv_fields.h"
 #include "tests/support/scratch_prefix.h"
 
 namespace {
@@ -58,7 +59,8 @@ TEST_F(CliScanTest, JsonHoldsTheCountersAndEveryRowInStoreOrder) {
                                             {"value", "Value"},
                                             {"valuetype", "S"},
                                             {"kind", "Value"},
-                                            {"checked", true}}));
+                                            {"checked", true},
+                                            {"data", "C:\\Documents and Settings\\anna\\My Documents\\Bewerbung.doc"}}));
     bool sawShare = false;
     for (const nlohmann::json& row : rows) {
         EXPECT_EQ(row.at("checked"), true);
@@ -68,24 +70,46 @@ TEST_F(CliScanTest, JsonHoldsTheCountersAndEveryRowInStoreOrder) {
     EXPECT_TRUE(sawShare);
 }
 
-TEST_F(CliScanTest, TsvEscapesTabsNewlinesAndBackslashes) {
+// TSV and JSON say the same of every row: a header, then each field read
+// back by the documented rule, paths with their single backslashes, and
+// each row's data in readable form.
+TEST_F(CliScanTest, TsvReadsBackAsTheJsonRows) {
     platform::HKey key = 0;
     ASSERT_EQ(platform::RegCreateKey(platform::kHkeyCurrentUser, "Network\\Recent\\tab\there\nnext",
                                      platform::kKeyWrite, &key),
               0);
     platform::RegCloseKey(key);
+    const std::string tricky = "C:\\temp\\new\\\\share\ttab\nline\rend\\";
+    ASSERT_EQ(platform::RegCreateKey(platform::kHkeyCurrentUser, "Software\\Microsoft\\Internet Explorer\\TypedURLs",
+                                     platform::kKeyWrite, &key),
+              0);
+    ASSERT_EQ(platform::RegSetValue(key, "url1", platform::kRegSz, reinterpret_cast<const std::uint8_t*>(tricky.c_str()),
+                                    static_cast<std::uint32_t>(tricky.size() + 1)),
+              0);
+    platform::RegCloseKey(key);
 
-    const ProgramRun run = Cli({"scan", "--format", "tsv"});
-    ASSERT_EQ(run.exitCode, 0) << run.err;
-    const std::vector<std::string> lines = Lines(run.out);
-    const std::string expected =
-        "Windows Network - Recent Opened Folders MRU - tab\\there\\nnext\tHKCU\tNetwork\\\\Recent\t"
-        "tab\\there\\nnext\t\tKey";
-    EXPECT_NE(std::find(lines.begin(), lines.end(), expected), lines.end()) << run.out;
-    EXPECT_EQ(lines.front(),
-              "Word MRU (Save As - XP)\tHKCU\tSoftware\\\\Microsoft\\\\Office\\\\10.0\\\\Common\\\\Open Find\\\\"
-              "Microsoft Word\\\\Settings\\\\Save As\\\\File Name MRU\tValue\tS\tValue");
-    for (const std::string& line : lines) EXPECT_EQ(std::count(line.begin(), line.end(), '\t'), 5) << line;
+    const ProgramRun tsv = Cli({"scan", "--format", "tsv"});
+    const ProgramRun json = Cli({"scan"});
+    ASSERT_EQ(tsv.exitCode, 0) << tsv.err;
+    const nlohmann::json rows = nlohmann::json::parse(json.out).at("rows");
+    const std::vector<std::string> lines = Lines(tsv.out);
+    ASSERT_EQ(lines.size(), rows.size() + 1);
+    EXPECT_EQ(lines.front(), "label\tmainkey\tsubkey\tvalue\tvaluetype\tkind\tdata");
+    bool sawTricky = false;
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+        const std::vector<std::string> fields = testing_support::TsvFields(lines[row + 1]);
+        ASSERT_EQ(fields.size(), 7u) << lines[row + 1];
+        const char* names[] = {"label", "mainkey", "subkey", "value", "valuetype", "kind", "data"};
+        for (std::size_t i = 0; i < 7; ++i) EXPECT_EQ(fields[i], rows[row].at(names[i])) << lines[row + 1];
+        if (fields[6] == tricky) sawTricky = true;
+    }
+    EXPECT_TRUE(sawTricky);
+    EXPECT_NE(std::find(lines.begin(), lines.end(),
+                        "Word MRU (Save As - XP)\tHKCU\tSoftware\\Microsoft\\Office\\10.0\\Common\\Open Find\\"
+                        "Microsoft Word\\Settings\\Save As\\File Name MRU\tValue\tS\tValue\t"
+                        "C:\\Documents and Settings\\anna\\My Documents\\Bewerbung.doc"),
+              lines.end())
+        << tsv.out;
 }
 
 TEST_F(CliScanTest, UnknownFormatIsRefused) {

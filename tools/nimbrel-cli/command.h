@@ -23,8 +23,13 @@ int ReportFailure(std::string_view message);
 // Registry text (Windows-1252) for the console, which takes UTF-8.
 std::string ConsoleText(std::string_view ansi);
 
-// Registry text as one field of a tab-separated line: tab, newline and
-// backslash written as \t, \n and \\.
+// Registry text as one field of a tab-separated line, in UTF-8: tab,
+// newline and carriage return written as \t, \n and \r, and a backslash
+// doubled where the next written character is t, n, r or a backslash (so
+// that paths keep their single backslashes); every other backslash stands
+// for itself.
 std::string TsvField(std::string_view ansi);
+// The same for text that is UTF-8 already.
+std::string TsvFieldUtf8(std::string_view text);
 
 }  // namespace cli

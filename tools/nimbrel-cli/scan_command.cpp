@@ -13,6 +13,7 @@
 #include "scan/record.h"
 #include "scan/scan_driver.h"
 #include "scan/scan_window_state.h"
+#include "tools/nimbrel-cli/readable_data.h"
 
 namespace cli {
 namespace {
@@ -60,10 +61,12 @@ private:
 };
 
 void PrintTsv(const clean::DetectedItems& store) {
+    std::cout << "label\tmainkey\tsubkey\tvalue\tvaluetype\tkind\tdata\n";
     for (std::size_t row = 0; row < store.RowCount(); ++row) {
         std::cout << TsvField(store.List1()[row]) << '\t' << TsvField(store.Mainkey()[row]) << '\t'
                   << TsvField(store.Subkey()[row]) << '\t' << TsvField(store.Value()[row]) << '\t'
-                  << TsvField(store.ValueType()[row]) << '\t' << TsvField(store.Key()[row]) << '\n';
+                  << TsvField(store.ValueType()[row]) << '\t' << TsvField(store.Key()[row]) << '\t'
+                  << TsvFieldUtf8(ReadableData(store.Row(row), store.Snapshot(row))) << '\n';
     }
 }
 
@@ -76,14 +79,15 @@ void PrintJson(const scan::ScanWindowState& window, const clean::DetectedItems& 
                         {"value", ConsoleText(store.Value()[row])},
                         {"valuetype", ConsoleText(store.ValueType()[row])},
                         {"kind", ConsoleText(store.Key()[row])},
-                        {"checked", store.Checked(row)}});
+                        {"checked", store.Checked(row)},
+                        {"data", ReadableData(store.Row(row), store.Snapshot(row))}});
     }
     const nlohmann::ordered_json result = {{"lists", scan::CounterValue(window.listsdetected)},
                                            {"items", scan::CounterValue(window.itemsdetected)},
                                            {"total", scan::CounterValue(window.totaldetected)},
                                            {"notice", window.notice.visible},
                                            {"rows", std::move(rows)}};
-    std::cout << result.dump(2) << '\n';
+    std::cout << result.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
 }
 
 int RunScan(const std::string& format) {
