@@ -25,8 +25,10 @@ std::optional<std::string> FindEntry(const std::string& path, std::uint32_t attr
 // and system files are listed only when includeHiddenAndSystem is set.
 // Returns 0, or a Win32 error code with names left empty (3: no such
 // folder, 267: not a folder, 5: a folder the deleting calls refuse, as
-// file_delete.h tells). Names that no Windows path could name exactly are
-// left out.
+// file_delete.h tells). A name that no Windows path spells (SpellsPlainly)
+// is listed by a stand-in that reaches the same file: on Windows its 8.3
+// short name, on the emulated machine a name of the same kind
+// (emulated/stand_in_name.h). Without one it is left out.
 long ListFiles(const std::string& folder, const std::string& pattern, bool includeHiddenAndSystem,
                std::vector<std::string>& names);
 

@@ -65,6 +65,14 @@ bool MatchesPattern(std::string_view pattern, std::string_view name) {
     return p == pattern.size();
 }
 
+bool SpellsPlainly(std::string_view name) {
+    if (name.empty() || name == "." || name == ".." || name.back() == '.' || name.back() == ' ') return false;
+    for (const char c : name) {
+        if (static_cast<unsigned char>(c) < 0x20) return false;
+    }
+    return name.find_first_of("\\/:*?\"<>|") == std::string_view::npos;
+}
+
 bool HasWildcard(std::string_view path) { return path.find_first_of("*?") != std::string_view::npos; }
 
 bool EndsInSeparator(std::string_view path) {

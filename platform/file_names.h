@@ -18,6 +18,12 @@ bool FileNameLess(std::string_view a, std::string_view b);
 // name, with or without a dot, as on Windows.
 bool MatchesPattern(std::string_view pattern, std::string_view name);
 
+// Whether a Windows path spells the folder entry name exactly: no control
+// character, none of \ / : * ? " < > |, no final dot or space (Win32 drops
+// them), and not "." or "..". The listings give any other name a stand-in
+// that does spell it (on Windows the 8.3 short name).
+bool SpellsPlainly(std::string_view name);
+
 // Whether a path holds '*' or '?', which would make it a pattern.
 bool HasWildcard(std::string_view path);
 

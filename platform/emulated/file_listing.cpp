@@ -8,11 +8,11 @@
 #include <dirent.h>
 
 #include <algorithm>
-#include <string_view>
 
 #include "platform/emulated/attributes_at.h"
 #include "platform/emulated/drive_walk.h"
 #include "platform/emulated/paths.h"
+#include "platform/emulated/stand_in_name.h"
 #include "platform/file_names.h"
 #include "platform/files.h"
 #include "platform/registry_api.h"
@@ -23,17 +23,13 @@ namespace {
 
 constexpr std::uint32_t kMaskedAttributes = kFileAttributeHidden | kFileAttributeSystem | kFileAttributeDirectory;
 
-// A host name that a Windows path cannot name exactly: a backslash would
-// split it, a wildcard would make it a pattern.
-bool NameableOnWindows(std::string_view name) { return name.find_first_of("\\*?") == std::string_view::npos; }
-
 }  // namespace
 
 std::optional<std::string> FindEntry(const std::string& path, std::uint32_t attributeMask) {
     if (HasWildcard(path) || EndsWithoutName(path)) return std::nullopt;
     const std::optional<std::uint32_t> attributes = GetFileAttributes(path);
     if (!attributes || (*attributes & kMaskedAttributes & ~attributeMask) != 0) return std::nullopt;
-    return emulated::ToHostPath(path).filename().string();
+    return emulated::WindowsName(emulated::ToHostPath(path).filename().string());
 }
 
 long ListFiles(const std::string& folder, const std::string& pattern, bool includeHiddenAndSystem,
@@ -48,10 +44,11 @@ long ListFiles(const std::string& folder, const std::string& pattern, bool inclu
     opened.Release();
     std::vector<std::string> found;
     while (const dirent* entry = readdir(dir)) {
-        const std::string name = entry->d_name;
-        if (name == "." || name == ".." || !NameableOnWindows(name)) continue;
+        const std::string hostName = entry->d_name;
+        if (hostName == "." || hostName == "..") continue;
+        const std::string name = emulated::WindowsName(hostName);
         if (!MatchesPattern(pattern, name)) continue;
-        const std::optional<std::uint32_t> attributes = emulated::AttributesAt(dirfd(dir), name);
+        const std::optional<std::uint32_t> attributes = emulated::AttributesAt(dirfd(dir), hostName);
         if (!attributes || (*attributes & kFileAttributeDirectory) != 0) continue;
         if (!includeHiddenAndSystem && (*attributes & (kFileAttributeHidden | kFileAttributeSystem)) != 0)
             continue;

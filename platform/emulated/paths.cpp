@@ -17,6 +17,8 @@
 
 #include "platform/ansi_case.h"
 #include "platform/emulated/prefix.h"
+#include "platform/emulated/stand_in_name.h"
+#include "platform/file_names.h"
 
 namespace platform::emulated {
 
@@ -212,14 +214,20 @@ std::optional<std::string> EntryIgnoringCase(int folderFd, std::string_view name
         return std::nullopt;
     }
     std::optional<std::string> found;
+    std::optional<std::string> stoodInFor;  // the entry that name stands in for
+    const bool mayBeStandIn = name.find('~') != std::string_view::npos;
     while (const dirent* entry = readdir(dir)) {
         const std::string_view candidate = entry->d_name;
         if (candidate == "." || candidate == "..") continue;
-        if (EqualsIgnoringCase(candidate, name) && (!found || candidate < *found))
-            found = std::string(candidate);
+        if (EqualsIgnoringCase(candidate, name)) {
+            if (!found || candidate < *found) found = std::string(candidate);
+        } else if (mayBeStandIn && !SpellsPlainly(candidate) && EqualsIgnoringCase(StandInName(candidate), name) &&
+                   (!stoodInFor || candidate < *stoodInFor)) {
+            stoodInFor = std::string(candidate);
+        }
     }
     closedir(dir);
-    return found;
+    return found ? found : stoodInFor;
 }
 
 std::string ToWindowsPath(const std::filesystem::path& hostPath) {

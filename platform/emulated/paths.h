@@ -33,7 +33,8 @@ std::optional<DrivePath> SplitDrivePath(const std::string& path);
 
 // The entry of the open folder folderFd that name names: name itself when
 // it exists as spelt, else the first entry in byte order that equals it
-// without regard to case. Nothing when there is none.
+// without regard to case, else the first whose stand-in name
+// (stand_in_name.h) it is. Nothing when there is none.
 std::optional<std::string> EntryIgnoringCase(int folderFd, std::string_view name);
 
 // A host path as the Windows path that names it (inside the prefix's drive

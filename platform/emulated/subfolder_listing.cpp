@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "platform/emulated/drive_walk.h"
+#include "platform/emulated/stand_in_name.h"
 #include "platform/file_names.h"
 #include "platform/registry_api.h"
 
@@ -28,11 +29,10 @@ long ListSubfolders(const std::string& folder, std::vector<std::string>& names) 
     std::vector<std::string> found;
     while (const dirent* entry = readdir(dir)) {
         const std::string_view name = entry->d_name;
-        // A backslash or a wildcard in a host name: no Windows path names it.
-        if (name == "." || name == ".." || name.find_first_of("\\*?") != std::string_view::npos) continue;
+        if (name == "." || name == "..") continue;
         struct stat info;
         if (fstatat(dirfd(dir), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 && S_ISDIR(info.st_mode))
-            found.emplace_back(name);
+            found.push_back(emulated::WindowsName(name));
     }
     closedir(dir);
     std::sort(found.begin(), found.end(), [](const std::string& a, const std::string& b) { return FileNameLess(a, b); });

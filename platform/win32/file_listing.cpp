@@ -1,10 +1,10 @@
 #include "platform/file_listing.h"
 
 #include <algorithm>
-#include <string_view>
 
 #include "platform/file_names.h"
 #include "platform/files.h"
+#include "platform/win32/listed_name.h"
 #include "platform/win32/pinned_path.h"
 #include "platform/win32/windows_api.h"
 
@@ -23,7 +23,7 @@ std::optional<std::string> FindEntry(const std::string& path, std::uint32_t attr
     if (find == INVALID_HANDLE_VALUE) return std::nullopt;
     ::FindClose(find);
     if ((data.dwFileAttributes & kMaskedAttributes & ~attributeMask) != 0) return std::nullopt;
-    return std::string(data.cFileName);
+    return win32::ListedName(data);
 }
 
 long ListFiles(const std::string& folder, const std::string& pattern, bool includeHiddenAndSystem,
@@ -45,15 +45,12 @@ long ListFiles(const std::string& folder, const std::string& pattern, bool inclu
     }
     std::vector<std::string> found;
     do {
-        const std::string_view name = data.cFileName;
         if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) continue;
         if (!includeHiddenAndSystem &&
             (data.dwFileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) != 0)
             continue;
-        // A name the ANSI code page cannot spell comes back with '?' and
-        // names no file.
-        if (name.find('?') != std::string_view::npos) continue;
-        if (MatchesPattern(pattern, name)) found.emplace_back(name);
+        const std::optional<std::string> name = win32::ListedName(data);
+        if (name && MatchesPattern(pattern, *name)) found.push_back(*name);
     } while (::FindNextFileA(find, &data));
     ::FindClose(find);
     std::sort(found.begin(), found.end(),

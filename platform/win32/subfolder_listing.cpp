@@ -4,6 +4,7 @@
 
 #include "platform/file_listing.h"
 #include "platform/file_names.h"
+#include "platform/win32/listed_name.h"
 #include "platform/win32/pinned_path.h"
 #include "platform/win32/windows_api.h"
 
@@ -26,11 +27,10 @@ long ListSubfolders(const std::string& folder, std::vector<std::string>& names) 
     }
     std::vector<std::string> found;
     do {
-        const std::string name = entry.cFileName;
-        if (name == "." || name == "..") continue;
         const DWORD kind = entry.dwFileAttributes;
-        if ((kind & FILE_ATTRIBUTE_DIRECTORY) != 0 && (kind & FILE_ATTRIBUTE_REPARSE_POINT) == 0)
-            found.push_back(name);
+        if ((kind & FILE_ATTRIBUTE_DIRECTORY) == 0 || (kind & FILE_ATTRIBUTE_REPARSE_POINT) != 0) continue;
+        // "." and ".." spell nothing plainly, and have no short name.
+        if (const std::optional<std::string> name = win32::ListedName(entry)) found.push_back(*name);
     } while (::FindNextFileA(find, &entry));
     ::FindClose(find);
     std::sort(found.begin(), found.end(), [](const std::string& a, const std::string& b) { return FileNameLess(a, b); });

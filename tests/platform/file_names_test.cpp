@@ -37,6 +37,14 @@ INSTANTIATE_TEST_SUITE_P(
                       PatternRow{"LiteralNameOnly", "index.dat", "index.dat2", false}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST(FileNamesTest, OnlyNamesThatWin32KeepsAsSpeltSpellPlainly) {
+    for (const char* plain : {"a.lnk", "report .doc", ".dotted", "a~1.lnk", "\xE9t\xE9.doc", "x..y"})
+        EXPECT_TRUE(platform::SpellsPlainly(plain)) << plain;
+    for (const char* odd : {"", ".", "..", "dot.", "space ", "a\nb", "t\tab", "\x7F-ok\x01", "c:d", "a\\b", "a/b",
+                            "*.lnk", "a?", "\"q\"", "<a>", "a|b"})
+        EXPECT_FALSE(platform::SpellsPlainly(odd)) << odd;
+}
+
 TEST(FileNamesTest, EqualityIgnoresCaseOfAnsiLettersOnly) {
     EXPECT_TRUE(platform::FileNamesEqual("Desktop.ini", "DESKTOP.INI"));
     EXPECT_TRUE(platform::FileNamesEqual("\xE9l\xE8ve", "\xC9L\xC8VE"));  // élève
