@@ -17,6 +17,7 @@
 #include "scan/scan_driver.h"
 #include "tools/nimbrel-cli/backup_file.h"
 #include "tools/nimbrel-cli/clean_report.h"
+#include "tools/nimbrel-cli/console_host.h"
 #include "tools/nimbrel-cli/command_line_text.h"
 
 namespace cli {
@@ -28,19 +29,7 @@ struct CleanArguments {
     std::string backup;  // empty when no backup is asked for
     bool force = false;
     std::string format = "text";
-};
-
-// The host of a clean on the console: no window, nothing to wait for.
-class QuietHost : public scan::Host {
-public:
-    void Yield() override {}
-    void MessageBox(const std::string& text, const std::string& title) override {
-        std::cerr << ConsoleText(title) << ": " << ConsoleText(text) << std::endl;
-    }
-    void ShowWindow(scan::Window) override {}
-    void RestoreWindow(scan::Window) override {}
-    void UnloadWindow(scan::Window) override {}
-    void EndProgram() override {}
+    bool quiet = false;
 };
 
 // What a clean would do with every row, deleting nothing.
@@ -54,14 +43,15 @@ int DryRun(const clean::DetectedItems& store, long detected, CleanReport& report
 }
 
 int RunClean(const CleanArguments& arguments) {
-    QuietHost host;
     scan::ScanWindowState window;
+    ConsoleHost host(window, arguments.quiet);
     clean::ResultsModel results;
     scan::ScanContext scanContext{host, window, results};
     scan::Scan(scanContext);
+    host.Finish();
     const long detected = scan::CounterValue(window.totaldetected);
 
-    CleanReport report(arguments.format, arguments.dryRun);
+    CleanReport report(arguments.format, arguments.dryRun, arguments.quiet);
     if (arguments.dryRun) return DryRun(results.store, detected, report);
 
     // A registry that cannot be changed (a read-only machine) is said once,
@@ -106,6 +96,7 @@ void AddCleanCommand(CLI::App& app, CommandAction& action) {
                       "Output: text (the default: what would go, or what stayed, and the totals), or json or tsv "
                       "(every row with its result, then the totals)")
         ->check(CLI::IsMember({"text", "json", "tsv"}));
+    clean->add_flag("--quiet", arguments->quiet, "No progress bar, and in text no totals: only what stayed");
     clean->add_flag("--no-plugins", arguments->noPlugins,
                     "Run no plug-in after the clean, whatever their AutomaticClean settings");
     CLI::Option* backup = clean->add_option(

@@ -31,7 +31,8 @@ std::string TextField(const std::string& ansi) {
 
 }  // namespace
 
-CleanReport::CleanReport(std::string format, bool dryRun) : format_(std::move(format)), dryRun_(dryRun) {}
+CleanReport::CleanReport(std::string format, bool dryRun, bool quiet)
+    : format_(std::move(format)), dryRun_(dryRun), quiet_(quiet) {}
 
 void CleanReport::Begin() {
     if (begun_) return;
@@ -97,7 +98,7 @@ int CleanReport::Finish(long detected) {
         std::cout << "total\tdetected\t" << detected << "\t\t\t\n"
                   << "total\t" << cleanedName << '\t' << cleaned_ << "\t\t\t\n"
                   << "total\tnot_deleted\t" << notDeleted_ << "\t\t\t\n";
-    } else {
+    } else if (!quiet_) {
         std::cout << "Total Items Detected: " << detected << '\n'
                   << (dryRun_ ? "Would clean: " : "Total Items Cleaned: ") << cleaned_ << '\n';
         if (dryRun_) std::cout << "Dry run: nothing was deleted.\n";

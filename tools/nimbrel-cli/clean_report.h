@@ -12,8 +12,8 @@ namespace cli {
 
 class CleanReport {
 public:
-    // format: "text", "json" or "tsv".
-    CleanReport(std::string format, bool dryRun);
+    // format: "text", "json" or "tsv"; quiet: text without the totals.
+    CleanReport(std::string format, bool dryRun, bool quiet = false);
 
     void Row(const clean::DetectedItem& item, const clean::RowOutcome& outcome);
     // A file a plug-in deleted, shredded or left.
@@ -30,6 +30,7 @@ private:
 
     std::string format_;
     bool dryRun_;
+    bool quiet_;
     bool begun_ = false;
     bool firstRecord_ = true;
     long cleaned_ = 0;     // gone after the clean, or (dry run) would be

@@ -9,6 +9,8 @@ std::string ChooseMachine(const std::optional<std::string>& home) {
     return "";
 }
 
+std::string EmptyMachineHint() { return ""; }
+
 }  // namespace cli
 
 #else
@@ -40,6 +42,12 @@ std::string ChooseMachine(const std::optional<std::string>& home) {
         std::cerr << "nimbrel-cli: new machine in " << prefix.string() << std::endl;
     }
     return "";
+}
+
+std::string EmptyMachineHint() {
+    return "nimbrel-cli: nothing found on the emulated machine in " + platform::emulated::PrefixHome().string() +
+           "; it holds only what you put there: import a user's registry first, for example "
+           "\"nimbrel-cli reg import samples/demo-profile.reg\" from Nimbrel's sources";
 }
 
 }  // namespace cli

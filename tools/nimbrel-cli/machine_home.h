@@ -14,4 +14,8 @@ namespace cli {
 // command is about to set up a new machine in a folder that is not there.
 std::string ChooseMachine(const std::optional<std::string>& home);
 
+// What to say when a scan finds nothing: on an emulated machine, how to
+// give it something to find; nothing on Windows.
+std::string EmptyMachineHint();
+
 }  // namespace cli

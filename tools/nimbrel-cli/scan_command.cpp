@@ -1,7 +1,5 @@
 #include "tools/nimbrel-cli/scan_command.h"
 
-#include <unistd.h>
-
 #include <cstdio>
 #include <iostream>
 #include <memory>
@@ -13,52 +11,12 @@
 #include "scan/record.h"
 #include "scan/scan_driver.h"
 #include "scan/scan_window_state.h"
+#include "tools/nimbrel-cli/console_host.h"
+#include "tools/nimbrel-cli/machine_home.h"
 #include "tools/nimbrel-cli/readable_data.h"
 
 namespace cli {
 namespace {
-
-// The host of a scan on the console: its yields redraw a progress bar on
-// stderr when stderr is a terminal. There are no windows to show.
-class ConsoleHost : public scan::Host {
-public:
-    explicit ConsoleHost(const scan::ScanWindowState& window)
-        : window_(window), drawing_(isatty(STDERR_FILENO) == 1) {}
-
-    void Yield() override {
-        if (!drawing_) return;
-        constexpr int kWidth = 40;
-        const int percent = window_.CoolProgress1.Percent;
-        const int filled = percent * kWidth / 100;
-        const int length = std::fprintf(
-            stderr, "\rScanning [%s%s] %3d%%  lists %s  items %s",
-            std::string(static_cast<std::size_t>(filled), '#').c_str(),
-            std::string(static_cast<std::size_t>(kWidth - filled), '.').c_str(), percent,
-            window_.listsdetected.caption.c_str(), window_.itemsdetected.caption.c_str());
-        std::fflush(stderr);
-        if (length > drawn_) drawn_ = length;
-    }
-    void MessageBox(const std::string& text, const std::string& title) override {
-        std::cerr << ConsoleText(title) << ": " << ConsoleText(text) << std::endl;
-    }
-    void ShowWindow(scan::Window) override {}
-    void RestoreWindow(scan::Window) override {}
-    void UnloadWindow(scan::Window) override {}
-    void EndProgram() override {}
-
-    // Takes the progress bar off the screen (spaces, as not every console
-    // knows the escape sequence that clears a line).
-    void Finish() {
-        if (drawn_ == 0) return;
-        std::fprintf(stderr, "\r%s\r", std::string(static_cast<std::size_t>(drawn_), ' ').c_str());
-        std::fflush(stderr);
-    }
-
-private:
-    const scan::ScanWindowState& window_;
-    bool drawing_;
-    int drawn_ = 0;  // the widest line drawn
-};
 
 void PrintTsv(const clean::DetectedItems& store) {
     std::cout << "label\tmainkey\tsubkey\tvalue\tvaluetype\tkind\tdata\n";
@@ -90,31 +48,41 @@ void PrintJson(const scan::ScanWindowState& window, const clean::DetectedItems& 
     std::cout << result.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
 }
 
-int RunScan(const std::string& format) {
+struct ScanArguments {
+    std::string format = "json";
+    bool quiet = false;
+};
+
+int RunScan(const ScanArguments& arguments) {
     scan::ScanWindowState window;
     clean::ResultsModel results;
-    ConsoleHost host(window);
+    ConsoleHost host(window, arguments.quiet);
     scan::ScanContext ctx{host, window, results};
     scan::Scan(ctx);
     host.Finish();
 
-    if (format == "tsv") {
+    if (arguments.format == "tsv") {
         PrintTsv(results.store);
     } else {
         PrintJson(window, results.store);
     }
     std::cout.flush();
-    return std::cout ? kExitOk : ReportFailure("cannot write the scan's results");
+    if (!std::cout) return ReportFailure("cannot write the scan's results");
+    if (results.store.RowCount() == 0 && !arguments.quiet) {
+        if (const std::string hint = EmptyMachineHint(); !hint.empty()) std::cerr << hint << std::endl;
+    }
+    return kExitOk;
 }
 
 }  // namespace
 
 void AddScanCommand(CLI::App& app, CommandAction& action) {
-    auto format = std::make_shared<std::string>("json");
+    auto arguments = std::make_shared<ScanArguments>();
     CLI::App* scan = app.add_subcommand("scan", "Scan with the current settings; nothing is cleaned");
-    scan->add_option("--format", *format, "Output: json (the default) or tsv")
+    scan->add_option("--format", arguments->format, "Output: json (the default) or tsv")
         ->check(CLI::IsMember({"json", "tsv"}));
-    scan->callback([&action, format] { action = [format] { return RunScan(*format); }; });
+    scan->add_flag("--quiet", arguments->quiet, "No progress bar, and no hint when nothing is found");
+    scan->callback([&action, arguments] { action = [arguments] { return RunScan(*arguments); }; });
 }
 
 }  // namespace cli
