@@ -30,4 +30,9 @@ std::vector<RunOnceOutcome> RunRunOnceList(std::string& problem);
 std::string InstallLogonCommand(const std::string& name, const std::vector<std::string>& arguments,
                                 std::string& written);
 
+// Takes away the entry InstallLogonCommand wrote under name. Returns an
+// empty string and sets `removed` to the file removed, or says why not (no
+// such entry among them).
+std::string UninstallLogonCommand(const std::string& name, std::string& removed);
+
 }  // namespace platform

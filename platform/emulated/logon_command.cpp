@@ -102,4 +102,21 @@ std::string InstallLogonCommand(const std::string& name, const std::vector<std::
     return {};
 }
 
+std::string UninstallLogonCommand(const std::string& name, std::string& removed) {
+    const std::filesystem::path folder = AutostartFolder();
+    if (folder.empty()) return "cannot tell the home folder for the autostart entry";
+    const std::filesystem::path entry = folder / (name + ".desktop");
+    std::error_code error;
+    // Only the regular file written here goes; a link in its place is not
+    // followed, and goes as a link would.
+    const std::filesystem::file_status status = std::filesystem::symlink_status(entry, error);
+    if (error || !std::filesystem::exists(status)) return "there is no autostart entry " + entry.string();
+    if (!std::filesystem::is_regular_file(status) && !std::filesystem::is_symlink(status)) {
+        return entry.string() + " is no autostart entry";
+    }
+    if (!std::filesystem::remove(entry, error)) return "cannot remove " + entry.string() + ": " + error.message();
+    removed = entry.string();
+    return {};
+}
+
 }  // namespace platform

@@ -11,10 +11,14 @@ std::string ChooseMachine(const std::optional<std::string>& home) {
 
 std::string EmptyMachineHint() { return ""; }
 
+std::string MachineTag() { return ""; }
+
 }  // namespace cli
 
 #else
 
+#include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
@@ -42,6 +46,17 @@ std::string ChooseMachine(const std::optional<std::string>& home) {
         std::cerr << "nimbrel-cli: new machine in " << prefix.string() << std::endl;
     }
     return "";
+}
+
+std::string MachineTag() {
+    std::error_code error;
+    const std::filesystem::path home = std::filesystem::weakly_canonical(platform::emulated::PrefixHome(), error);
+    // FNV-1a: stable across runs and builds, unlike std::hash.
+    std::uint32_t hash = 2166136261u;
+    for (unsigned char c : (error ? platform::emulated::PrefixHome() : home).string()) hash = (hash ^ c) * 16777619u;
+    char tag[9];
+    std::snprintf(tag, sizeof tag, "%08x", hash);
+    return tag;
 }
 
 std::string EmptyMachineHint() {

@@ -14,6 +14,10 @@ namespace cli {
 // command is about to set up a new machine in a folder that is not there.
 std::string ChooseMachine(const std::optional<std::string>& home);
 
+// A short name for the machine in use, the same for the same folder and
+// different for another: "" on Windows, else 8 hex digits of its path.
+std::string MachineTag();
+
 // What to say when a scan finds nothing: on an emulated machine, how to
 // give it something to find; nothing on Windows.
 std::string EmptyMachineHint();

@@ -15,6 +15,7 @@
 #include "tests/support/run_program.h"
 #include "tests/support/scratch_folder.h"
 #include "tests/support/scratch_prefix.h"
+#include "tests/support/tsv_fields.h"
 
 namespace {
 
@@ -86,7 +87,8 @@ TEST_F(CliRunOnce, InstallWritesAnAutostartEntryForThisPrefix) {
     unsetenv("XDG_CONFIG_HOME");
     EXPECT_EQ(run.exitCode, 0) << run.err;
 
-    std::ifstream in(config / "autostart" / "nimbrel-runonce.desktop");
+    ASSERT_EQ(run.out.rfind("wrote " + (config / "autostart" / "nimbrel-runonce-").string(), 0), 0u) << run.out;
+    std::ifstream in(run.out.substr(6, run.out.size() - 7));
     const std::string entry{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     EXPECT_EQ(entry.rfind("[Desktop Entry]\n", 0), 0u) << entry;
     EXPECT_NE(entry.find("\nType=Application\n"), std::string::npos) << entry;
@@ -105,10 +107,42 @@ TEST_F(CliRunOnce, InstallQuotesAPrefixPathAsTheDesktopEntryFormatWants) {
     unsetenv("XDG_CONFIG_HOME");
     EXPECT_EQ(run.exitCode, 0) << run.err;
 
-    std::ifstream in(config / "autostart" / "nimbrel-runonce.desktop");
+    std::ifstream in(run.out.substr(6, run.out.size() - 7));
     const std::string entry{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     const std::string quoted = "\"NIMBREL_HOME=" + prefix.Home().string() + "/my \\\\$prefix 100%%\"";
     EXPECT_NE(entry.find("Exec=env " + quoted + " "), std::string::npos) << entry;
+}
+
+// Two machines on one desktop each get an entry of their own; --uninstall
+// takes away only its machine's, and --list shows what would run without
+// running or removing anything.
+TEST_F(CliRunOnce, EachMachineHasItsOwnEntryAndListRunsNothing) {
+    const fs::path config = prefix.Home() / "config";
+    setenv("XDG_CONFIG_HOME", config.c_str(), 1);
+    const std::string other = (prefix.Home() / "other").string();
+    const ProgramRun first = RunProgram(NIMBREL_CLI, {"runonce", "--install"});
+    const ProgramRun second = RunProgram(NIMBREL_CLI, {"--home", other, "runonce", "--install"});
+    const ProgramRun removed = RunProgram(NIMBREL_CLI, {"runonce", "--uninstall"});
+    const ProgramRun again = RunProgram(NIMBREL_CLI, {"runonce", "--uninstall"});
+    unsetenv("XDG_CONFIG_HOME");
+    ASSERT_EQ(first.exitCode, 0) << first.err;
+    ASSERT_EQ(second.exitCode, 0) << second.err;
+    EXPECT_NE(first.out, second.out);
+    EXPECT_EQ(removed.out, "removed " + first.out.substr(6));
+    EXPECT_FALSE(fs::exists(first.out.substr(6, first.out.size() - 7)));
+    EXPECT_TRUE(fs::exists(second.out.substr(6, second.out.size() - 7)));
+    EXPECT_EQ(again.exitCode, 1);
+
+    Schedule("Nimbrel", cli + " reg add HKCU\\Ran");
+    Schedule("Other", "C:\\Tools\\tool.exe -x");
+    const ProgramRun list = RunProgram(NIMBREL_CLI, {"runonce", "--list"});
+    EXPECT_EQ(list.exitCode, 0) << list.err;
+    EXPECT_EQ(testing_support::TsvRecords(list.out),
+              (std::vector<std::vector<std::string>>{{"Nimbrel", cli + " reg add HKCU\\Ran"},
+                                                     {"Other", "C:\\Tools\\tool.exe -x"}}));
+    EXPECT_TRUE(Scheduled("Nimbrel"));
+    EXPECT_TRUE(Scheduled("Other"));
+    EXPECT_EQ(RunProgram(NIMBREL_CLI, {"reg", "query", "HKCU\\Ran"}).exitCode, 1);
 }
 
 }  // namespace
