@@ -18,6 +18,7 @@
 #include <sys/xattr.h>
 
 #include <array>
+#include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <string>
@@ -25,7 +26,9 @@
 
 #include "platform/emulated/attributes_at.h"
 #include "platform/emulated/dos_attribute.h"
+#include "platform/emulated/drive_walk.h"
 #include "platform/emulated/paths.h"
+#include "platform/registry_api.h"
 
 namespace platform {
 
@@ -123,7 +126,14 @@ std::optional<std::uint32_t> GetFileAttributes(const std::string& path) {
     struct stat info;
     // A dangling symbolic link is still an entry of its folder: it reads as
     // a file of its own.
-    if (stat(hostText.c_str(), &info) != 0 && lstat(hostText.c_str(), &info) != 0) return std::nullopt;
+    if (stat(hostText.c_str(), &info) != 0 && lstat(hostText.c_str(), &info) != 0) {
+        // A path longer than the host takes is reached as the deletions
+        // reach it, one folder at a time.
+        if (errno != ENAMETOOLONG) return std::nullopt;
+        emulated::WalkEnd entry;
+        if (emulated::WalkToEntry(path, entry) != kErrorSuccess) return std::nullopt;
+        return emulated::AttributesAt(entry.folder.Get(), entry.name);
+    }
     return Attributes(info, host.filename().string(), hostText);
 }
 

