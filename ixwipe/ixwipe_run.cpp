@@ -39,6 +39,11 @@ Switch ParseSwitch(const std::string& argumentText) {
     return Switch::kNone;
 }
 
+bool AsksForHelp(const std::string& argumentText) {
+    const std::string text = UpperCase(Trimmed(argumentText));
+    return text == "--HELP" || text == "-H" || text == "/?" || text == "-?";
+}
+
 void Run(Switch which) {
     if (which == Switch::kCache || which == Switch::kBoth)
         ShredIndex("Software\\Nimbrel\\IECache", "\\Content.IE5\\INDEX.DAT");
