@@ -1,0 +1,43 @@
+# bash completion for nimbrel-cli: its commands, their options, and the
+# values those options take.
+_nimbrel_cli() {
+    local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD-1]}
+    local command="" subcommand="" i
+    for ((i = 1; i < COMP_CWORD; i++)); do
+        case ${COMP_WORDS[i]} in
+            --home) ((i++)) ;;
+            -*) ;;
+            *) if [[ -z $command ]]; then command=${COMP_WORDS[i]}; elif [[ -z $subcommand ]]; then subcommand=${COMP_WORDS[i]}; fi ;;
+        esac
+    done
+    case $prev in
+        --home) COMPREPLY=($(compgen -d -- "$cur")); return ;;
+        --backup | --out) COMPREPLY=($(compgen -f -- "$cur")); return ;;
+        --type) COMPREPLY=($(compgen -W "REG_SZ REG_EXPAND_SZ REG_MULTI_SZ REG_DWORD REG_QWORD REG_BINARY REG_NONE" -- "$cur")); return ;;
+        --format)
+            case $command in
+                clean) COMPREPLY=($(compgen -W "text json tsv" -- "$cur")) ;;
+                *) COMPREPLY=($(compgen -W "json tsv" -- "$cur")) ;;
+            esac
+            return ;;
+    esac
+    local words
+    case $command in
+        "") words="scan clean reg shred runonce help --home --version --help" ;;
+        scan) words="--format --quiet --home --help" ;;
+        clean) words="--dry-run --format --backup --force --no-plugins --quiet --home --help" ;;
+        reg)
+            case $subcommand in
+                "") words="import export query add delete --help" ;;
+                import) COMPREPLY=($(compgen -f -- "$cur")); return ;;
+                export) words="--out --help" ;;
+                query | delete) words="--value --help" ;;
+                add) words="--value --type --data --help" ;;
+            esac ;;
+        shred) words="--passes --help"; [[ $cur != -* ]] && { COMPREPLY=($(compgen -f -- "$cur")); return; } ;;
+        runonce) words="--list --install --uninstall --home --help" ;;
+        help) words="scan clean reg shred runonce" ;;
+    esac
+    COMPREPLY=($(compgen -W "$words" -- "$cur"))
+}
+complete -F _nimbrel_cli nimbrel-cli
