@@ -3,6 +3,7 @@
 // and runs the one command given.
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -14,6 +15,7 @@
 #include "tools/nimbrel-cli/machine_home.h"
 #include "tools/nimbrel-cli/nearest_command.h"
 #include "tools/nimbrel-cli/reg_command.h"
+#include "tools/nimbrel-cli/reg_exe_arguments.h"
 #include "tools/nimbrel-cli/runonce_command.h"
 #include "tools/nimbrel-cli/scan_command.h"
 #include "tools/nimbrel-cli/shred_command.h"
@@ -94,8 +96,11 @@ int main(int argc, char** argv) {
         return Usage("unknown command '" + word + "'" + (nearest.empty() ? "" : "; did you mean '" + nearest + "'?"));
     }
 
+    std::vector<std::string> arguments(argv + 1, argv + argc);
+    arguments = cli::WithRegExeSwitchesTranslated(arguments);
+    std::reverse(arguments.begin(), arguments.end());  // CLI11 takes them last first
     try {
-        app.parse(argc, argv);
+        app.parse(arguments);
     } catch (const CLI::ParseError& error) {
         if (error.get_exit_code() == static_cast<int>(CLI::ExitCodes::Success)) return app.exit(error);
         return Usage(error.what());

@@ -1,5 +1,7 @@
 #include "tools/nimbrel-cli/reg_command.h"
 
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstring>
 #include <fstream>
@@ -33,6 +35,7 @@ struct RegArguments {
     std::string type = "REG_SZ";
     std::string data;
     CLI::Option* valueOption = nullptr;
+    bool force = false;
 
     bool HasValue() const { return valueOption != nullptr && valueOption->count() > 0; }
 };
@@ -212,6 +215,16 @@ int RunAdd(const RegArguments& arguments) {
     return fault.empty() ? kExitOk : ReportFailure(ConsoleText(fault));
 }
 
+// Asks on the terminal, as reg.exe does without /f; where nobody can answer
+// (a script, a pipe) the command goes ahead.
+bool ConfirmedOnTerminal(const std::string& question) {
+    if (isatty(STDIN_FILENO) != 1) return true;
+    std::cerr << question << " (y/N) " << std::flush;
+    std::string answer;
+    if (!std::getline(std::cin, answer)) return false;
+    return answer == "y" || answer == "Y" || answer == "yes" || answer == "Yes";
+}
+
 int RunDelete(const RegArguments& arguments) {
     RegOperation operation;
     std::string fault = KeyFromArgument(arguments.key, operation.key);
@@ -231,6 +244,14 @@ int RunDelete(const RegArguments& arguments) {
                      : platform::kErrorFileNotFound;
     } else {
         operation.kind = RegOperation::Kind::kDeleteKeyTree;
+        platform::KeyInfo info;
+        if (!arguments.force && platform::RegQueryInfoKey(handle, &info) == platform::kErrorSuccess &&
+            info.subKeys > 0 && !ConfirmedOnTerminal("Delete " + ConsoleText(FullKeyName(operation.key)) + " and its " +
+                                                     std::to_string(info.subKeys) + " subkey" +
+                                                     (info.subKeys == 1 ? "" : "s") + " with all below them?")) {
+            platform::RegCloseKey(handle);
+            return ReportFailure("nothing was deleted");
+        }
     }
     platform::RegCloseKey(handle);
     if (status != platform::kErrorSuccess) {
@@ -276,6 +297,7 @@ void AddRegCommand(CLI::App& app, CommandAction& action) {
     add->add_option("--data", arguments->data,
                     "Data: text (\\0 between REG_MULTI_SZ strings), a number (decimal or 0x hex) or hex digits")
         ->needs(addValue);
+    add->add_flag("--force", arguments->force, "Accepted as reg.exe's /f: add replaces a value without asking anyway");
     add->callback([&action, arguments, addValue] {
         arguments->valueOption = addValue;
         action = [arguments] { return RunAdd(*arguments); };
@@ -284,6 +306,8 @@ void AddRegCommand(CLI::App& app, CommandAction& action) {
     CLI::App* remove = reg->add_subcommand("delete", "Delete a key with all below it, or one value");
     remove->add_option("KEY", arguments->key, keyHelp)->required();
     CLI::Option* deleteValue = remove->add_option("--value", arguments->value, "Value name (\"\" for the default value)");
+    remove->add_flag("--force", arguments->force,
+                     "Delete a key with subkeys without asking (it asks only on a terminal); reg.exe's /f");
     remove->callback([&action, arguments, deleteValue] {
         arguments->valueOption = deleteValue;
         action = [arguments] { return RunDelete(*arguments); };

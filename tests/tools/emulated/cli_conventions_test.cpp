@@ -12,6 +12,7 @@
 
 #include "tests/support/run_program.h"
 #include "tests/support/scratch_prefix.h"
+#include "tests/support/terminal_run.h"
 #include "ui/about_window_model.h"
 
 namespace {
@@ -71,6 +72,25 @@ TEST(CliConventionsTest, HomeNamesTheMachineBeforeOrAfterTheCommand) {
     setenv("NIMBREL_HOME", saved.c_str(), 1);
     EXPECT_EQ(empty.exitCode, 2);
     EXPECT_NE(empty.err.find("NIMBREL_HOME is set but empty"), std::string::npos) << empty.err;
+}
+
+// reg.exe's switches mean what they mean there; deleting a key with
+// subkeys asks first on a terminal, unless /f or --force.
+TEST(CliConventionsTest, RegTakesRegExeSwitchesAndAsksBeforeDeletingATree) {
+    testing_support::ScratchPrefix prefix;
+    EXPECT_EQ(Cli({"reg", "add", "HKCU\\Software\\T\\Sub", "/v", "n", "/t", "REG_DWORD", "/d", "5", "/f"}).exitCode, 0);
+    EXPECT_EQ(Cli({"reg", "add", "HKCU\\Software\\T", "/VE", "/D", "/v"}).exitCode, 0);
+    EXPECT_NE(Cli({"reg", "query", "HKCU\\Software\\T\\Sub", "/v", "n"}).out.find("REG_DWORD    0x5"), std::string::npos);
+    EXPECT_NE(Cli({"reg", "query", "HKCU\\Software\\T"}).out.find("(Default)    REG_SZ    /v"), std::string::npos);
+
+    const auto refused = testing_support::RunOnTerminal(NIMBREL_CLI, {"reg", "delete", "HKCU\\Software\\T"}, "xterm",
+                                                        "n\n");
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_NE(refused.screen.find("and its 1 subkey with all below them? (y/N)"), std::string::npos) << refused.screen;
+    EXPECT_EQ(Cli({"reg", "query", "HKCU\\Software\\T"}).exitCode, 0);
+    const auto forced = testing_support::RunOnTerminal(NIMBREL_CLI, {"reg", "delete", "HKCU\\Software\\T", "/f"}, "xterm");
+    EXPECT_EQ(forced.exitCode, 0) << forced.screen;
+    EXPECT_EQ(Cli({"reg", "query", "HKCU\\Software\\T"}).exitCode, 1);
 }
 
 }  // namespace

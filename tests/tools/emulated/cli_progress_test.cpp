@@ -2,47 +2,22 @@
 // second, never on a terminal that calls itself dumb, never with --quiet;
 // and a scan that finds nothing says how to give the machine something.
 #include <gtest/gtest.h>
-#include <pty.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <algorithm>
-#include <chrono>
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include "tests/support/run_program.h"
 #include "tests/support/scratch_prefix.h"
+#include "tests/support/terminal_run.h"
 
 namespace {
 
-struct TerminalRun {
-    std::string screen;  // stdout and stderr as the terminal got them
-    double seconds = 0;
-};
+using testing_support::TerminalRun;
 
-// Runs nimbrel-cli on a pseudo-terminal with TERM set to term.
 TerminalRun OnTerminal(const std::vector<std::string>& arguments, const char* term) {
-    const auto start = std::chrono::steady_clock::now();
-    int master = -1;
-    const pid_t pid = forkpty(&master, nullptr, nullptr, nullptr);
-    if (pid == 0) {
-        setenv("TERM", term, 1);
-        std::vector<char*> argv{const_cast<char*>(NIMBREL_CLI)};
-        for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
-        argv.push_back(nullptr);
-        execv(NIMBREL_CLI, argv.data());
-        _exit(127);
-    }
-    TerminalRun run;
-    char buffer[4096];
-    for (ssize_t got; (got = read(master, buffer, sizeof buffer)) > 0;) run.screen.append(buffer, got);
-    close(master);
-    waitpid(pid, nullptr, 0);
-    run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    return run;
+    return testing_support::RunOnTerminal(NIMBREL_CLI, arguments, term);
 }
 
 long Redraws(const std::string& screen) { return std::count(screen.begin(), screen.end(), '\r'); }
