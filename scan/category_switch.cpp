@@ -4,7 +4,7 @@
 
 namespace scan {
 
-bool CategoryDefault(const std::string& id) { return id != "cleartraynotify"; }
+bool CategoryDefault(const std::string& id) { return id != "cleartraynotify" && id != "shellbags"; }
 
 bool SwitchOn(const std::string& root, const std::string& key, const std::string& id) {
     modRegistry::ValueHolder result;

@@ -8,7 +8,8 @@ namespace scan {
 
 inline constexpr const char* kIgnoreKey = "Software\\Nimbrel\\Ignore";
 
-// The value a missing switch stands for: on, except "cleartraynotify".
+// The value a missing switch stands for: on, except "cleartraynotify" and
+// "shellbags", whose cleaning also resets settings the user made.
 bool CategoryDefault(const std::string& id);
 
 // A switch is on when it reads as all 16 bits set (FF FF); 01 00 or a

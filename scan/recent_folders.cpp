@@ -57,27 +57,34 @@ void ScanOfficeRecentFolders(ScanContext& ctx) {
     RecordFolderIfThere(ctx, kUserLabel, windows + "\\Profiles\\" + *user + kOfficeTail);
 }
 
-void ScanWindowsRecentFolder(ScanContext& ctx) {
+std::optional<std::string> WindowsRecentFolder() {
     modRegistry::ValueHolder result;
     modRegistry::ReadValue("HKCU", kShellFolders, "Recent", "S", modRegistry::kNone, result);
     std::string folder = result.IsText() ? result.Text() : std::string(modRegistry::kNone);
-    if (folder == modRegistry::kNone || !StoredAsString(kShellFolders, "Recent")) return;
+    if (folder == modRegistry::kNone || !StoredAsString(kShellFolders, "Recent")) return std::nullopt;
     // A final backslash names the same folder; without it the rows name
     // their files plainly.
     while (folder.size() > 3 && (folder.back() == '\\' || folder.back() == '/')) folder.pop_back();
     // The Windows directory in any spelling, a drive's root, a relative path
     // or one that does not plainly spell its folder ("..", a NUL from a
     // string list) must never have its files listed for deleting.
-    if (clean::IsProtectedPath(folder, platform::WindowsDirectory())) return;
-    if (!Exists(folder)) return;
+    if (clean::IsProtectedPath(folder, platform::WindowsDirectory())) return std::nullopt;
+    if (!Exists(folder)) return std::nullopt;
+    return folder;
+}
 
+void RecordFolderFiles(ScanContext& ctx, const std::string& folder, const std::string& label) {
     std::vector<std::string> names;
     if (platform::ListFiles(folder, "*.*", true, names) != 0) return;
     for (std::size_t index = 0; index < names.size(); ++index) {
         if (names[index] == "Desktop.ini") continue;
         Record(ctx, Counter::kItems,
-               {kItemLabel + std::to_string(index), folder + "\\" + names[index], " ", " ", " ", "File"});
+               {label + std::to_string(index), folder + "\\" + names[index], " ", " ", " ", "File"});
     }
+}
+
+void ScanWindowsRecentFolder(ScanContext& ctx) {
+    if (const std::optional<std::string> folder = WindowsRecentFolder()) RecordFolderFiles(ctx, *folder, kItemLabel);
 }
 
 }  // namespace scan

@@ -5,15 +5,19 @@
 
 #include "scan/application_lists.h"
 #include "scan/category_switch.h"
+#include "scan/explorer_history_lists.h"
 #include "scan/extension_lists.h"
 #include "scan/hive_application_lists.h"
+#include "scan/jump_lists.h"
 #include "scan/key_scanners.h"
 #include "scan/office_lists.h"
+#include "scan/office_mru_lists.h"
 #include "scan/recent_folders.h"
 #include "scan/record.h"
 #include "scan/shell_lists.h"
 #include "scan/single_item_lists.h"
 #include "scan/subkey_list.h"
+#include "scan/tool_history_lists.h"
 
 namespace scan {
 
@@ -85,6 +89,22 @@ constexpr Line kOrder[] = {
     Step("winopenwith",        ScanOpenWith),                   // 29
     Progress(97),
     Step("unreadmail",         ScanUnreadMail),                 // 30
+    YieldOnly(),
+    // Windows Vista to 11 and Office 2007 to 365, after the thirty steps so
+    // that theirs stay the first probes of a scan.
+    Step("WinExplorer",        ScanExplorerHistory),            // 31
+    YieldOnly(),
+    Step("userassist7",        ScanUserAssistSeven),            // 32
+    YieldOnly(),
+    Step("remotedesktop",      ScanRemoteDesktop),              // 33
+    YieldOnly(),
+    Step("MSOffice2007",       ScanOfficeFileMru),              // 34
+    YieldOnly(),
+    Step("mediatools",         ScanMediaAndTools),              // 35
+    YieldOnly(),
+    Step("WinJumpLists",       ScanJumpLists),                  // 36
+    YieldOnly(),
+    Step("shellbags",          ScanShellBags),                  // 37, off unless switched on
     YieldOnly(),
 };
 // clang-format on

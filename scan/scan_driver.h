@@ -6,7 +6,8 @@
 namespace scan {
 
 // Lists the user hives, runs the thirty steps in order under their category
-// switches, sets the progress bar and yields between groups, and ends with
+// switches and then the seven steps of the newer Windows and Office
+// versions, sets the progress bar and yields between groups, and ends with
 // the totals and the buttons. An error inside a step abandons that step
 // only. Returns false when "Abort" stopped the scan at one of its yields;
 // the end of the scan has then not taken place.

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -57,6 +59,15 @@ Probes ProbesSince(std::uintmax_t offset) {
         probes.push_back(line.substr(0, line.rfind('\t')));
     }
     return probes;
+}
+
+// Every line written since offset, whole.
+std::vector<std::string> LinesSince(std::uintmax_t offset) {
+    std::ifstream in(TraceEnvironment::path, std::ios::binary);
+    in.seekg(static_cast<std::streamoff>(offset));
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
 }
 
 const std::string kExplorer = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\";
@@ -255,7 +266,37 @@ TEST(ProbeTraceDriver, CategorySwitchesAreReadInStepOrder) {
     EXPECT_EQ(ids, (Probes{"MSOffice", "OfficeFolder", "wordperfect", "quattropro", "corelpresentations",
                            "WinRecent", "IETypedURL", "googletoolbar", "miscnotlists", "WinRun", "WinFind",
                            "windowsnetwork", "installlocations", "WinStream", "userassist",
-                           "cleartraynotify", "winopenwith", "unreadmail"}));
+                           "cleartraynotify", "winopenwith", "unreadmail", "WinExplorer", "userassist7",
+                           "remotedesktop", "MSOffice2007", "mediatools", "WinJumpLists", "shellbags"}));
+}
+
+// The thirty steps probe the demo profile, every call with its outcome,
+// exactly as they did before the steps of the newer Windows and Office
+// versions were added: that build's trace held 15076 lines with this
+// FNV-1a hash (of the lines, each ended by a line feed). The newer steps'
+// probes follow, from their first switch on.
+TEST(ProbeTraceDemo, TheThirtyStepsProbeAsBeforeAndTheNewerStepsFollow) {
+    testing_support::ScratchPrefix prefix;
+    scan_testing::ImportReg(
+        scan_testing::ReadFile(std::filesystem::path(NIMBREL_SOURCE_DIR) / "samples/demo-profile.reg"));
+    scan_testing::FakeHost host;
+    scan::ScanWindowState window;
+    clean::ResultsModel results;
+    scan::ScanContext ctx{host, window, results};
+    const std::uintmax_t offset = TraceSize();
+
+    scan::Scan(ctx);
+
+    const std::vector<std::string> lines = LinesSince(offset);
+    const auto newer = std::find(lines.begin(), lines.end(), "ReadValue\tHKCU\tSoftware\\Nimbrel\\Ignore\tWinExplorer\tB\t0");
+    ASSERT_NE(newer, lines.end());
+    std::uint64_t hash = 14695981039346656037u;
+    for (auto line = lines.begin(); line != newer; ++line) {
+        for (const char c : *line + "\n") hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211u;
+    }
+    EXPECT_EQ(newer - lines.begin(), 15076);
+    EXPECT_EQ(hash, 0x7cd648072d517ad4u);
+    EXPECT_GT(lines.end() - newer, 1000);
 }
 
 }  // namespace

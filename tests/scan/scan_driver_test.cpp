@@ -23,7 +23,7 @@ constexpr const char* kShellFixtures[] = {
     "network_mrus.reg",   "install_locations.reg", "stream_mru.reg",
 };
 
-// The twenty category ids, all written true.
+// Every category id, written true.
 constexpr const char* kAllSwitchesOn =
     "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\Software\\Nimbrel\\Ignore]\n"
     "\"IETypedURL\"=hex:ff,ff\n\"WinRun\"=hex:ff,ff\n\"MSOffice\"=hex:ff,ff\n\"WinStream\"=hex:ff,ff\n"
@@ -31,7 +31,9 @@ constexpr const char* kAllSwitchesOn =
     "\"WinRecent\"=hex:ff,ff\n\"userassist\"=hex:ff,ff\n\"miscnotlists\"=hex:ff,ff\n"
     "\"regedit\"=hex:ff,ff\n\"windowsnetwork\"=hex:ff,ff\n\"installlocations\"=hex:ff,ff\n"
     "\"quattropro\"=hex:ff,ff\n\"wordperfect\"=hex:ff,ff\n\"corelpresentations\"=hex:ff,ff\n"
-    "\"cleartraynotify\"=hex:ff,ff\n\"unreadmail\"=hex:ff,ff\n\"vs6\"=hex:ff,ff\n\"winopenwith\"=hex:ff,ff\n";
+    "\"cleartraynotify\"=hex:ff,ff\n\"unreadmail\"=hex:ff,ff\n\"vs6\"=hex:ff,ff\n\"winopenwith\"=hex:ff,ff\n"
+    "\"WinExplorer\"=hex:ff,ff\n\"userassist7\"=hex:ff,ff\n\"remotedesktop\"=hex:ff,ff\n\"MSOffice2007\"=hex:ff,ff\n"
+    "\"mediatools\"=hex:ff,ff\n\"WinJumpLists\"=hex:ff,ff\n\"shellbags\"=hex:ff,ff\n";
 
 void SetSwitch(const std::string& id, const std::string& data) {
     ImportReg("Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\Software\\Nimbrel\\Ignore]\n\"" + id +
@@ -85,10 +87,13 @@ TEST_F(ScanDriverTest, FindsAreTotalledAndEnableTheButtons) {
     EXPECT_TRUE(window.cleanbutton1.enabled);
     EXPECT_TRUE(window.resultsbutton.enabled);
     EXPECT_EQ(results.totaldetected, window.totaldetected.caption);
-    // Steps in driver order: typed URLs (7) before Media Player (9) before StreamMRU (25).
+    // Steps in driver order: typed URLs (7) before Media Player (9) before
+    // StreamMRU (25), the last of the thirty steps to find anything here;
+    // step 35 then finds WordPad's list again in the user's own hive.
     const Texts& labels = results.store.List1();
     EXPECT_EQ(labels.front(), "Internet Explorer - Typed Urls List - Url1");
-    EXPECT_EQ(labels.back(), "Windows Explorer - Stream MRU (Default) - 0");
+    EXPECT_EQ(labels[labels.size() - 2], "Windows Explorer - Stream MRU (Default) - 0");
+    EXPECT_EQ(labels.back(), "MS Wordpad - Recent File List {1} - File1");
 }
 
 TEST_F(ScanDriverTest, ProgressPointsInOrder) {

@@ -211,7 +211,9 @@ bool IsRecentFolderValue(const Place& place) {
 // A string at a value place (the switches on, so that every scanner
 // runs), or the key of a key place, or a subkey under a listed key (the
 // user hives stay the machine's two: one more costs each scan thousands
-// of probes and finds nothing new).
+// of probes and finds nothing new). A planted subkey gets none of its own:
+// the scanners that record whole key trees list every key below theirs,
+// and would be given one more level each round, without end.
 void PlantPlain(const Place& place) {
     if (IsSwitch(place)) {
         ASSERT_EQ(Put(place.root, place.key, place.value, platform::kRegBinary, "\xFF\xFF"s), 0);
@@ -224,7 +226,7 @@ void PlantListed(const Places& places) {
     for (const Place& place : places.listed) {
         std::string key = place.key;
         while (!key.empty() && key.back() == '\\') key.pop_back();
-        if (key.empty()) continue;
+        if (key.empty() || key.ends_with("\\" + kSubkeyName)) continue;
         ASSERT_EQ(Put(place.root, key + "\\" + kSubkeyName, "", kKeyOnly, ""), 0) << place.root << "\\" << key;
     }
 }
@@ -236,7 +238,8 @@ std::vector<clean::DetectedItem> Rows(const clean::ResultsModel& results) {
 }
 
 // Every row names a place the scan probed: a probed value, a probed key,
-// the key of a probed value or a subkey of a listed key.
+// the key of a probed value or a subkey of a listed key (any of them: the
+// scanners that list a key record what they find there).
 class ProbedPlaces {
 public:
     explicit ProbedPlaces(const Places& places) {
@@ -245,20 +248,20 @@ public:
             keys_.insert(CanonicalKey(place.root, place.key));
         }
         for (const Place& place : places.keys) keys_.insert(CanonicalKey(place.root, place.key));
-        for (const Place& place : places.listed)
-            keys_.insert(CanonicalKey(place.root, place.key) + "\\" + Upper(kSubkeyName));
+        for (const Place& place : places.listed) listed_.insert(CanonicalKey(place.root, place.key));
     }
 
     bool Names(const clean::DetectedItem& row) const {
         const std::string key = CanonicalKey(row.mainkey, row.subkey);
         if (row.kind == "Value") return values_.count(key + "|" + Upper(row.value)) > 0;
-        if (row.kind == "Key") return keys_.count(key + "\\" + Upper(row.value)) > 0;
+        if (row.kind == "Key") return keys_.count(key + "\\" + Upper(row.value)) > 0 || listed_.count(key) > 0;
         return true;  // folders and files are checked on disk
     }
 
 private:
     std::set<std::string> values_;
     std::set<std::string> keys_;
+    std::set<std::string> listed_;
 };
 
 // Scans, fills every place the scan probed and scans again, until a scan
