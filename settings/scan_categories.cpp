@@ -24,6 +24,13 @@ const std::array<ScanCategory, kCategoryCount> kScanCategories = {{
     {"unreadmail",         "unreadmail",         "UnreadMail Count (Win XP Logon)",       true},
     {"vs6",                "vs6",                "MS Visual Studio 6.0 MRU Items",        true},
     {"winopenwith",        "winopenwith",        "Windows OpenWith MRUs",                 true},
+    {"WinExplorer",        "WinExplorer",        "Explorer Searches, Paths, Dialogs",     true},
+    {"userassist7",        "userassist7",        "Windows 7+ UserAssist MRUs",            true},
+    {"remotedesktop",      "remotedesktop",      "Remote Desktop Connection History",     true},
+    {"MSOffice2007",       "MSOffice2007",       "Office 2007-365 File/Place MRUs",       true},
+    {"mediatools",         "mediatools",         "Media Player, WordPad, Acrobat, 7-Zip", true},
+    {"WinJumpLists",       "WinJumpLists",       "Windows Jump Lists",                    true},
+    {"shellbags",          "shellbags",          "Windows Shell Bags (Folder Views)",     false},
 }};
 // clang-format on
 

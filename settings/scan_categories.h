@@ -1,7 +1,9 @@
-// The twenty scan categories: each is an on/off value named by its id
-// under Software\Nimbrel\Ignore of the current user, and a check box of the
-// settings window. Table order is the order in which the window loads,
-// saves and deletes them.
+// The scan categories: each is an on/off value named by its id under
+// Software\Nimbrel\Ignore of the current user, and a check box of the
+// settings window. The first twenty switch the thirty steps' scanners, the
+// other seven the steps of Windows Vista to 11 and Office 2007 to 365.
+// Table order is the order in which the window loads, saves and deletes
+// them.
 #pragma once
 
 #include <array>
@@ -17,7 +19,7 @@ struct ScanCategory {
     bool defaultOn;        // what a missing value stands for
 };
 
-inline constexpr std::size_t kCategoryCount = 20;
+inline constexpr std::size_t kCategoryCount = 27;
 
 extern const std::array<ScanCategory, kCategoryCount> kScanCategories;
 

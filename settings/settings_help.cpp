@@ -43,6 +43,20 @@ const std::array<CategoryHelp, kHelpCount> kCategoryHelp = {{
      "The 'Windows OpenWith MRUs' contain a list of all the programs you have used to open various "
      "file types. On many Windows versions, if you right-click on a file you can see most (or all) "
      "of the OpenWith list for that particular file type under an 'Open With...' submenu."},
+    {"jumplistsHelp", "WinJumpLists", "About Windows Jump Lists",
+     "Windows 7 and later keep a jump list for each program: the files and places you recently opened "
+     "with it, shown when you right-click its taskbar button or its Start menu entry. They are files in "
+     "the 'AutomaticDestinations' and 'CustomDestinations' folders inside the Windows 'Recent' "
+     "folder.\n\n"
+     "Cleaning them also removes the items you have pinned to those jump lists."},
+    {"shellbagsHelp", "shellbags", "About Windows Shell Bags",
+     "Windows remembers how every folder you have opened in Explorer or in an Open/Save dialog was "
+     "shown: its view, sort order, icon size and window position. These 'shell bags' keep the names "
+     "and paths of those folders long after the folders are gone, including folders on removable "
+     "drives and network shares.\n\n"
+     "Cleaning them removes that record, but it also resets the view settings of every folder to the "
+     "Windows defaults: any view you have customized for a folder is lost. For this reason this item "
+     "is not scanned unless you check it."},
 }};
 
 }  // namespace settings

@@ -1,4 +1,4 @@
-// The settings window's six "?" buttons: each explains the category whose
+// The settings window's "?" buttons: each explains the category whose
 // check box it sits beside.
 #pragma once
 
@@ -15,7 +15,7 @@ struct CategoryHelp {
     const char* text;        // paragraphs joined by two line feeds
 };
 
-inline constexpr std::size_t kHelpCount = 6;
+inline constexpr std::size_t kHelpCount = 8;
 
 extern const std::array<CategoryHelp, kHelpCount> kCategoryHelp;
 

@@ -1,7 +1,7 @@
 // The settings window (Form5, "Program Settings") as plain state and
-// handlers: twenty check boxes mirroring the scan categories of the ignore
-// store, their save and delete, the way to the plug-in control panel, and
-// six "?" buttons. A view renders the boxes and forwards the clicks.
+// handlers: a check box for each scan category of the ignore store, their
+// save and delete, the way to the plug-in control panel, and the "?"
+// buttons. A view renders the boxes and forwards the clicks.
 #pragma once
 
 #include <array>
@@ -43,6 +43,13 @@ public:
         "MSOffice",       "WinStream",  "WinFind",          "WinRecent",       "miscnotlists",
         "windowsnetwork", "quattropro", "installlocations", "cleartraynotify", "winopenwith"};
 
+    // Frame3, inside Frame1 under the twenty boxes: the categories of the
+    // newer Windows and Office versions, in two columns of their own.
+    static constexpr const char* kFrame3 = "Windows Vista to 11, Office 2007 to 365";
+    static constexpr std::array<const char*, 4> kNewerLeftColumn = {"WinExplorer", "userassist7", "WinJumpLists",
+                                                                    "shellbags"};
+    static constexpr std::array<const char*, 3> kNewerRightColumn = {"MSOffice2007", "remotedesktop", "mediatools"};
+
     explicit SettingsWindowModel(scan::Host& host);
 
     // The window is loaded: every box starts checked and those whose
@@ -58,7 +65,7 @@ public:
     void OnDeleteSettingsButton1Click();
     void OnChameleonButton1Click();  // "Go to Plugins"
     void OnSettingsClose1Click();
-    // One of the six "?" buttons, by index in kCategoryHelp.
+    // One of the "?" buttons, by index in kCategoryHelp.
     void OnHelpButtonClick(std::size_t help);
 
 private:

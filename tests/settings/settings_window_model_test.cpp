@@ -63,10 +63,12 @@ protected:
         for (std::size_t i = 0; i < kCategoryCount; ++i) boxes.push_back(window.Checked(i));
         return boxes;
     }
-    // Every box checked except "Customize Notifications Past Items".
+    // Every box checked except "Customize Notifications Past Items" and
+    // the shell bags.
     static std::vector<bool> DefaultBoxes() {
         std::vector<bool> boxes(kCategoryCount, true);
         boxes[Index("cleartraynotify")] = false;
+        boxes[Index("shellbags")] = false;
         return boxes;
     }
 
@@ -75,7 +77,7 @@ protected:
     SettingsWindowModel window{host};
 };
 
-TEST_F(SettingsWindowTest, AnEmptyStoreChecksEveryBoxButTheNotificationArea) {
+TEST_F(SettingsWindowTest, AnEmptyStoreChecksEveryBoxButTheNotificationAreaAndTheShellBags) {
     window.Load();
     EXPECT_EQ(Boxes(), DefaultBoxes());
 }
@@ -101,6 +103,7 @@ INSTANTIATE_TEST_SUITE_P(
                       StoredRow{"TrueChecks", "WinRun", kTrueBytes, true},
                       StoredRow{"TrueChecksTheNotificationArea", "cleartraynotify", kTrueBytes, true},
                       StoredRow{"FalseUnchecksTheNotificationArea", "cleartraynotify", kFalseBytes, false},
+                      StoredRow{"TrueChecksTheShellBags", "shellbags", kTrueBytes, true},
                       // Neither true nor false: the box stays as it starts.
                       StoredRow{"OneZeroLeavesChecked", "vs6", std::string("\x01\x00", 2), true}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -111,9 +114,10 @@ TEST_F(SettingsWindowTest, IdsInAnotherCaseReadTheSameValue) {
     EXPECT_FALSE(window.Checked(Index("OfficeFolder")));
 }
 
-TEST_F(SettingsWindowTest, SaveWritesAllTwentyValuesAndSaysSo) {
+TEST_F(SettingsWindowTest, SaveWritesEveryValueAndSaysSo) {
     window.Load();
     window.SetChecked(Index("cleartraynotify"), true);
+    window.SetChecked(Index("shellbags"), true);
     window.SetChecked(Index("userassist"), false);
     window.OnSaveSettingsButton1Click();
     for (const settings::ScanCategory& category : kScanCategories) {
@@ -136,7 +140,7 @@ TEST_F(SettingsWindowTest, ClosingWithoutSavingLeavesTheStoreAsItWas) {
     EXPECT_TRUE(reopened.Checked(Index("WinRun")));
 }
 
-TEST_F(SettingsWindowTest, DeleteRemovesTheTwentyValuesButKeepsTheKeyAndEveryOtherSetting) {
+TEST_F(SettingsWindowTest, DeleteRemovesEveryCategoryValueButKeepsTheKeyAndEveryOtherSetting) {
     for (const settings::ScanCategory& category : kScanCategories) Store(category.id, kFalseBytes);
     Store("SomethingElse", kFalseBytes);
     Store("AutomaticClean", kTrueBytes, "Software\\Nimbrel\\Plugins\\Crumbex");
@@ -190,6 +194,8 @@ TEST(ScanCategoriesTest, TheTableAgreesWithTheScanDriverAndTheWindowLayout) {
 
     std::multiset<std::string> laidOut(SettingsWindowModel::kLeftColumn.begin(), SettingsWindowModel::kLeftColumn.end());
     laidOut.insert(SettingsWindowModel::kRightColumn.begin(), SettingsWindowModel::kRightColumn.end());
+    laidOut.insert(SettingsWindowModel::kNewerLeftColumn.begin(), SettingsWindowModel::kNewerLeftColumn.end());
+    laidOut.insert(SettingsWindowModel::kNewerRightColumn.begin(), SettingsWindowModel::kNewerRightColumn.end());
     EXPECT_EQ(std::set<std::string>(laidOut.begin(), laidOut.end()), ids);
     EXPECT_EQ(laidOut.size(), kCategoryCount);
 

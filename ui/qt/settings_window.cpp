@@ -38,39 +38,24 @@ SettingsWindow::SettingsWindow(QtHost& host)
     auto* Frame1 = new QGroupBox(M::kFrame1, this);
     Frame1->setObjectName("Frame1");
     auto* boxes = new QGridLayout;
-    const auto addColumn = [&](const auto& ids, int column) {
-        int row = 0;
-        for (const char* id : ids) {
-            const std::size_t index = settings::CategoryIndex(id);
-            const settings::ScanCategory& category = settings::kScanCategories[index];
-            auto* box = new QCheckBox(Text(category.caption), Frame1);
-            box->setObjectName(category.checkBox);
-            boxes_[index] = box;
-            boxes->addWidget(box, row, column * 2);
-            std::size_t help = 0;
-            if (const settings::CategoryHelp* beside = HelpBeside(category.id, help)) {
-                auto* button = new ChameleonButton("?", Frame1);
-                button->setObjectName(beside->button);
-                button->setFixedSize(22, 20);
-                boxes->addWidget(button, row, column * 2 + 1);
-                connect(button, &ChameleonButton::clicked, this,
-                        [this, help] { host_.Handle([this, help] { model_.OnHelpButtonClick(help); }); });
-            }
-            connect(box, &QCheckBox::toggled, this, [this, index](bool on) {
-                host_.Handle([this, index, on] { model_.SetChecked(index, on); });
-            });
-            ++row;
-        }
-    };
-    addColumn(M::kLeftColumn, 0);
-    addColumn(M::kRightColumn, 1);
+    AddColumn(M::kLeftColumn, 0, Frame1, boxes);
+    AddColumn(M::kRightColumn, 1, Frame1, boxes);
     boxes->setColumnStretch(0, 1);
     boxes->setColumnStretch(2, 1);
+
+    auto* Frame3 = new QGroupBox(M::kFrame3, Frame1);
+    Frame3->setObjectName("Frame3");
+    auto* newerBoxes = new QGridLayout(Frame3);
+    AddColumn(M::kNewerLeftColumn, 0, Frame3, newerBoxes);
+    AddColumn(M::kNewerRightColumn, 1, Frame3, newerBoxes);
+    newerBoxes->setColumnStretch(0, 1);
+    newerBoxes->setColumnStretch(2, 1);
 
     auto* frame1Layout = new QVBoxLayout(Frame1);
     frame1Layout->addWidget(FixedLabel("Label1", M::kIntroLabel, Frame1, true));
     frame1Layout->addWidget(FixedLabel("Label2", M::kUncheckLabel, Frame1, true));
     frame1Layout->addLayout(boxes);
+    frame1Layout->addWidget(Frame3);
     frame1Layout->addWidget(FixedLabel("Label3", M::kBottomLabel, Frame1, true));
 
     auto* Frame2 = new QGroupBox(M::kFrame2, this);
@@ -108,6 +93,32 @@ SettingsWindow::SettingsWindow(QtHost& host)
             [this] { host_.Handle([this] { model_.OnSettingsClose1Click(); }); });
 
     model_.Load();
+}
+
+template <std::size_t N>
+void SettingsWindow::AddColumn(const std::array<const char*, N>& ids, int column, QWidget* frame, QGridLayout* grid) {
+    int row = 0;
+    for (const char* id : ids) {
+        const std::size_t index = settings::CategoryIndex(id);
+        const settings::ScanCategory& category = settings::kScanCategories[index];
+        auto* box = new QCheckBox(Text(category.caption), frame);
+        box->setObjectName(category.checkBox);
+        boxes_[index] = box;
+        grid->addWidget(box, row, column * 2);
+        std::size_t help = 0;
+        if (const settings::CategoryHelp* beside = HelpBeside(category.id, help)) {
+            auto* button = new ChameleonButton("?", frame);
+            button->setObjectName(beside->button);
+            button->setFixedSize(22, 20);
+            grid->addWidget(button, row, column * 2 + 1);
+            connect(button, &ChameleonButton::clicked, this,
+                    [this, help] { host_.Handle([this, help] { model_.OnHelpButtonClick(help); }); });
+        }
+        connect(box, &QCheckBox::toggled, this, [this, index](bool on) {
+            host_.Handle([this, index, on] { model_.SetChecked(index, on); });
+        });
+        ++row;
+    }
 }
 
 void SettingsWindow::Render() {

@@ -1,6 +1,6 @@
-// The settings window (Form5, "Program Settings"): renders the twenty
-// category boxes of the settings model and forwards the boxes, the six "?"
-// buttons and the four buttons.
+// The settings window (Form5, "Program Settings"): renders the category
+// boxes of the settings model and forwards the boxes, the "?" buttons and
+// the four buttons.
 #pragma once
 
 #include <array>
@@ -9,6 +9,7 @@
 #include "ui/qt/model_window.h"
 
 class QCheckBox;
+class QGridLayout;
 
 namespace ui::qt {
 
@@ -21,6 +22,11 @@ public:
     void Render() override;
 
 private:
+    // Lays out a column of category boxes, each with its "?" button if it
+    // has one, in column `column` of grid.
+    template <std::size_t N>
+    void AddColumn(const std::array<const char*, N>& ids, int column, QWidget* frame, QGridLayout* grid);
+
     settings::SettingsWindowModel model_;
     // By index in the table of categories.
     std::array<QCheckBox*, settings::kCategoryCount> boxes_{};

@@ -361,14 +361,19 @@ TEST_F(WindowsFlowTest, SettingsBoxesLoadFromTheStoreAndSave) {
     ASSERT_NE(settings, nullptr);
     EXPECT_EQ(settings->windowTitle(), "Program Settings");
     const QList<QCheckBox*> boxes = settings->findChildren<QCheckBox*>();
-    ASSERT_EQ(boxes.size(), 20);
+    ASSERT_EQ(boxes.size(), 27);
     for (QCheckBox* box : boxes) {
-        EXPECT_EQ(box->isChecked(), box->objectName() != "cleartraynotify")
+        EXPECT_EQ(box->isChecked(), box->objectName() != "cleartraynotify" && box->objectName() != "shellbags")
             << box->objectName().toStdString();
     }
+    // The newer versions' switches form a group of their own.
+    const QWidget* newer = settings->findChild<QWidget*>("Frame3");
+    ASSERT_NE(newer, nullptr);
+    EXPECT_EQ(newer->findChildren<QCheckBox*>().size(), 7);
+    EXPECT_EQ(newer->findChild<QCheckBox*>("shellbags")->text(), "Windows Shell Bags (Folder Views)");
     EXPECT_EQ(settings->findChild<QCheckBox*>("WinRun")->text(), "Windows \"Run...\" Dialog MRU");
-    for (const char* help : {"chameleonButton233", "chameleonButton277", "chameleonButton53",
-                             "chameleonButton54", "chameleonButton299", "chameleonButton2332"}) {
+    for (const char* help : {"chameleonButton233", "chameleonButton277", "chameleonButton53", "chameleonButton54",
+                             "chameleonButton299", "chameleonButton2332", "jumplistsHelp", "shellbagsHelp"}) {
         EXPECT_NE(Button(settings, help), nullptr) << help;
     }
 
