@@ -16,14 +16,14 @@ _nimbrel_cli() {
         --type) COMPREPLY=($(compgen -W "REG_SZ REG_EXPAND_SZ REG_MULTI_SZ REG_DWORD REG_QWORD REG_BINARY REG_NONE" -- "$cur")); return ;;
         --format)
             case $command in
-                clean) COMPREPLY=($(compgen -W "text json tsv" -- "$cur")) ;;
+                clean | list) COMPREPLY=($(compgen -W "text json tsv" -- "$cur")) ;;
                 *) COMPREPLY=($(compgen -W "json tsv" -- "$cur")) ;;
             esac
             return ;;
     esac
     local words
     case $command in
-        "") words="scan clean reg shred runonce help --home --version --help" ;;
+        "") words="scan clean reg shred runonce list settings help --home --version --help" ;;
         scan) words="--format --quiet --home --help" ;;
         clean) words="--dry-run --format --backup --force --no-plugins --quiet --home --help" ;;
         reg)
@@ -36,7 +36,13 @@ _nimbrel_cli() {
             esac ;;
         shred) words="--passes --help"; [[ $cur != -* ]] && { COMPREPLY=($(compgen -f -- "$cur")); return; } ;;
         runonce) words="--list --install --uninstall --home --help" ;;
-        help) words="scan clean reg shred runonce" ;;
+        list) words="--format --home --help" ;;
+        settings)
+            case $subcommand in
+                "") words="get set reset --help" ;;
+                get | set) words=$(nimbrel-cli settings get 2>/dev/null | cut -f1) ;;
+            esac ;;
+        help) words="scan clean reg shred runonce list settings" ;;
     esac
     COMPREPLY=($(compgen -W "$words" -- "$cur"))
 }

@@ -18,6 +18,7 @@
 #include "tools/nimbrel-cli/reg_exe_arguments.h"
 #include "tools/nimbrel-cli/runonce_command.h"
 #include "tools/nimbrel-cli/scan_command.h"
+#include "tools/nimbrel-cli/settings_command.h"
 #include "tools/nimbrel-cli/shred_command.h"
 #include "ui/program_version.h"
 
@@ -69,6 +70,7 @@ int main(int argc, char** argv) {
     cli::AddCleanCommand(app, action);
     cli::AddShredCommand(app, action);
     cli::AddRunOnceCommand(app, action);
+    cli::AddSettingsCommands(app, action);
     CLI::App* help = app.add_subcommand("help", "Show the help of nimbrel-cli or of one command");
     auto topic = std::make_shared<std::string>();
     help->add_option("command", *topic, "The command whose options to show");
