@@ -14,6 +14,7 @@ _nimbrel_cli() {
         --home) COMPREPLY=($(compgen -d -- "$cur")); return ;;
         --backup | --out) COMPREPLY=($(compgen -f -- "$cur")); return ;;
         --type) COMPREPLY=($(compgen -W "REG_SZ REG_EXPAND_SZ REG_MULTI_SZ REG_DWORD REG_QWORD REG_BINARY REG_NONE" -- "$cur")); return ;;
+        --only | --skip) COMPREPLY=($(compgen -W "$(nimbrel-cli list --format tsv 2>/dev/null | tail -n +2 | cut -f1)" -- "${cur##*,}")); return ;;
         --format)
             case $command in
                 clean | list) COMPREPLY=($(compgen -W "text json tsv" -- "$cur")) ;;
@@ -24,8 +25,8 @@ _nimbrel_cli() {
     local words
     case $command in
         "") words="scan clean reg shred runonce list settings help --home --version --help" ;;
-        scan) words="--format --quiet --home --help" ;;
-        clean) words="--dry-run --format --backup --force --no-plugins --quiet --home --help" ;;
+        scan) words="--format --quiet --only --skip --home --help" ;;
+        clean) words="--dry-run --format --backup --force --no-plugins --quiet --only --skip --home --help" ;;
         reg)
             case $subcommand in
                 "") words="import export query add delete --help" ;;

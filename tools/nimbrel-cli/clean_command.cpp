@@ -16,6 +16,7 @@
 #include "scan/record.h"
 #include "scan/scan_driver.h"
 #include "tools/nimbrel-cli/backup_file.h"
+#include "tools/nimbrel-cli/category_selection.h"
 #include "tools/nimbrel-cli/clean_report.h"
 #include "tools/nimbrel-cli/console_host.h"
 #include "tools/nimbrel-cli/command_line_text.h"
@@ -30,6 +31,7 @@ struct CleanArguments {
     bool force = false;
     std::string format = "text";
     bool quiet = false;
+    CategorySelection categories;
 };
 
 // What a clean would do with every row, deleting nothing.
@@ -108,7 +110,11 @@ void AddCleanCommand(CLI::App& app, CommandAction& action) {
     clean->add_flag("--force", arguments->force,
                     "Let --backup replace an existing regular file (never a link, folder, device or pipe)")
         ->needs(backup);
+    arguments->categories.AddOptions(*clean);
     clean->callback([&action, arguments, backup] {
+        if (const std::string problem = arguments->categories.Apply(); !problem.empty()) {
+            throw CLI::ValidationError(problem);
+        }
         // An empty name would read as no backup asked for, and the clean
         // would go ahead without one.
         if (backup->count() > 0 && arguments->backup.empty()) {

@@ -11,6 +11,7 @@
 #include "scan/record.h"
 #include "scan/scan_driver.h"
 #include "scan/scan_window_state.h"
+#include "tools/nimbrel-cli/category_selection.h"
 #include "tools/nimbrel-cli/console_host.h"
 #include "tools/nimbrel-cli/machine_home.h"
 #include "tools/nimbrel-cli/readable_data.h"
@@ -51,6 +52,7 @@ void PrintJson(const scan::ScanWindowState& window, const clean::DetectedItems& 
 struct ScanArguments {
     std::string format = "json";
     bool quiet = false;
+    CategorySelection categories;
 };
 
 int RunScan(const ScanArguments& arguments) {
@@ -82,7 +84,13 @@ void AddScanCommand(CLI::App& app, CommandAction& action) {
     scan->add_option("--format", arguments->format, "Output: json (the default) or tsv")
         ->check(CLI::IsMember({"json", "tsv"}));
     scan->add_flag("--quiet", arguments->quiet, "No progress bar, and no hint when nothing is found");
-    scan->callback([&action, arguments] { action = [arguments] { return RunScan(*arguments); }; });
+    arguments->categories.AddOptions(*scan);
+    scan->callback([&action, arguments] {
+        if (const std::string problem = arguments->categories.Apply(); !problem.empty()) {
+            throw CLI::ValidationError(problem);
+        }
+        action = [arguments] { return RunScan(*arguments); };
+    });
 }
 
 }  // namespace cli

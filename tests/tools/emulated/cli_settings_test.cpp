@@ -82,4 +82,34 @@ TEST(CliSettingsTest, WhatCannotBeSetIsRefusedWithWhatCan) {
     EXPECT_EQ(Cli({"settings", "get", "MSOffice"}).out, "on\n");
 }
 
+// --only and --skip scan as stored settings would, for one run: the rows
+// are those of the same scan with the other categories switched off in the
+// settings, and the stored settings stay as they were.
+TEST(CliSettingsTest, OnlyAndSkipActForOneRunAsTheSettingsWould) {
+    testing_support::ScratchPrefix prefix;
+    ASSERT_EQ(Cli({"reg", "import", std::string(NIMBREL_SOURCE_DIR) + "/samples/demo-profile.reg"}).exitCode, 0);
+    const std::string stored = Cli({"list", "--format", "tsv"}).out;
+    const std::string everything = Cli({"scan", "--format", "tsv"}).out;
+    const std::string only = Cli({"scan", "--format", "tsv", "--only", "ietypedurl,WinRun,MSOffice", "--skip", "msoffice"}).out;
+    const std::string skip = Cli({"scan", "--format", "tsv", "--skip", "IETypedURL,WinRun"}).out;
+    EXPECT_EQ(Cli({"list", "--format", "tsv"}).out, stored);
+
+    for (const settings::ScanCategory& category : settings::kScanCategories) {
+        const std::string id = category.id;
+        if (id != "IETypedURL" && id != "WinRun") Cli({"settings", "set", id, "off"});
+    }
+    EXPECT_EQ(only, Cli({"scan", "--format", "tsv"}).out);
+    EXPECT_NE(only, everything);
+    Cli({"settings", "reset"});
+    Cli({"settings", "set", "IETypedURL", "off"});
+    Cli({"settings", "set", "WinRun", "off"});
+    EXPECT_EQ(skip, Cli({"scan", "--format", "tsv"}).out);
+    EXPECT_NE(skip, everything);
+
+    const ProgramRun unknown = Cli({"clean", "--dry-run", "--only", "IETypedURL,Nothing"});
+    EXPECT_EQ(unknown.exitCode, 2);
+    EXPECT_NE(unknown.err.find("no category 'Nothing'; the categories are: IETypedURL, WinRun"), std::string::npos)
+        << unknown.err;
+}
+
 }  // namespace
