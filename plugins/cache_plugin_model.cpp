@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "platform/files.h"
+#include "platform/registry_api.h"
 #include "platform/subfolder_listing.h"
 #include "plugins/index_wipe_schedule.h"
 #include "plugins/pass_count.h"
@@ -48,8 +49,8 @@ bool CachePluginModel::ContentFolderExists() const {
 }
 
 void CachePluginModel::ListCacheFolders(const std::string& folder) {
-    cacheFolders_.clear();
-    platform::ListSubfolders(folder, cacheFolders_);
+    contentRefused_ = platform::ListSubfolders(folder, cacheFolders_) == platform::kErrorAccessDenied;
+    if (contentRefused_) host_.MessageBox(kRefusedFolderMessage + folder, kMessageTitle);
 }
 
 void CachePluginModel::Load(bool silent) {
@@ -58,6 +59,7 @@ void CachePluginModel::Load(bool silent) {
     } else if (!silent) {
         host_.MessageBox(kNoFolderMessage, kMessageTitle);
     }
+    contentRefused_ = false;
     if (ContentFolderExists()) ListCacheFolders(ContentFolder());
     automaticClean_ = ReadSwitch(kCacheSettingsKey, kAutomaticCleanValue);
     secureDelete_ = ReadSwitch(kCacheSettingsKey, kSecureDeleteValue);
@@ -81,6 +83,10 @@ void CachePluginModel::SecureDelete(bool silent) { Run(silent, Method::kShred); 
 
 void CachePluginModel::Run(bool silent, Method method) {
     if (running_ || !ContentFolderExists()) return;
+    if (contentRefused_) {
+        ReportRefusedFolder(ContentFolder(), report_);
+        return;
+    }
     running_ = true;
     const std::string content = ContentFolder();
     const std::vector<std::string> folders = cacheFolders_;
@@ -93,13 +99,13 @@ void CachePluginModel::Run(bool silent, Method method) {
 
     std::size_t total = 0;
     for (const std::string& folder : folders) {
-        if (file1_.PointAt(content + "\\" + folder)) total += file1_.Names().size();
+        if (file1_.PointAt(content + "\\" + folder) == 0) total += file1_.Names().size();
         host_.Yield();
     }
 
     std::size_t done = 0;
     for (const std::string& folder : folders) {
-        if (!file1_.PointAt(content + "\\" + folder)) continue;
+        if (file1_.PointAt(content + "\\" + folder) != 0) continue;
         const std::vector<std::string> files = file1_.Names();
         for (const std::string& name : files) {
             if (!IsKeptCacheFile(name)) {

@@ -47,6 +47,9 @@ public:
     static constexpr const char* kHelp = "Help";
 
     static constexpr const char* kNoFolderMessage = "The Plug-in can't find your Internet Explorer cache folder.";
+    static constexpr const char* kRefusedFolderMessage =
+        "The Plug-in cleans only folders on this machine's own drives, reached without a link or a mount point, "
+        "and leaves this cache folder alone: ";
     static constexpr const char* kMessageTitle = "Nimbrel";
     static constexpr PassCountMessages kMessages{
         "The number of passes for secure file deletion must be no more than 200.",
@@ -78,7 +81,10 @@ public:
     // programFolder: where the run-once command finds ixwipe.exe.
     CachePluginModel(scan::Host& host, PluginStatusModel& status, std::string programFolder);
 
-    // The load step; a silent load shows no message box.
+    // The load step; a silent load shows no message box, but for a
+    // "Content.IE5" folder that the platform deletes nothing in (a silent
+    // host writes that out). A run reports such a folder once as not
+    // cleaned, and neither deletes nor schedules anything.
     void Load(bool silent);
 
     void NormalDelete(bool silent) override;
@@ -124,6 +130,7 @@ private:
     std::string programFolder_;
     std::string text1_;
     std::vector<std::string> cacheFolders_;
+    bool contentRefused_ = false;
     FileListBox file1_{"*.*"};
     bool automaticClean_ = false;
     bool secureDelete_ = false;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/registry_api.h"
 #include "plugins/ignore_list_file.h"
 #include "plugins/index_wipe_schedule.h"
 #include "plugins/pass_count.h"
@@ -14,7 +15,14 @@ CookiePluginModel::CookiePluginModel(scan::Host& host, PluginStatusModel& status
 
 void CookiePluginModel::Load(bool silent) {
     const std::optional<std::string> folder = ShellFolder("Cookies");
-    if ((!folder || !file1_.PointAt(*folder)) && !silent) host_.MessageBox(kNoFolderMessage, kMessageTitle);
+    const long listed = folder ? file1_.PointAt(*folder) : platform::kErrorFileNotFound;
+    refusedFolder_.reset();
+    if (listed == platform::kErrorAccessDenied) {
+        refusedFolder_ = folder;
+        host_.MessageBox(kRefusedFolderMessage + *folder, kMessageTitle);
+    } else if (listed != platform::kErrorSuccess && !silent) {
+        host_.MessageBox(kNoFolderMessage, kMessageTitle);
+    }
     IgnoreListLoad loaded = LoadIgnoreList(IgnoreListLocation(programFolder_).readPath, encryptDes_);
     ignoreList_ = std::move(loaded.names);
     ignoreListRead_ = loaded.refusal.empty();
@@ -33,7 +41,12 @@ void CookiePluginModel::SecureDelete(bool silent) { Run(silent, Method::kShred);
 void CookiePluginModel::Run(bool silent, Method method) {
     // No cookies folder: nothing to clean, and no index.dat to schedule.
     // No ignore list: nothing is known to be safe to delete.
-    if (running_ || !file1_.Folder() || !ignoreListRead_) return;
+    if (running_) return;
+    if (refusedFolder_) {
+        ReportRefusedFolder(*refusedFolder_, report_);
+        return;
+    }
+    if (!file1_.Folder() || !ignoreListRead_) return;
     running_ = true;
     // The lists as they stand when the run starts; clicks while it yields
     // change the window, not this run.

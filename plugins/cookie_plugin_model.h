@@ -45,6 +45,9 @@ public:
     static constexpr const char* kHelp = "Help";
 
     static constexpr const char* kNoFolderMessage = "The Crumbex Plug-in can't find your Internet Explorer cookies folder.";
+    static constexpr const char* kRefusedFolderMessage =
+        "The Crumbex Plug-in cleans only folders on this machine's own drives, reached without a link or a mount "
+        "point, and leaves this cookies folder alone: ";
     static constexpr const char* kMessageTitle = "Nimbrel";
     static constexpr const char* kSavedTitle = "Settings Saved";
     static constexpr const char* kSavedMessage = "All Crumbex Plug-in Settings saved!";
@@ -86,9 +89,11 @@ public:
     // The load step. A silent load shows no message box for a missing
     // cookies folder: nobody is there to close it. When that folder cannot
     // be found, nothing is listed and a run does nothing at all. An ignore
-    // list that cannot be read is said even in a silent load (a silent
-    // host writes it out), and until a save succeeds a run does nothing:
-    // a list that cannot be read never means "keep nothing".
+    // list that cannot be read, and a cookies folder the platform deletes
+    // nothing in, are said even in a silent load (a silent host writes them
+    // out); until a save succeeds a run does nothing: a list that cannot be
+    // read never means "keep nothing". A run reports a refused folder once
+    // as not cleaned, and neither deletes nor schedules anything.
     void Load(bool silent);
 
     void NormalDelete(bool silent) override;
@@ -141,6 +146,7 @@ private:
     bool ignoreListRead_ = false;  // the list holds what the file holds
     std::optional<std::size_t> ignoreSelected_;
     std::string text1_;
+    std::optional<std::string> refusedFolder_;
     bool automaticClean_ = false;
     bool secureDelete_ = false;
     scan::Button configuration_{kConfiguration, false};

@@ -4,13 +4,13 @@
 
 namespace plugins {
 
-bool FileListBox::PointAt(const std::string& folder) {
+long FileListBox::PointAt(const std::string& folder) {
     std::vector<std::string> names;
-    if (platform::ListFiles(folder, pattern_, false, names) != 0) return false;
+    if (const long status = platform::ListFiles(folder, pattern_, false, names); status != 0) return status;
     folder_ = folder;
     names_ = std::move(names);
     selected_.reset();
-    return true;
+    return 0;
 }
 
 void FileListBox::Refresh() {

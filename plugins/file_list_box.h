@@ -14,9 +14,10 @@ class FileListBox {
 public:
     explicit FileListBox(std::string pattern) : pattern_(std::move(pattern)) {}
 
-    // Lists folder. False when it cannot be listed (no such folder): the
-    // box then keeps the folder and the names it had.
-    bool PointAt(const std::string& folder);
+    // Lists folder. 0, or the listing's Win32 error code when it cannot be
+    // listed (3: no such folder, 5: one the platform deletes nothing in):
+    // the box then keeps the folder and the names it had.
+    long PointAt(const std::string& folder);
     // Reads the folder again; a folder that is gone lists nothing.
     void Refresh();
 

@@ -2,6 +2,7 @@
 
 #include "platform/file_delete.h"
 #include "platform/files.h"
+#include "platform/registry_api.h"
 #include "plugins/file_shredder.h"
 #include "registry/win32_error_text.h"
 
@@ -21,6 +22,10 @@ void RemovePluginFile(const std::string& path, bool shred, std::int16_t passes, 
         report(path, {clean::RowResult::kFailed,
                       shred ? "the shredder could not remove it" : registry::Win32ErrorText(status)});
     }
+}
+
+void ReportRefusedFolder(const std::string& folder, const FileReport& report) {
+    if (report) report(folder, {clean::RowResult::kFailed, registry::Win32ErrorText(platform::kErrorAccessDenied)});
 }
 
 }  // namespace plugins

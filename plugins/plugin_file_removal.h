@@ -17,4 +17,9 @@ using FileReport = std::function<void(const std::string& path, const clean::RowO
 // be empty.
 void RemovePluginFile(const std::string& path, bool shred, std::int16_t passes, const FileReport& report);
 
+// A plug-in's folder that the platform deletes nothing in (status 5: not on
+// the machine's own drives, or a link or mount point on its way), reported
+// once as not cleaned instead of its files. report may be empty.
+void ReportRefusedFolder(const std::string& folder, const FileReport& report);
+
 }  // namespace plugins

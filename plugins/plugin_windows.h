@@ -20,8 +20,9 @@ class PluginWindows : public clean::PluginLoader {
 public:
     // silent: the program runs silently, with a host that has no windows,
     // and a load step says only what must be said (an ignore list that
-    // cannot be read). programFolder: where ixwipe.exe is and, as the
-    // platform places it, "cookieignore.ini"; no final backslash.
+    // cannot be read, a folder the platform deletes nothing in).
+    // programFolder: where ixwipe.exe is and, as the platform places it,
+    // "cookieignore.ini"; no final backslash.
     PluginWindows(scan::Host& host, bool silent, std::string programFolder);
 
     clean::AutomaticPlugin& Load(clean::Plugin plugin) override;

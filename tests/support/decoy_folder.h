@@ -24,12 +24,15 @@ public:
     // Writes a file below the folder, making the folders on its way.
     void Write(const std::filesystem::path& relative, const std::string& bytes) const;
 
-    // Every entry below the folder by its relative path: a file's bytes, a
-    // link's target after "-> ", "<folder>" for a folder.
+    // Every entry below the folder, as ContentsBelow gives them.
     std::map<std::string, std::string> Contents() const;
 
 private:
     std::filesystem::path host_;
 };
+
+// Every entry below a host folder by its relative path: a file's bytes, a
+// link's target after "-> ", "<folder>" for a folder.
+std::map<std::string, std::string> ContentsBelow(const std::filesystem::path& folder);
 
 }  // namespace testing_support

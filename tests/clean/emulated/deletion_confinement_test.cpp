@@ -2,7 +2,11 @@
 // folder the row names: links inside it or in its place, link loops,
 // another file system mounted inside it, and 'Recent' values that climb out
 // with "..", are not in a string type or hold a NUL. Every file outside
-// stays byte for byte as it was.
+// stays byte for byte as it was. Nor does any cleaner (the engine, the
+// 'Recent' scanner, both plug-ins) reach a folder of the host: named by a
+// registry value, behind a link or a mount point anywhere on the way, or
+// swapped for a link while the clean runs.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sched.h>
 #include <sys/mount.h>
@@ -10,10 +14,14 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <atomic>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <map>
 #include <string>
+#include <thread>
+#include <tuple>
 #include <vector>
 
 #include "clean/clean_engine.h"
@@ -23,9 +31,16 @@
 #include "platform/platform.h"
 #include "platform/registry_api.h"
 #include "platform/system_info.h"
+#include "plugins/cache_plugin_model.h"
+#include "plugins/cookie_plugin_model.h"
+#include "plugins/plugin_settings.h"
+#include "plugins/plugin_status_model.h"
 #include "registry/mod_registry.h"
 #include "scan/recent_folders.h"
 #include "tests/scan/scan_fixture.h"
+#include "tests/support/decoy_folder.h"
+#include "tests/support/plugin_host.h"
+#include "tests/support/run_program.h"
 
 namespace {
 
@@ -33,6 +48,7 @@ namespace fs = std::filesystem;
 using namespace std::string_literals;
 using clean::DetectedItem;
 using platform::emulated::ToHostPath;
+using testing_support::DecoyFolder;
 
 const std::string kShellFolders = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 
@@ -233,42 +249,253 @@ TEST_F(DeletionConfinementTest, ARecentFolderFoundThroughTheScanCleansOnlyItsOwn
     EXPECT_EQ(FilesOutside(recent), outside);
 }
 
-// Run in a child with a mount namespace of its own, so the mount never
-// outlives it. Exit codes: 0 the mounted files survived, 1 they did not,
-// 77 no mount could be made here.
-int CleanAcrossAMountInAChild(const std::string& office) {
-    const fs::path mountPoint = ToHostPath(office) / "mounted";
-    fs::create_directories(mountPoint);
-    if (unshare(CLONE_NEWNS) != 0) return 77;
-    if (mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0) return 77;
-    if (mount("nimbrel-test", mountPoint.c_str(), "tmpfs", 0, nullptr) != 0) return 77;
-    std::ofstream(mountPoint / "other.txt", std::ios::binary) << "another file system";
-    fs::create_directories(mountPoint / "folder");
-    std::ofstream(mountPoint / "folder" / "deeper.txt", std::ios::binary) << "deeper";
-    struct stat inside {};
-    struct stat outside {};
-    if (stat(mountPoint.c_str(), &inside) != 0 || stat(ToHostPath(office).c_str(), &outside) != 0 ||
-        inside.st_dev == outside.st_dev)
-        return 77;
-
-    clean::CleanItem({"x", office, "", "", "", "Folder"}, platform::WindowsDirectory());
-    std::ifstream other(mountPoint / "other.txt", std::ios::binary);
-    std::string text((std::istreambuf_iterator<char>(other)), std::istreambuf_iterator<char>());
-    const bool kept = text == "another file system" && fs::exists(mountPoint / "folder" / "deeper.txt");
-    const bool ownGone = !fs::exists(ToHostPath(office) / "a.lnk") && !fs::exists(ToHostPath(office) / "sub");
-    umount2(mountPoint.c_str(), MNT_DETACH);
-    return kept && ownGone ? 0 : 1;
+TEST_F(DeletionConfinementTest, HostFoldersAsRecentListNothingAndTheirRowsFailLeavingThemAlone) {
+    DecoyFolder decoy;
+    decoy.Write("etc/passwd", "root:x:0:0");
+    decoy.Write("etc/shadow", "root:*:1");
+    const auto before = decoy.Contents();
+    const std::string host = (decoy.Host() / "etc").string();
+    const std::string zDrive = decoy.WindowsPath() + "\\etc";
+    for (const std::string& folder : {zDrive, "z:" + host, host}) {
+        SetRecent(platform::kRegSz, folder + '\0');
+        EXPECT_TRUE(ScanRecent().empty()) << folder;
+    }
+    for (const DetectedItem& row : {FolderRow(zDrive), FileRow(zDrive + "\\passwd")}) {
+        const clean::RowOutcome outcome = clean::CleanItem(row, platform::WindowsDirectory());
+        EXPECT_EQ(outcome.result, clean::RowResult::kFailed) << row.mainkey;
+        EXPECT_EQ(outcome.reason, "error 5 (access denied)") << row.mainkey;
+    }
+    EXPECT_EQ(decoy.Contents(), before);
 }
 
-TEST_F(DeletionConfinementTest, AFileSystemMountedInsideTheFolderIsNotEntered) {
+// A folder on the way to what a cleaner cleans, below the profile folder
+// ("..": the folder that holds it).
+struct LinkedFolder {
+    const char* name;
+    const char* below;
+};
+
+constexpr LinkedFolder kLinkedFolders[] = {
+    {"DocumentsAndSettings", ".."},
+    {"Profile", ""},
+    {"ApplicationData", "Application Data"},
+    {"Microsoft", "Application Data\\Microsoft"},
+    {"Office", "Application Data\\Microsoft\\Office"},
+    {"OfficeRecent", "Application Data\\Microsoft\\Office\\Recent"},
+    {"Recent", "Recent"},
+    {"Cookies", "Cookies"},
+    {"LocalSettings", "Local Settings"},
+    {"TemporaryInternetFiles", "Local Settings\\Temporary Internet Files"},
+    {"ContentIe5", "Local Settings\\Temporary Internet Files\\Content.IE5"},
+    {"CacheSubfolder", "Local Settings\\Temporary Internet Files\\Content.IE5\\X1"},
+};
+
+class LinkOnTheWay : public DeletionConfinementTest,
+                     public testing::WithParamInterface<std::tuple<LinkedFolder, bool>> {};
+
+// The whole clean with both plug-ins, deleting or shredding, after one
+// folder of the machine was moved to the host and a link put in its place.
+TEST_P(LinkOnTheWay, NoCleanerReachesWhatTheLinkLeadsTo) {
+    const auto& [linked, shred] = GetParam();
+    const std::string cache = profile + "\\Local Settings\\Temporary Internet Files\\Content.IE5";
+    WriteFile(ToHostPath(profile + "\\Cookies") / "anna@site[1].txt", "cookie");
+    WriteFile(ToHostPath(cache) / "X1" / "page.htm", "cached page");
+    WriteFile(ToHostPath(cache) / "index.dat", "history");
+    for (const char* key : {plugins::kCookieSettingsKey, plugins::kCacheSettingsKey}) {
+        plugins::WriteSwitch(key, plugins::kAutomaticCleanValue, true);
+        plugins::WriteSwitch(key, plugins::kSecureDeleteValue, shred);
+    }
+    DecoyFolder decoy;
+    const fs::path folder = ToHostPath(profile + "\\" + linked.below);
+    fs::rename(folder, decoy.Host() / "moved");
+    fs::create_directory_symlink(decoy.Host() / "moved", folder);
+    const auto before = decoy.Contents();
+
+    const testing_support::ProgramRun run = testing_support::RunProgram(NIMBREL_CLI, {"clean"});
+    EXPECT_TRUE(run.exitCode == 0 || run.exitCode == 1) << run.exitCode << run.err;
+    EXPECT_EQ(decoy.Contents(), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryFolder, LinkOnTheWay, testing::Combine(testing::ValuesIn(kLinkedFolders), testing::Bool()),
+                         [](const testing::TestParamInfo<std::tuple<LinkedFolder, bool>>& info) {
+                             return std::string(std::get<0>(info.param).name) +
+                                    (std::get<1>(info.param) ? "Shredded" : "Deleted");
+                         });
+
+// A mount namespace of the process's own, so that its mounts go with it:
+// as root a new mount namespace, otherwise a user namespace too.
+bool EnterOwnMountNamespace() {
+    if (unshare(CLONE_NEWNS) != 0) {
+        const std::string uid = std::to_string(getuid());
+        const std::string gid = std::to_string(getgid());
+        if (unshare(CLONE_NEWUSER | CLONE_NEWNS) != 0) return false;
+        std::ofstream("/proc/self/setgroups") << "deny";
+        std::ofstream("/proc/self/uid_map") << uid << ' ' << uid << " 1";
+        std::ofstream("/proc/self/gid_map") << gid << ' ' << gid << " 1";
+    }
+    return mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
+}
+
+// Something mounted where a cleaner passes: another file system, or a
+// folder or file of the host bound there from the same file system.
+struct MountRow {
+    const char* name;
+    const char* source;  // below the decoy folder; nullptr: a new tmpfs
+    const char* target;  // below the profile folder
+    bool cookies;        // cleaned by the cookie plug-in's shredder, else as the office folder row
+};
+
+constexpr MountRow kMountRows[] = {
+    {"AnotherFileSystemInside", nullptr, "Application Data\\Microsoft\\Office\\Recent\\mounted", false},
+    {"AHostFolderBoundInside", "folder", "Application Data\\Microsoft\\Office\\Recent\\mounted", false},
+    {"AHostFolderBoundOnTheWay", "folder", "Application Data", false},
+    {"AHostFileBoundAsACookie", "folder/cookie.txt", "Cookies\\bound@site[1].txt", true},
+};
+
+class MountOnTheWay : public DeletionConfinementTest, public testing::WithParamInterface<MountRow> {};
+
+// Run in a child with a mount namespace of its own. Exit codes: 0 what is
+// mounted is untouched, 1 it was not, 77 no mount could be made here.
+int CleanAcrossAMountInAChild(const MountRow& row, const std::string& profile, const fs::path& decoy) {
+    const fs::path target = ToHostPath(profile + "\\" + row.target);
+    const fs::path source = row.source != nullptr ? decoy / row.source : fs::path();
+    if (row.source != nullptr && fs::is_regular_file(source)) {
+        std::ofstream(target) << "";
+    } else {
+        fs::create_directories(target);
+    }
+    if (!EnterOwnMountNamespace()) return 77;
+    const int mounted = row.source != nullptr ? mount(source.c_str(), target.c_str(), nullptr, MS_BIND, nullptr)
+                                              : mount("nimbrel-test", target.c_str(), "tmpfs", 0, nullptr);
+    if (mounted != 0) return 77;
+    if (row.source == nullptr) {
+        std::ofstream(target / "other.txt", std::ios::binary) << "another file system";
+        fs::create_directories(target / "folder");
+        std::ofstream(target / "folder" / "deeper.txt", std::ios::binary) << "deeper";
+    }
+    const fs::path watched = fs::is_directory(target) ? target : decoy;
+    const auto before = testing_support::ContentsBelow(watched);
+
+    if (row.cookies) {
+        testing_support::PluginHost host;
+        plugins::PluginStatusModel status{host};
+        plugins::CookiePluginModel cookies(host, status, platform::emulated::kProgramFolder);
+        cookies.Load(true);
+        cookies.SecureDelete(true);
+    } else {
+        const std::string office = profile + "\\Application Data\\Microsoft\\Office\\Recent";
+        clean::CleanItem({"x", office, "", "", "", "Folder"}, platform::WindowsDirectory());
+    }
+    const bool kept = testing_support::ContentsBelow(watched) == before;
+    umount2(target.c_str(), MNT_DETACH);
+    return kept ? 0 : 1;
+}
+
+TEST_P(MountOnTheWay, WhatIsMountedThereIsNotTouched) {
+    DecoyFolder decoy;
+    decoy.Write("folder/precious.txt", "the host's own");
+    decoy.Write("folder/cookie.txt", "a file of the host");
+    decoy.Write("folder/Microsoft/Office/Recent/a.lnk", "moved here");
     const pid_t child = fork();
     ASSERT_GE(child, 0);
-    if (child == 0) _exit(CleanAcrossAMountInAChild(office));
+    if (child == 0) _exit(CleanAcrossAMountInAChild(GetParam(), profile, decoy.Host()));
     int status = 0;
     ASSERT_EQ(waitpid(child, &status, 0), child);
     ASSERT_TRUE(WIFEXITED(status));
-    if (WEXITSTATUS(status) == 77) GTEST_SKIP() << "no mount namespace with a tmpfs may be made here";
-    EXPECT_EQ(WEXITSTATUS(status), 0) << "the clean reached into the mounted file system or left its own files";
+    if (WEXITSTATUS(status) == 77) GTEST_SKIP() << "no mount namespace with mounts may be made here";
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "the clean reached into what was mounted";
 }
+
+INSTANTIATE_TEST_SUITE_P(Mounts, MountOnTheWay, testing::ValuesIn(kMountRows),
+                         [](const testing::TestParamInfo<MountRow>& info) { return info.param.name; });
+
+// Swaps a folder with a link to another folder, back and forth, until it
+// goes; the folder is back in its place then.
+class FolderSwapper {
+public:
+    FolderSwapper(const fs::path& folder, const fs::path& linkTarget)
+        : folder_(folder), link_(folder.string() + ".swapped") {
+        fs::create_directory_symlink(linkTarget, link_);
+        thread_ = std::thread([this] {
+            while (!stop_) {
+                if (renameat2(AT_FDCWD, folder_.c_str(), AT_FDCWD, link_.c_str(), RENAME_EXCHANGE) == 0) ++rounds_;
+            }
+        });
+    }
+    ~FolderSwapper() {
+        stop_ = true;
+        thread_.join();
+        if (rounds_ % 2 != 0) renameat2(AT_FDCWD, folder_.c_str(), AT_FDCWD, link_.c_str(), RENAME_EXCHANGE);
+    }
+    long Rounds() const { return rounds_; }
+
+private:
+    fs::path folder_;
+    fs::path link_;
+    std::atomic<bool> stop_{false};
+    std::atomic<long> rounds_{0};
+    std::thread thread_;
+};
+
+// A folder of the machine and a folder of the host holding files of the
+// same names.
+void WriteTwins(const fs::path& folder, const DecoyFolder& decoy, int count) {
+    for (int i = 0; i < count; ++i) {
+        const std::string name = "file" + std::to_string(i) + ".htm";
+        WriteFile(folder / name, "the machine's");
+        decoy.Write(fs::path("twins") / name, "the host's");
+    }
+}
+
+TEST_F(DeletionConfinementTest, ARecentFolderSwappedForALinkDuringTheCleanLosesOnlyItsOwnFiles) {
+    DecoyFolder decoy;
+    WriteTwins(ToHostPath(recent), decoy, 200);
+    const auto before = decoy.Contents();
+    SetRecent(platform::kRegSz, recent + '\0');
+    const std::vector<DetectedItem> rows = ScanRecent();
+    ASSERT_EQ(rows.size(), 201u);
+    long rounds = 0;
+    {
+        FolderSwapper swapper(ToHostPath(recent), decoy.Host() / "twins");
+        Clean(rows);
+        rounds = swapper.Rounds();
+    }
+    EXPECT_GT(rounds, 0);
+    EXPECT_EQ(decoy.Contents(), before);
+}
+
+class CacheSwappedDuringTheRun : public DeletionConfinementTest, public testing::WithParamInterface<bool> {};
+
+TEST_P(CacheSwappedDuringTheRun, LosesOnlyItsOwnFiles) {
+    const bool shred = GetParam();
+    modRegistry::WriteValue("HKCU", plugins::kCacheSettingsKey, "WipePasses", "S", "1");
+    const std::string cache = plugins::ShellFolder("Cache").value_or("");
+    const fs::path subfolder = ToHostPath(cache + "\\Content.IE5\\X1");
+    DecoyFolder decoy;
+    WriteTwins(subfolder, decoy, 300);
+    const auto before = decoy.Contents();
+    testing_support::PluginHost pluginHost;
+    plugins::PluginStatusModel status{pluginHost};
+    plugins::CachePluginModel plugin(pluginHost, status, platform::emulated::kProgramFolder);
+    plugin.Load(true);
+    ASSERT_EQ(plugin.CacheFolders(), std::vector<std::string>{"X1"});
+    long rounds = 0;
+    {
+        FolderSwapper swapper(subfolder, decoy.Host() / "twins");
+        if (shred) {
+            plugin.SecureDelete(true);
+        } else {
+            plugin.NormalDelete(true);
+        }
+        rounds = swapper.Rounds();
+    }
+    EXPECT_GT(rounds, 0);
+    EXPECT_EQ(decoy.Contents(), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Methods, CacheSwappedDuringTheRun, testing::Bool(),
+                         [](const testing::TestParamInfo<bool>& info) {
+                             return info.param ? "Shredded" : "Deleted";
+                         });
 
 }  // namespace

@@ -33,10 +33,12 @@ void DecoyFolder::Write(const fs::path& relative, const std::string& bytes) cons
     std::ofstream(host_ / relative, std::ios::binary) << bytes;
 }
 
-std::map<std::string, std::string> DecoyFolder::Contents() const {
+std::map<std::string, std::string> DecoyFolder::Contents() const { return ContentsBelow(host_); }
+
+std::map<std::string, std::string> ContentsBelow(const fs::path& folder) {
     std::map<std::string, std::string> contents;
-    for (auto it = fs::recursive_directory_iterator(host_); it != fs::recursive_directory_iterator(); ++it) {
-        const std::string relative = fs::relative(it->path(), host_).string();
+    for (auto it = fs::recursive_directory_iterator(folder); it != fs::recursive_directory_iterator(); ++it) {
+        const std::string relative = fs::relative(it->path(), folder).string();
         if (it->is_symlink()) {
             contents[relative] = "-> " + fs::read_symlink(it->path()).string();
         } else if (it->is_directory()) {
