@@ -5,6 +5,7 @@
 #include <exception>
 #include <new>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/registry_api.h"
@@ -123,7 +124,12 @@ bool cRegistry::EnumerateSections(std::vector<std::string>& sSect, std::int32_t&
             name.fill('\0');
             std::uint32_t length = kSectionNameBuffer;
             if (platform::RegEnumKey(key.Get(), index, name.data(), &length) != platform::kErrorSuccess) break;
-            sSect.emplace_back(name.data(), std::find(name.begin(), name.end(), '\0') - name.begin());
+            // A name that holds a NUL reaches no key through a registry call
+            // (Win32 stops reading it there): cut short, it would name
+            // another key, so it is not listed.
+            const std::string_view found(name.data(), std::min<std::size_t>(length, name.size() - 1));
+            if (found.find('\0') != std::string_view::npos) continue;
+            sSect.emplace_back(found);
             ++iSectCount;
         }
     } catch (const std::bad_alloc&) {
