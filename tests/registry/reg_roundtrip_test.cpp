@@ -172,7 +172,7 @@ TEST_F(RegRoundTripTest, RealUserHiveImportsAndReadsBack) {
     if (std::system("command -v hivexregedit > /dev/null 2>&1") != 0) {
         GTEST_SKIP() << "hivexregedit (libwin-hivex-perl) is not installed";
     }
-    const std::string hive = NIMBREL_SOURCE_DIR "/../shared/testdata/hives/xp-ntuser.dat";
+    const std::string hive = NIMBREL_SOURCE_DIR "/tests/data/hives/xp-ntuser.dat";
     const std::filesystem::path regFile = prefix_.Home() / "xp-ntuser.reg";
     const std::string command = "hivexregedit --export --prefix HKEY_CURRENT_USER '" + hive + "' '\\' > '" +
                                 regFile.string() + "' 2> /dev/null";
