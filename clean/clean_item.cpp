@@ -74,6 +74,12 @@ std::string_view RowResultName(RowResult result) {
 }
 
 CleanDecision DecideClean(const DetectedItem& item, const std::string& windowsDirectory) {
+    // The A functions end a name at its NUL: such a row would name, and
+    // delete, another value or key than the one found.
+    const bool registryRow = item.kind == "Value" || item.kind == "Key";
+    if (registryRow && (item.subkey.find('\0') != std::string::npos || item.value.find('\0') != std::string::npos)) {
+        return {CleanAction::kNothing, true, Skipped("its name holds a NUL, which the registry calls cannot name")};
+    }
     if (item.kind == "Value") return {CleanAction::kRemoveValue, RegistryItemPresent(item), {}};
     if (item.kind == "Key") {
         // A key row names the subkey to delete; without a name, RegDeleteKey

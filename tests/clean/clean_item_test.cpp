@@ -96,6 +96,9 @@ TEST_F(CleanItemTest, EachKindReportsWhatBecameOfItsItem) {
         {kinded(ValueRow("Lists", "url2"), "Value "), RowResult::kSkipped},
         {kinded(ValueRow("Lists", "url2"), ""), RowResult::kSkipped},
         {PathRow(folder.Path("b.lnk"), "file"), RowResult::kSkipped},
+        // The registry calls would stop at the NUL and take url2 instead.
+        {ValueRow("Lists", std::string("url2\0x", 6)), RowResult::kSkipped},
+        {KeyRow("Deep", std::string("Account\0", 8)), RowResult::kSkipped},
     };
     for (const Case& c : cases) {
         const clean::RowOutcome outcome = clean::CleanItem(c.row, windows);
