@@ -25,6 +25,13 @@ CleanDecision DecidePath(const DetectedItem& item, const std::string& windowsDir
     const bool folder = item.kind == "Folder";
     if (IsProtectedPath(item.mainkey, windowsDirectory)) return {CleanAction::kNothing, true, Skipped(kProtectedReason)};
     if (!PathPresent(item)) return {CleanAction::kNothing, false, {RowResult::kAbsent, {}}};
+    // Outside the machine's drives, or through a link or a mount point: the
+    // deletion would be refused, and a dry run says so too.
+    if (const long reach = platform::CheckDeletionReach(item.mainkey); reach == platform::kErrorAccessDenied) {
+        return {CleanAction::kNothing, true,
+                {RowResult::kFailed, registry::Win32ErrorText(reach) +
+                                         ": outside the machine's own drives, or reached through a link or mount point"}};
+    }
     if (!folder) return {CleanAction::kDeleteFile, true, {}};
     // The shell's delete takes a file as readily as a folder; a folder row
     // whose path now names a file does not name what was recorded.
@@ -126,7 +133,10 @@ RowOutcome CarryOut(const DetectedItem& item, const CleanDecision& decision, con
 }
 
 RowOutcome Preview(const DetectedItem& item, const CleanDecision& decision) {
-    if (decision.action == CleanAction::kNothing) return decision.outcome;
+    if (decision.action == CleanAction::kNothing) {
+        if (decision.outcome.result == RowResult::kFailed) return {RowResult::kWouldFail, decision.outcome.reason};
+        return decision.outcome;
+    }
     if (!decision.present) return {RowResult::kAbsent, {}};
     if (decision.action == CleanAction::kRemoveKey && KeyRowStays(item)) return {RowResult::kWouldFail, kHasSubkeysReason};
     return {RowResult::kWouldDelete, {}};

@@ -261,9 +261,13 @@ TEST_F(DeletionConfinementTest, HostFoldersAsRecentListNothingAndTheirRowsFailLe
         EXPECT_TRUE(ScanRecent().empty()) << folder;
     }
     for (const DetectedItem& row : {FolderRow(zDrive), FileRow(zDrive + "\\passwd")}) {
-        const clean::RowOutcome outcome = clean::CleanItem(row, platform::WindowsDirectory());
+        const clean::CleanDecision decision = clean::DecideClean(row, platform::WindowsDirectory());
+        // A dry run foresees it.
+        EXPECT_EQ(clean::Preview(row, decision).result, clean::RowResult::kWouldFail) << row.mainkey;
+        const clean::RowOutcome outcome = clean::CarryOut(row, decision);
         EXPECT_EQ(outcome.result, clean::RowResult::kFailed) << row.mainkey;
-        EXPECT_EQ(outcome.reason, "error 5 (access denied)") << row.mainkey;
+        EXPECT_EQ(outcome.reason.rfind("error 5 (access denied): outside the machine's own drives", 0), 0u)
+            << row.mainkey;
     }
     EXPECT_EQ(decoy.Contents(), before);
 }
