@@ -45,8 +45,12 @@ TEST(CliConventionsTest, AnswersAsItsUsersExpect) {
         const ProgramRun run = Cli(c.arguments);
         EXPECT_EQ(run.exitCode, c.exitCode) << c.arguments.front() << ": " << run.err;
         EXPECT_EQ(run.out.substr(0, c.outStart.size()), c.outStart) << c.arguments.front();
-        if (!c.err.empty()) EXPECT_EQ(run.err, c.err);
-        if (c.exitCode != 0) EXPECT_NE(run.err, "") << c.arguments.front();
+        if (!c.err.empty()) {
+            EXPECT_EQ(run.err, c.err);
+        }
+        if (c.exitCode != 0) {
+            EXPECT_NE(run.err, "") << c.arguments.front();
+        }
     }
     const ProgramRun help = Cli({"--help"});
     EXPECT_NE(help.out.find("NIMBREL_HOME"), std::string::npos);
