@@ -113,7 +113,9 @@ TEST_P(CliCleanHostFolders, AreLeftAloneEachSaidOnceAndCountedAsNotCleaned) {
     for (const nlohmann::json& row : report.at("rows")) {
         EXPECT_EQ(row.dump().find("passwd"), std::string::npos) << row.dump();
         const std::string label = row.at("label");
-        if (label == "cookies" || label == "cache") EXPECT_TRUE(pluginRows.emplace(label, row).second) << row.dump();
+        if (label == "cookies" || label == "cache") {
+            EXPECT_TRUE(pluginRows.emplace(label, row).second) << row.dump();
+        }
     }
     const auto refused = [](const std::string& place, const std::string& label) {
         return nlohmann::json{{"kind", "file"},       {"place", place},  {"result", "failed"},

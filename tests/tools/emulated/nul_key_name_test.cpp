@@ -41,7 +41,9 @@ TEST_P(NulKeyName, IsNeitherListedNorTakenForTheKeyBesideIt) {
     const std::string row = "Windows - UnreadMail Count MRU List - anna\t";
     const std::size_t first = scan.out.find(row);
     EXPECT_EQ(first != std::string::npos, GetParam().keyBeside) << scan.out;
-    if (first != std::string::npos) EXPECT_EQ(scan.out.find(row, first + 1), std::string::npos) << scan.out;
+    if (first != std::string::npos) {
+        EXPECT_EQ(scan.out.find(row, first + 1), std::string::npos) << scan.out;
+    }
 
     const ProgramRun clean = RunProgram(NIMBREL_CLI, {"clean", "--no-plugins"});
     EXPECT_EQ(clean.exitCode, 0) << clean.out << clean.err;
