@@ -22,20 +22,39 @@ using win32::OpenEntry;
 // Deletes one entry, read-only or not, and everything in it when it is a
 // folder; false when something stays.
 bool DeleteTree(const std::wstring& path) {
+    bool all = true;
+    bool folder = false;
+    {
+        // Held while it is emptied: opened as itself and without sharing
+        // deletion, so that it cannot be renamed or swapped for a junction
+        // meanwhile, but without the delete access that would keep
+        // FindFirstFile from listing it.
+        const HANDLE held = ::CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                          nullptr, OPEN_EXISTING,
+                                          FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+        if (held == INVALID_HANDLE_VALUE) return false;
+        BY_HANDLE_FILE_INFORMATION info;
+        folder = ::GetFileInformationByHandle(held, &info) && (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0 &&
+                 (info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0;
+        if (folder) {
+            WIN32_FIND_DATAW data;
+            const HANDLE find = ::FindFirstFileW((path + L"\\*").c_str(), &data);
+            if (find != INVALID_HANDLE_VALUE) {
+                do {
+                    const std::wstring name = data.cFileName;
+                    if (name != L"." && name != L".." && !DeleteTree(path + L"\\" + name)) all = false;
+                } while (::FindNextFileW(find, &data));
+                ::FindClose(find);
+            } else {
+                all = false;
+            }
+        }
+        ::CloseHandle(held);
+    }
     OpenEntry entry(path);
     if (entry.Status() != ERROR_SUCCESS) return false;
-    bool all = true;
-    if (entry.IsFolder()) {
-        WIN32_FIND_DATAW data;
-        const HANDLE find = ::FindFirstFileW((path + L"\\*").c_str(), &data);
-        if (find != INVALID_HANDLE_VALUE) {
-            do {
-                const std::wstring name = data.cFileName;
-                if (name != L"." && name != L".." && !DeleteTree(path + L"\\" + name)) all = false;
-            } while (::FindNextFileW(find, &data));
-            ::FindClose(find);
-        }
-    }
+    // What is there now is not what was emptied: it is left.
+    if (entry.IsFolder() != folder) return false;
     entry.MakeWritable();
     return entry.Delete() == ERROR_SUCCESS && all;
 }
