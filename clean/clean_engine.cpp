@@ -11,16 +11,17 @@ namespace clean {
 
 namespace {
 
-bool HasRegistryRows(const DetectedItems& store) {
-    for (const std::string& kind : store.Key()) {
-        if (kind == "Value" || kind == "Key") return true;
+bool HasRegistryRows(const scan::DetectedItems& store) {
+    for (const std::string& column : store.Kinds()) {
+        const scan::ItemKind kind = scan::KindOf(column);
+        if (kind == scan::ItemKind::kValue || kind == scan::ItemKind::kKey) return true;
     }
     return false;
 }
 
 // A registry that cannot be changed at all (a read-only machine) is said
 // once, and nothing is deleted: each row is reported as failed with why.
-long RegistryLockStatus(const DetectedItems& store) {
+long RegistryLockStatus(const scan::DetectedItems& store) {
     if (!HasRegistryRows(store)) return platform::kErrorSuccess;
     return platform::RegistryBatch().Status();
 }
@@ -28,7 +29,7 @@ long RegistryLockStatus(const DetectedItems& store) {
 // Cleans every row, or only the checked ones, and empties the store.
 void CleanRows(CleanContext& ctx, bool checkedOnly) {
     const std::string windowsDirectory = platform::WindowsDirectory();
-    DetectedItems& store = ctx.results.store;
+    scan::DetectedItems& store = ctx.results.store;
     const std::size_t rows = store.RowCount();
     const std::vector<bool> twin =
         checkedOnly ? RowsKeptForUncheckedTwin(store, platform::CurrentUserSid()) : std::vector<bool>(rows, false);
@@ -37,7 +38,7 @@ void CleanRows(CleanContext& ctx, bool checkedOnly) {
     const RowOutcome lockedOutcome{RowResult::kFailed, "the registry cannot be changed: " + registry::Win32ErrorText(locked)};
 
     for (std::size_t row = 0; row < rows; ++row) {
-        const DetectedItem item = store.Row(row);
+        const scan::DetectedItem item = store.Row(row);
         RowOutcome outcome;
         if (checkedOnly && !store.Checked(row)) {
             outcome = {RowResult::kKeptUnchecked, {}};
@@ -65,7 +66,7 @@ std::string RegistryLockedText(long status) {
            "), so nothing was cleaned.";
 }
 
-void CleanAll(CleanContext& ctx, const std::string& scanTotal) {
+void CleanAll(CleanContext& ctx, long scanTotal) {
     ctx.state = CleanState{};
     CleanRows(ctx, false);
     if (ctx.silent) {
@@ -73,18 +74,18 @@ void CleanAll(CleanContext& ctx, const std::string& scanTotal) {
         ctx.host.EndProgram();
         return;
     }
-    ctx.state.totaldetected = scanTotal;
-    ctx.host.ShowWindow(scan::Window::kCompletion);
-    ctx.host.UnloadWindow(scan::Window::kScan);
+    ctx.state.detected = scanTotal;
+    ctx.host.ShowWindow(host::Window::kCompletion);
+    ctx.host.UnloadWindow(host::Window::kScan);
     RunAutomaticPlugins(ctx.plugins, false);
 }
 
 void CleanSelected(CleanContext& ctx) {
     ctx.state = CleanState{};
     CleanRows(ctx, true);
-    ctx.state.totaldetected = ctx.results.totaldetected;
-    ctx.host.ShowWindow(scan::Window::kCompletion);
-    ctx.host.UnloadWindow(scan::Window::kResults);
+    ctx.state.detected = ctx.results.total.value_or(0);
+    ctx.host.ShowWindow(host::Window::kCompletion);
+    ctx.host.UnloadWindow(host::Window::kResults);
     RunAutomaticPlugins(ctx.plugins, false);
 }
 

@@ -2,7 +2,7 @@
 
 namespace plugins {
 
-PluginWindows::PluginWindows(scan::Host& host, bool silent, std::string programFolder)
+PluginWindows::PluginWindows(host::Host& host, bool silent, std::string programFolder)
     : host_(host), silent_(silent), programFolder_(std::move(programFolder)), status_(host) {}
 
 namespace {

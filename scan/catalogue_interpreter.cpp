@@ -188,7 +188,7 @@ private:
 
     void RecordFind(const Row& row, const Bindings& b, const std::string& keyPath,
                     const std::string& valueName) {
-        clean::DetectedItem found;
+        scan::DetectedItem found;
         found.label = Fill(row.label, b);
         found.mainkey = row.root.name;
         if (row.notes.recordsKey) {

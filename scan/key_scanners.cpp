@@ -76,9 +76,9 @@ void ScanIdentity(ScanContext& ctx, const std::string& id) {
 }  // namespace
 
 void ScanOutlookExpressIdentities(ScanContext& ctx) {
-    ctx.window.EnumList2.clear();
-    ctx.window.EnumList2 = ListSubkeys(ctx.window.registry, kClassKeyCurrentUser, "Identities");
-    for (const std::string& id : ctx.window.EnumList2) ScanIdentity(ctx, id);
+    ctx.window.subkeyNames.clear();
+    ctx.window.subkeyNames = ListSubkeys(ctx.window.registry, kClassKeyCurrentUser, "Identities");
+    for (const std::string& id : ctx.window.subkeyNames) ScanIdentity(ctx, id);
     RunCatalogue(ctx, kOutlookExpressStationery);
 }
 
@@ -89,9 +89,9 @@ void ScanUserAssist(ScanContext& ctx) { RunCatalogue(ctx, kUserAssist); }
 void ScanTrayNotify(ScanContext& ctx) { RunCatalogue(ctx, kTrayNotify); }
 
 void ScanUnreadMail(ScanContext& ctx) {
-    ctx.window.EnumList2.clear();
-    ctx.window.EnumList2 = ListSubkeys(ctx.window.registry, kClassKeyCurrentUser, kUnreadMail);
-    for (const std::string& account : ctx.window.EnumList2) {
+    ctx.window.subkeyNames.clear();
+    ctx.window.subkeyNames = ListSubkeys(ctx.window.registry, kClassKeyCurrentUser, kUnreadMail);
+    for (const std::string& account : ctx.window.subkeyNames) {
         Record(ctx, Counter::kItems,
                {"Windows - UnreadMail Count MRU List - " + account, "HKCU", std::string(kUnreadMail) + "\\", account, "",
                 "Key"});

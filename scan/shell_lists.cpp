@@ -106,10 +106,10 @@ constexpr Row kStreamMru[] = {
 };
 // clang-format on
 
-// Lists the subkeys of a current-user key into EnumList2 and records each
+// Lists the subkeys of a current-user key into subkeyNames and records each
 // as a key row counted as an item; nothing inside them is probed.
 void RecordSubkeys(ScanContext& ctx, const std::string& keyPath, const std::string& labelPrefix) {
-    std::vector<std::string>& names = ctx.window.EnumList2;
+    std::vector<std::string>& names = ctx.window.subkeyNames;
     names = ListSubkeys(ctx.window.registry, kClassKeyCurrentUser, keyPath);
     const std::size_t count = names.size();
     for (std::size_t k = 0; k < count; ++k) {

@@ -7,7 +7,7 @@
 #include <array>
 #include <cstddef>
 
-#include "scan/host.h"
+#include "host/host.h"
 #include "settings/scan_categories.h"
 
 namespace settings {
@@ -50,7 +50,7 @@ public:
                                                                     "shellbags"};
     static constexpr std::array<const char*, 3> kNewerRightColumn = {"MSOffice2007", "remotedesktop", "mediatools"};
 
-    explicit SettingsWindowModel(scan::Host& host);
+    explicit SettingsWindowModel(host::Host& host);
 
     // The window is loaded: every box starts checked and those whose
     // category reads as false are unchecked.
@@ -61,17 +61,17 @@ public:
     // The user clicks a box.
     void SetChecked(std::size_t category, bool checked) { checked_[category] = checked; }
 
-    void OnSaveSettingsButton1Click();
-    void OnDeleteSettingsButton1Click();
-    void OnChameleonButton1Click();  // "Go to Plugins"
-    void OnSettingsClose1Click();
+    void OnSaveSettingsClick();
+    void OnDeleteSettingsClick();
+    void OnGoToPluginsClick();  // "Go to Plugins"
+    void OnCloseClick();
     // One of the "?" buttons, by index in kCategoryHelp.
     void OnHelpButtonClick(std::size_t help);
 
 private:
     void SaveSwitches();
 
-    scan::Host& host_;
+    host::Host& host_;
     std::array<bool, kCategoryCount> checked_;
 };
 

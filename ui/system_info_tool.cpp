@@ -58,7 +58,7 @@ KeyValue GetKeyValue(platform::HKey root, const std::string& keyPath, const std:
     return {true, text};
 }
 
-void StartSysInfo(scan::Host& host) {
+void StartSysInfo(host::Host& host) {
     const std::optional<std::string> path = ToolPath();
     if (!path || !platform::StartProgram(*path)) host.MessageBox(kSysInfoUnavailable, "Nimbrel");
 }

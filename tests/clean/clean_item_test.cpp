@@ -15,7 +15,7 @@
 namespace {
 
 using clean::CleanAction;
-using clean::DetectedItem;
+using scan::DetectedItem;
 using testing_support::HostPath;
 using testing_support::WriteBytes;
 

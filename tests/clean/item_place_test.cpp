@@ -11,7 +11,7 @@
 
 namespace {
 
-using clean::DetectedItem;
+using scan::DetectedItem;
 
 constexpr const char* kSid = "S-1-5-21-7-7-7-1001";
 
@@ -59,7 +59,7 @@ TEST(ItemPlaceTest, AnUncheckedRowKeepsTheCheckedRowsThatNameOrHoldItsItem) {
         {"a key row without a name", Key("HKCU", typed, ""), Key("HKCU", typed, ""), false},
     };
     for (const Case& c : cases) {
-        clean::DetectedItems store;
+        scan::DetectedItems store;
         store.Append(c.unchecked);
         store.Append(c.checked);
         store.Append(Value("HKLM", "Software\\Elsewhere", "x"));

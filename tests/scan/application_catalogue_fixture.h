@@ -14,7 +14,7 @@
 
 namespace scan_testing {
 
-using clean::DetectedItem;
+using scan::DetectedItem;
 
 inline constexpr const char* kCurrentUser = "S-1-5-21-0-0-0-1000";  // HKCU
 inline constexpr const char* kThirdUser = "S-1-5-21-0-0-0-1001";

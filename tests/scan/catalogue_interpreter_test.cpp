@@ -97,9 +97,9 @@ TEST_F(InterpreterTest, RecordingRulesAndNotesOverrides) {
     Import("[HKEY_CURRENT_USER\\Software\\T\\R]\n\"MRUList\"=\"a\"\n\"bin\"=hex:01,02\n"
            "\"as text\"=hex:41,00\n\"count\"=dword:00000003\n\"a\"=\"x\"\n");
     RunCatalogue(ctx, kRecording);
-    const clean::DetectedItems& store = results.store;
+    const scan::DetectedItems& store = results.store;
     ASSERT_EQ(store.RowCount(), 6u);
-    using clean::DetectedItem;
+    using scan::DetectedItem;
     EXPECT_EQ(store.Row(0), (DetectedItem{"R - MAIN", "HKCU", "Software\\T\\R", "MRUList", "S", "Value"}));
     EXPECT_EQ(store.Row(1), (DetectedItem{"R - bin", "HKCU", "Software\\T\\R", "bin", "B", "Value"}));
     EXPECT_EQ(store.Row(2), (DetectedItem{"R - as text", "HKCU", "Software\\T\\R", "as text", "S", "Value"}));

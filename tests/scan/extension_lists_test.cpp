@@ -27,18 +27,20 @@ long allocations = 0;
 
 }  // namespace
 
-void* operator new(std::size_t size) {
+// None of the three is inlined: GCC would then take malloc and free for
+// a mismatch with new and delete.
+[[gnu::noinline]] void* operator new(std::size_t size) {
     ++allocations;
     if (allocationsBeforeFailure >= 0 && allocationsBeforeFailure-- == 0) throw std::bad_alloc();
     if (void* block = std::malloc(size == 0 ? 1 : size)) return block;
     throw std::bad_alloc();
 }
-void operator delete(void* block) noexcept { std::free(block); }
-void operator delete(void* block, std::size_t) noexcept { std::free(block); }
+[[gnu::noinline]] void operator delete(void* block) noexcept { std::free(block); }
+[[gnu::noinline]] void operator delete(void* block, std::size_t) noexcept { std::free(block); }
 
 namespace {
 
-using clean::DetectedItem;
+using scan::DetectedItem;
 using Texts = std::vector<std::string>;
 
 constexpr const char* kUser = "S-1-5-21-0-0-0-1000";  // HKCU on the emulated machine
@@ -52,7 +54,7 @@ DetectedItem ValueRow(std::string label, std::string root, std::string key, std:
     return {std::move(label), std::move(root), std::move(key), std::move(value), std::move(type), "Value"};
 }
 
-std::vector<DetectedItem> Rows(const clean::DetectedItems& store) {
+std::vector<DetectedItem> Rows(const scan::DetectedItems& store) {
     std::vector<DetectedItem> rows;
     for (std::size_t row = 0; row < store.RowCount(); ++row) rows.push_back(store.Row(row));
     return rows;

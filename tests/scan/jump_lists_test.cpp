@@ -18,7 +18,7 @@
 namespace {
 
 namespace fs = std::filesystem;
-using clean::DetectedItem;
+using scan::DetectedItem;
 using platform::emulated::ToHostPath;
 
 constexpr const char* kShellFolders = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
@@ -76,7 +76,7 @@ TEST_F(JumpListsTest, EveryFileOfBothFoldersButDesktopIniAndNothingThroughALink)
 TEST_F(JumpListsTest, TheScanListsThemUnlessSwitchedOff) {
     MakeFile(recent + "\\AutomaticDestinations\\5f7b5f1e01b83767.automaticDestinations-ms");
     scan::Scan(ctx);
-    EXPECT_EQ(results.store.List1().back(), "Windows Jump List - Automatic Destinations Item - 0");
+    EXPECT_EQ(results.store.Labels().back(), "Windows Jump List - Automatic Destinations Item - 0");
     results.store.Clear();
     ASSERT_EQ(modRegistry::WriteValue("HKCU", "Software\\Nimbrel\\Ignore", "WinJumpLists", "B",
                                       modRegistry::ValueHolder::Boolean(false)), 0);

@@ -18,7 +18,7 @@
 
 namespace {
 
-using clean::DetectedItem;
+using scan::DetectedItem;
 
 constexpr const char* kUserAssist = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\UserAssist\\";
 constexpr const char* kGuid1 = "{5E6AB780-7743-11CF-A12B-00AA004AE837}";
@@ -94,7 +94,7 @@ TEST_F(KeyScannersTest, OutlookExpressWithoutIdentitiesStillReadsTheCommonList) 
         "\"File0\"=\"Leaves.htm\"\n");
     scan::ScanOutlookExpressIdentities(ctx);
     EXPECT_EQ(Labels(), std::vector<std::string>{"Outlook Express - Recent Stationery List - File0"});
-    EXPECT_TRUE(window.EnumList2.empty());
+    EXPECT_TRUE(window.subkeyNames.empty());
 }
 
 TEST_F(KeyScannersTest, TrayNotifyRecordsDataOfAnyLengthButNotEmptyDataAsB) {

@@ -224,7 +224,7 @@ protected:
     std::set<std::string> FoundPlaces() const {
         std::set<std::string> places;
         for (std::size_t row = 0; row < results.store.RowCount(); ++row) {
-            const clean::DetectedItem item = results.store.Row(row);
+            const scan::DetectedItem item = results.store.Row(row);
             const std::string place = item.kind == "Key" ? KeyPlace(item.mainkey, item.subkey + item.value)
                                                          : ValuePlace(item.mainkey, item.subkey, item.value);
             EXPECT_TRUE(places.insert(place).second) << "listed twice: " << item.label;

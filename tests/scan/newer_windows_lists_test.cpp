@@ -17,7 +17,7 @@
 
 namespace {
 
-using clean::DetectedItem;
+using scan::DetectedItem;
 
 const std::string kExplorer = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\";
 const std::string kRecentApps = "Software\\Microsoft\\Windows\\CurrentVersion\\Search\\RecentApps\\";

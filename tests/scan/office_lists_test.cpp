@@ -17,7 +17,7 @@
 
 namespace {
 
-using clean::DetectedItem;
+using scan::DetectedItem;
 
 constexpr const char* kUser = "S-1-5-21-0-0-0-1000";  // HKCU on the emulated machine
 const std::string kOffice = "Software\\Microsoft\\Office\\";
@@ -33,7 +33,7 @@ DetectedItem KeyRow(std::string label, std::string root, std::string parent, std
     return {std::move(label), std::move(root), std::move(parent), std::move(subkey), "", "Key"};
 }
 
-std::vector<DetectedItem> Rows(const clean::DetectedItems& store) {
+std::vector<DetectedItem> Rows(const scan::DetectedItems& store) {
     std::vector<DetectedItem> rows;
     for (std::size_t row = 0; row < store.RowCount(); ++row) rows.push_back(store.Row(row));
     return rows;

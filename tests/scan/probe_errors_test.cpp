@@ -24,13 +24,15 @@ bool armed = false;
 
 }  // namespace
 
-void* operator new(std::size_t size) {
+// None of the three is inlined: GCC would then take malloc and free for
+// a mismatch with new and delete.
+[[gnu::noinline]] void* operator new(std::size_t size) {
     if (armed && size >= kFailingSize) throw std::bad_alloc();
     if (void* block = std::malloc(size == 0 ? 1 : size)) return block;
     throw std::bad_alloc();
 }
-void operator delete(void* block) noexcept { std::free(block); }
-void operator delete(void* block, std::size_t) noexcept { std::free(block); }
+[[gnu::noinline]] void operator delete(void* block) noexcept { std::free(block); }
+[[gnu::noinline]] void operator delete(void* block, std::size_t) noexcept { std::free(block); }
 
 namespace {
 

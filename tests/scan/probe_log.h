@@ -80,7 +80,7 @@ inline std::vector<Probe> ProbesSince(std::uintmax_t offset) {
 inline std::vector<Probe> ProbesOf(scan::Scanner scanner) {
     FakeHost host;
     scan::ScanWindowState window;
-    clean::ResultsModel results;
+    scan::ResultsModel results;
     scan::ScanContext ctx{host, window, results};
     window.EnumList = scan::ListUserHives(window.registry);
     const std::uintmax_t offset = TraceSize();

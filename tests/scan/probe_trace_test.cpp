@@ -229,7 +229,7 @@ TEST(ProbeTraceGate, InstallLocationsOfTheDefaultUserWaitForTheirOrderRecord) {
     testing_support::ScratchPrefix prefix;
     scan_testing::FakeHost host;
     scan::ScanWindowState window;
-    clean::ResultsModel results;
+    scan::ResultsModel results;
     scan::ScanContext ctx{host, window, results};
     const std::uintmax_t offset = TraceSize();
 
@@ -248,7 +248,7 @@ TEST(ProbeTraceDriver, CategorySwitchesAreReadInStepOrder) {
     testing_support::ScratchPrefix prefix;
     scan_testing::FakeHost host;
     scan::ScanWindowState window;
-    clean::ResultsModel results;
+    scan::ResultsModel results;
     scan::ScanContext ctx{host, window, results};
     const std::uintmax_t offset = TraceSize();
 
@@ -281,7 +281,7 @@ TEST(ProbeTraceDemo, TheThirtyStepsProbeAsBeforeAndTheNewerStepsFollow) {
         scan_testing::ReadFile(std::filesystem::path(NIMBREL_SOURCE_DIR) / "samples/demo-profile.reg"));
     scan_testing::FakeHost host;
     scan::ScanWindowState window;
-    clean::ResultsModel results;
+    scan::ResultsModel results;
     scan::ScanContext ctx{host, window, results};
     const std::uintmax_t offset = TraceSize();
 

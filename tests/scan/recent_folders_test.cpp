@@ -21,7 +21,7 @@
 namespace {
 
 namespace fs = std::filesystem;
-using clean::DetectedItem;
+using scan::DetectedItem;
 using platform::emulated::ToHostPath;
 
 constexpr const char* kTail = "\\Application Data\\Microsoft\\Office\\Recent";

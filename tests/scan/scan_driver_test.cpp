@@ -60,11 +60,11 @@ TEST_F(ScanDriverTest, ScanThatFindsNothingEndsWithZeroAndButtonsOff) {
     EXPECT_EQ(window.listsdetected.caption, "0");
     EXPECT_EQ(window.itemsdetected.caption, "0");
     EXPECT_EQ(window.totaldetected.caption, "0");
-    EXPECT_EQ(window.totaldetected.colour, scan::kBlue);
+    EXPECT_EQ(window.totaldetected.colour, host::kBlue);
     EXPECT_EQ(window.chameleonButton2.caption, "Main Menu");
     EXPECT_FALSE(window.cleanbutton1.enabled);
     EXPECT_FALSE(window.resultsbutton.enabled);
-    EXPECT_EQ(results.totaldetected, "0");
+    EXPECT_EQ(results.total, 0);
     EXPECT_EQ(results.store.RowCount(), 0u);
     // "cleartraynotify" is off when absent, so the default settings skip a step.
     EXPECT_TRUE(window.notice.visible);
@@ -83,14 +83,14 @@ TEST_F(ScanDriverTest, FindsAreTotalledAndEnableTheButtons) {
     const long items = std::stol(window.itemsdetected.caption);
     EXPECT_EQ(static_cast<long>(results.store.RowCount()), lists + items);
     EXPECT_EQ(window.totaldetected.caption, std::to_string(lists + items));
-    EXPECT_EQ(window.totaldetected.colour, scan::kRed);
+    EXPECT_EQ(window.totaldetected.colour, host::kRed);
     EXPECT_TRUE(window.cleanbutton1.enabled);
     EXPECT_TRUE(window.resultsbutton.enabled);
-    EXPECT_EQ(results.totaldetected, window.totaldetected.caption);
+    EXPECT_EQ(results.total, window.counts.total);
     // Steps in driver order: typed URLs (7) before Media Player (9) before
     // StreamMRU (25), the last of the thirty steps to find anything here;
     // step 35 then finds WordPad's list again in the user's own hive.
-    const Texts& labels = results.store.List1();
+    const Texts& labels = results.store.Labels();
     EXPECT_EQ(labels.front(), "Internet Explorer - Typed Urls List - Url1");
     EXPECT_EQ(labels[labels.size() - 2], "Windows Explorer - Stream MRU (Default) - 0");
     EXPECT_EQ(labels.back(), "MS Wordpad - Recent File List {1} - File1");
@@ -162,7 +162,7 @@ TEST_F(ScanDriverTest, AbortStopsAtTheNextYieldWithoutEndingTheScan) {
     EXPECT_EQ(window.CoolProgress1.Percent, 20);
     EXPECT_EQ(window.chameleonButton2.caption, "Abort");
     EXPECT_EQ(window.totaldetected.caption, "");
-    EXPECT_EQ(results.totaldetected, "");
+    EXPECT_EQ(results.total, std::nullopt);
 }
 
 TEST_F(ScanDriverTest, AnErrorAbandonsOnlyTheStepThatRaisedIt) {

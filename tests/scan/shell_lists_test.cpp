@@ -12,7 +12,7 @@
 
 namespace {
 
-using clean::DetectedItem;
+using scan::DetectedItem;
 
 constexpr const char* kExplorer = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer";
 constexpr const char* kUser = "S-1-5-21-0-0-0-1000";  // HKCU on the emulated machine
@@ -115,7 +115,7 @@ TEST_P(ShellScannerTest, RecordsItsFixtureInProbeOrder) {
 
     c.scanner(ctx);
 
-    const clean::DetectedItems& store = results.store;
+    const scan::DetectedItems& store = results.store;
     std::vector<DetectedItem> rows;
     for (std::size_t row = 0; row < store.RowCount(); ++row) rows.push_back(store.Row(row));
     EXPECT_EQ(rows, c.rows);

@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "clean/results_model.h"
+#include "scan/results_model.h"
 #include "platform/ansi_codepage.h"
 #include "platform/files.h"
 #include "platform/platform.h"
@@ -123,13 +123,13 @@ protected:
 #endif
     }
 
-    std::vector<clean::DetectedItem> ScanRows() {
+    std::vector<scan::DetectedItem> ScanRows() {
         testing_support::RecordingHost host;
         scan::ScanWindowState window;
-        clean::ResultsModel results;
+        scan::ResultsModel results;
         scan::ScanContext ctx{host, window, results};
         scan::Scan(ctx);
-        std::vector<clean::DetectedItem> rows;
+        std::vector<scan::DetectedItem> rows;
         for (std::size_t row = 0; row < results.store.RowCount(); ++row) rows.push_back(results.store.Row(row));
         return rows;
     }
@@ -161,12 +161,12 @@ protected:
 };
 
 TEST_F(SilentEndToEndTest, EveryTraceGoesAndEverythingElseStays) {
-    const std::vector<clean::DetectedItem> rows = ScanRows();
+    const std::vector<scan::DetectedItem> rows = ScanRows();
     ASSERT_GE(rows.size(), 100u);
     std::vector<std::string> valuesGone;  // place + "\n" + name
     std::vector<std::string> keysGone;
     int files = 0;
-    for (const clean::DetectedItem& row : rows) {
+    for (const scan::DetectedItem& row : rows) {
         if (row.kind == "Value") valuesGone.push_back(Place(row.mainkey, row.subkey) + "\n" + Upper(row.value));
         if (row.kind == "Key") {
             std::string parent = row.subkey;
@@ -182,7 +182,7 @@ TEST_F(SilentEndToEndTest, EveryTraceGoesAndEverythingElseStays) {
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err, "");
 
-    for (const clean::DetectedItem& row : rows) {
+    for (const scan::DetectedItem& row : rows) {
         if (row.kind == "Value") {
             EXPECT_FALSE(Found(row.mainkey, row.subkey, row.value)) << row.label;
         } else if (row.kind == "Key") {

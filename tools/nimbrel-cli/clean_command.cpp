@@ -35,10 +35,10 @@ struct CleanArguments {
 };
 
 // What a clean would do with every row, deleting nothing.
-int DryRun(const clean::DetectedItems& store, long detected, CleanReport& report) {
+int DryRun(const scan::DetectedItems& store, long detected, CleanReport& report) {
     const std::string windowsDirectory = platform::WindowsDirectory();
     for (std::size_t index = 0; index < store.RowCount(); ++index) {
-        const clean::DetectedItem row = store.Row(index);
+        const scan::DetectedItem row = store.Row(index);
         report.Row(row, clean::Preview(row, clean::DecideClean(row, windowsDirectory)));
     }
     return report.Finish(detected);
@@ -47,11 +47,11 @@ int DryRun(const clean::DetectedItems& store, long detected, CleanReport& report
 int RunClean(const CleanArguments& arguments) {
     scan::ScanWindowState window;
     ConsoleHost host(window, arguments.quiet);
-    clean::ResultsModel results;
+    scan::ResultsModel results;
     scan::ScanContext scanContext{host, window, results};
     scan::Scan(scanContext);
     host.Finish();
-    const long detected = scan::CounterValue(window.totaldetected);
+    const long detected = window.counts.total.value_or(0);
 
     CleanReport report(arguments.format, arguments.dryRun, arguments.quiet);
     if (arguments.dryRun) return DryRun(results.store, detected, report);
@@ -79,10 +79,10 @@ int RunClean(const CleanArguments& arguments) {
                                     const clean::RowOutcome& outcome) { report.PluginFile(plugin, path, outcome); });
     clean::CleanState state;
     clean::CleanContext cleanContext{host, results, state, arguments.noPlugins ? nullptr : &plugins, true,
-                                     [&report](const clean::DetectedItem& row, const clean::RowOutcome& outcome) {
+                                     [&report](const scan::DetectedItem& row, const clean::RowOutcome& outcome) {
                                          report.Row(row, outcome);
                                      }};
-    clean::CleanAll(cleanContext, window.totaldetected.caption);
+    clean::CleanAll(cleanContext, detected);
     return report.Finish(detected);
 }
 

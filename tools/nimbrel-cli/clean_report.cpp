@@ -41,15 +41,15 @@ void CleanReport::Begin() {
     if (format_ == "tsv") std::cout << "result\tkind\tplace\tname\treason\tlabel\n";
 }
 
-void CleanReport::Row(const clean::DetectedItem& item, const clean::RowOutcome& outcome) {
+void CleanReport::Row(const scan::DetectedItem& item, const clean::RowOutcome& outcome) {
     if (outcome.Cleaned() || outcome.result == clean::RowResult::kWouldDelete) ++cleaned_;
     if (outcome.Stays() || outcome.result == clean::RowResult::kWouldFail) ++notDeleted_;
-    if (item.kind == "Value") {
+    if (item.Kind() == scan::ItemKind::kValue) {
         Record("value", KeyPath(item.mainkey, item.subkey), item.value, outcome, item.label);
-    } else if (item.kind == "Key") {
+    } else if (item.Kind() == scan::ItemKind::kKey) {
         Record("key", KeyPath(item.mainkey, item.subkey) + "\\" + item.value, "", outcome, item.label);
-    } else if (item.kind == "Folder" || item.kind == "File") {
-        Record(item.kind == "Folder" ? "folder" : "file", item.mainkey, "", outcome, item.label);
+    } else if (item.Kind() == scan::ItemKind::kFolder || item.Kind() == scan::ItemKind::kFile) {
+        Record(item.Kind() == scan::ItemKind::kFolder ? "folder" : "file", item.mainkey, "", outcome, item.label);
     } else {
         Record(item.kind, item.mainkey, "", outcome, item.label);
     }

@@ -65,10 +65,10 @@ std::string Hex(const std::string& data) {
 
 }  // namespace
 
-std::string ReadableData(const clean::DetectedItem& item, const std::string& snapshot) {
-    if (item.kind == "Folder" || item.kind == "File") return platform::AnsiToUtf8(item.mainkey);
+std::string ReadableData(const scan::DetectedItem& item, const std::string& snapshot) {
+    if (item.Kind() == scan::ItemKind::kFolder || item.Kind() == scan::ItemKind::kFile) return platform::AnsiToUtf8(item.mainkey);
     std::uint32_t type = 0;
-    if (item.kind != "Value" || snapshot.size() < sizeof type) return {};
+    if (item.Kind() != scan::ItemKind::kValue || snapshot.size() < sizeof type) return {};
     std::memcpy(&type, snapshot.data(), sizeof type);
     const std::string data = snapshot.substr(sizeof type);
     switch (type) {

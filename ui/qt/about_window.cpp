@@ -13,7 +13,7 @@
 namespace ui::qt {
 
 AboutWindow::AboutWindow(QtHost& host)
-    : ModelWindow(host, scan::Window::kAbout, "frmAbout"), model_(host) {
+    : ModelWindow(host, host::Window::kAbout, "frmAbout"), model_(host) {
     using M = AboutWindowModel;
     setWindowTitle(M::kCaption);
 
@@ -57,14 +57,14 @@ AboutWindow::AboutWindow(QtHost& host)
     setFixedWidth(440);
 
     connect(cmdOK, &ChameleonButton::clicked, this,
-            [this] { host_.Handle([this] { model_.OnCmdOKClick(); }); });
+            [this] { host_.Handle([this] { model_.OnOkClick(); }); });
     connect(cmdSysInfo, &ChameleonButton::clicked, this,
-            [this] { host_.Handle([this] { model_.OnCmdSysInfoClick(); }); });
+            [this] { host_.Handle([this] { model_.OnSystemInfoClick(); }); });
     connect(FAQbutton1, &ChameleonButton::clicked, this,
-            [this] { host_.Handle([this] { model_.OnFAQbutton1Click(); }); });
+            [this] { host_.Handle([this] { model_.OnFaqClick(); }); });
 }
 
-FaqWindow::FaqWindow(QtHost& host) : ModelWindow(host, scan::Window::kFaq, "FAQfrm"), model_(host) {
+FaqWindow::FaqWindow(QtHost& host) : ModelWindow(host, host::Window::kFaq, "FAQfrm"), model_(host) {
     using M = FaqWindowModel;
     setWindowTitle(M::kCaption);
 
@@ -89,7 +89,7 @@ FaqWindow::FaqWindow(QtHost& host) : ModelWindow(host, scan::Window::kFaq, "FAQf
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(close, &ChameleonButton::clicked, this,
-            [this] { host_.Handle([this] { model_.OnChameleonButton98Click(); }); });
+            [this] { host_.Handle([this] { model_.OnCloseClick(); }); });
 }
 
 }  // namespace ui::qt

@@ -27,7 +27,7 @@
 
 namespace {
 
-using scan::Window;
+using host::Window;
 using ui::qt::ModelWindow;
 
 bool WaitFor(const std::function<bool()>& done, int timeoutMs = 60000) {

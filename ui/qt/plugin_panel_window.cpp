@@ -44,7 +44,7 @@ QGroupBox* PluginFrame(const char* frameName, std::initializer_list<std::pair<co
 }  // namespace
 
 PluginPanelWindow::PluginPanelWindow(QtHost& host)
-    : ModelWindow(host, scan::Window::kPluginPanel, "Form6"), model_(host) {
+    : ModelWindow(host, host::Window::kPluginPanel, "Form6"), model_(host) {
     using M = plugins::PluginPanelModel;
     setWindowTitle(M::kCaption);
 
@@ -70,11 +70,11 @@ PluginPanelWindow::PluginPanelWindow(QtHost& host)
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(cookies, &ChameleonButton::clicked, this,
-            [this] { host_.Handle([this] { model_.OnChameleonButton1Click(); }); });
+            [this] { host_.Handle([this] { model_.OnCookiePluginClick(); }); });
     connect(cache, &ChameleonButton::clicked, this,
-            [this] { host_.Handle([this] { model_.OnChameleonButton3Click(); }); });
+            [this] { host_.Handle([this] { model_.OnTempFilesPluginClick(); }); });
     connect(back, &ChameleonButton::clicked, this,
-            [this] { host_.Handle([this] { model_.OnChameleonButton2Click(); }); });
+            [this] { host_.Handle([this] { model_.OnBackToMainMenuClick(); }); });
 }
 
 }  // namespace ui::qt

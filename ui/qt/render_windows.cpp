@@ -31,7 +31,7 @@
 
 namespace {
 
-using scan::Window;
+using host::Window;
 using ui::qt::ModelWindow;
 
 bool WaitFor(const std::function<bool()>& done) {
@@ -171,7 +171,7 @@ int main(int argc, char** argv) {
     Renderer renderer(folder);
     ui::qt::WindowsApp windows;
     ui::qt::QtHost& host = windows.Host();
-    host.SetMessageBoxShower([](const std::string&, const std::string&, scan::MessageIcon) {});
+    host.SetMessageBoxShower([](const std::string&, const std::string&, host::MessageIcon) {});
 
     for (Window id : {Window::kMain, Window::kSettings, Window::kAbout, Window::kFaq}) {
         renderer.Render(host, id);

@@ -13,9 +13,9 @@
 
 namespace ui::qt {
 
-ScanWindow::ScanWindow(QtHost& host, clean::ResultsModel& results,
+ScanWindow::ScanWindow(QtHost& host, scan::ResultsModel& results,
                        std::function<void(ScanWindowModel&)> cleanAll)
-    : ModelWindow(host, scan::Window::kScan, "Form2"),
+    : ModelWindow(host, host::Window::kScan, "Form2"),
       model_(host, results, false),
       cleanAll_(std::move(cleanAll)) {
     using M = ScanWindowModel;
@@ -83,7 +83,7 @@ ScanWindow::ScanWindow(QtHost& host, clean::ResultsModel& results,
     setFixedWidth(420);
 
     connect(chameleonButton2_, &ChameleonButton::clicked, this,
-            [this] { host_.Handle([this] { model_.OnChameleonButton2Click(); }); });
+            [this] { host_.Handle([this] { model_.OnAbortOrMainMenuClick(); }); });
     connect(resultsbutton_, &ChameleonButton::clicked, this,
             [this] { host_.Handle([this] { model_.OnResultsButtonClick(); }); });
     connect(cleanbutton1_, &ChameleonButton::clicked, this,
@@ -92,7 +92,7 @@ ScanWindow::ScanWindow(QtHost& host, clean::ResultsModel& results,
     model_.Load();
     Timer1_.setSingleShot(true);
     Timer1_.setInterval(M::kTimer1IntervalMs);
-    connect(&Timer1_, &QTimer::timeout, this, [this] { host_.Handle([this] { model_.OnTimer1(); }); });
+    connect(&Timer1_, &QTimer::timeout, this, [this] { host_.Handle([this] { model_.OnStartTimer(); }); });
     if (model_.Timer1Enabled()) Timer1_.start();
 }
 

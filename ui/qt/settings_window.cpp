@@ -31,7 +31,7 @@ const settings::CategoryHelp* HelpBeside(const char* categoryId, std::size_t& in
 }  // namespace
 
 SettingsWindow::SettingsWindow(QtHost& host)
-    : ModelWindow(host, scan::Window::kSettings, "Form5"), model_(host) {
+    : ModelWindow(host, host::Window::kSettings, "Form5"), model_(host) {
     using M = settings::SettingsWindowModel;
     setWindowTitle(M::kCaption);
 
@@ -84,13 +84,13 @@ SettingsWindow::SettingsWindow(QtHost& host)
     setFixedWidth(620);
 
     connect(goToPlugins, &ChameleonButton::clicked, this,
-            [this] { host_.Handle([this] { model_.OnChameleonButton1Click(); }); });
+            [this] { host_.Handle([this] { model_.OnGoToPluginsClick(); }); });
     connect(save, &ChameleonButton::clicked, this,
-            [this] { host_.Handle([this] { model_.OnSaveSettingsButton1Click(); }); });
+            [this] { host_.Handle([this] { model_.OnSaveSettingsClick(); }); });
     connect(remove, &ChameleonButton::clicked, this,
-            [this] { host_.Handle([this] { model_.OnDeleteSettingsButton1Click(); }); });
+            [this] { host_.Handle([this] { model_.OnDeleteSettingsClick(); }); });
     connect(close, &ChameleonButton::clicked, this,
-            [this] { host_.Handle([this] { model_.OnSettingsClose1Click(); }); });
+            [this] { host_.Handle([this] { model_.OnCloseClick(); }); });
 
     model_.Load();
 }

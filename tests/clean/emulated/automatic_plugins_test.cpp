@@ -101,10 +101,10 @@ TEST_F(AutomaticPluginsTest, WithoutALoaderNothingRunsWhateverTheSwitches) {
 TEST_F(AutomaticPluginsTest, TheyRunAfterTheCompletionWindowIsShownAndBeforeASilentEnd) {
     SetSwitch(Plugin::kCookiePlugin, "AutomaticClean", kOn);
     testing_support::RecordingHost host;
-    clean::ResultsModel results;
+    scan::ResultsModel results;
     clean::CleanState state;
     clean::CleanContext shown{host, results, state, &loader, false};
-    clean::CleanAll(shown, "0");
+    clean::CleanAll(shown, 0);
     EXPECT_EQ(host.calls, (std::vector<std::string>{"show completion", "unload scan"}));
     EXPECT_EQ(log, (std::vector<std::string>{"load cookies", "cookies normal shown"}));
 
@@ -117,7 +117,7 @@ TEST_F(AutomaticPluginsTest, TheyRunAfterTheCompletionWindowIsShownAndBeforeASil
     } silentHost;
     silentHost.log = &log;
     clean::CleanContext silent{silentHost, results, state, &noting, true};
-    clean::CleanAll(silent, "0");
+    clean::CleanAll(silent, 0);
     EXPECT_EQ(log, (std::vector<std::string>{"load cookies", "cookies normal silent", "end"}));
 }
 

@@ -46,7 +46,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using namespace std::string_literals;
-using clean::DetectedItem;
+using scan::DetectedItem;
 using platform::emulated::ToHostPath;
 using testing_support::DecoyFolder;
 
@@ -96,7 +96,7 @@ protected:
         for (const DetectedItem& row : rows) results.store.Append(row);
         clean::CleanState state;
         clean::CleanContext cleaning{host, results, state, nullptr, false};
-        clean::CleanAll(cleaning, std::to_string(rows.size()));
+        clean::CleanAll(cleaning, static_cast<long>(rows.size()));
         return state.CleanedCount;
     }
 

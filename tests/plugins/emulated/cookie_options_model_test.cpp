@@ -82,7 +82,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(CookieOptions, TheDefaultOptionRemovesTheStoredCount) {
     Store("7");
     options.Load();
-    options.OnOption1Click();
+    options.OnDefaultPassesClick();
     EXPECT_EQ(options.Passes().Count().text, "");
     options.OnSaveClick();
     EXPECT_EQ(Stored(), "<none>");
@@ -90,7 +90,7 @@ TEST_F(CookieOptions, TheDefaultOptionRemovesTheStoredCount) {
 
 TEST_F(CookieOptions, CancelSavesNothing) {
     options.Load();
-    options.OnOption2Click();
+    options.OnCustomPassesClick();
     options.SetText1("12");
     options.OnCancelClick();
     EXPECT_EQ(Stored(), "<none>");
@@ -101,7 +101,7 @@ TEST_F(CookieOptions, TheBoxTakesThreeCharactersAndOnlyWhenEnabled) {
     options.Load();
     options.SetText1("9");
     EXPECT_EQ(options.Passes().Count().text, "");
-    options.OnOption2Click();
+    options.OnCustomPassesClick();
     options.SetText1("1234");
     EXPECT_EQ(options.Passes().Count().text, "123");
 }

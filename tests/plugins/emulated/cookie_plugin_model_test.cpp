@@ -41,8 +41,8 @@ std::string ReadText(const std::string& root, const std::string& key, const std:
 // Notes the progress bar as the status window is unloaded.
 class Host : public testing_support::PluginHost {
 public:
-    void UnloadWindow(scan::Window window) override {
-        if (window == scan::Window::kPluginStatus && status != nullptr) finalProgress = status->Progress().Percent;
+    void UnloadWindow(host::Window window) override {
+        if (window == host::Window::kPluginStatus && status != nullptr) finalProgress = status->Progress().Percent;
         PluginHost::UnloadWindow(window);
     }
     const plugins::PluginStatusModel* status = nullptr;
@@ -80,9 +80,9 @@ protected:
 
 TEST_F(CookiePlugin, LoadListsTheOrdinaryTxtFilesAndTheFolder) {
     plugin.Load(false);
-    EXPECT_EQ(plugin.File1().Names(), (Names{"anna@site[1].txt", "Bob@site[2].txt", "carl@shop[1].txt",
+    EXPECT_EQ(plugin.FileList().Names(), (Names{"anna@site[1].txt", "Bob@site[2].txt", "carl@shop[1].txt",
                                              "dora@news[1].txt"}));
-    EXPECT_EQ(plugin.Text1(), cookies);
+    EXPECT_EQ(plugin.FolderText(), cookies);
     EXPECT_TRUE(host.calls.empty());
     EXPECT_FALSE(plugin.CheckAutomaticClean());
     EXPECT_FALSE(plugin.CheckSecureDelete());
@@ -104,8 +104,8 @@ TEST_P(CookiePluginWithoutFolder, ListsAndCleansNothingAndSaysSoOnlyWhenNotSilen
     CookiePluginModel interactive(host, status, kProgramFolder);
     interactive.Load(false);
     EXPECT_EQ(host.calls, Names{"message Nimbrel: The Crumbex Plug-in can't find your Internet Explorer cookies folder."});
-    EXPECT_TRUE(interactive.File1().Names().empty());
-    EXPECT_EQ(interactive.Text1(), "");
+    EXPECT_TRUE(interactive.FileList().Names().empty());
+    EXPECT_EQ(interactive.FolderText(), "");
 
     interactive.NormalDelete(false);
     plugin.NormalDelete(true);
@@ -130,7 +130,7 @@ TEST_F(CookiePlugin, NormalDeleteSparesExactNamesOnlyAndSchedulesTheIndex) {
     EXPECT_FALSE(Exists("dora@news[1].txt"));
     EXPECT_TRUE(Exists("index.dat"));
     EXPECT_TRUE(Exists(".hidden.txt"));
-    EXPECT_EQ(plugin.File1().Names(), Names{"anna@site[1].txt"});
+    EXPECT_EQ(plugin.FileList().Names(), Names{"anna@site[1].txt"});
     EXPECT_EQ(ReadText("HKLM", "Software\\Nimbrel\\Crumbex", "Location"), cookies);
     EXPECT_EQ(ReadText("HKLM", platform::kRunOnceKey, "Nimbrel"), kProgramFolder + "\\ixwipe.exe -COOKIES");
 }
@@ -142,7 +142,7 @@ TEST_F(CookiePlugin, ACookieWithALongNameOnTheListIsKept) {
     SaveIgnoreList({"carl@shop[1].txt", longName});
     plugin.Load(true);
     plugin.NormalDelete(true);
-    EXPECT_EQ(plugin.File1().Names(), (Names{longName, "carl@shop[1].txt"}));
+    EXPECT_EQ(plugin.FileList().Names(), (Names{longName, "carl@shop[1].txt"}));
 }
 
 TEST_F(CookiePlugin, ARunShowsItsStatusAndProgressAfterEachFile) {
@@ -184,7 +184,7 @@ TEST_F(CookiePlugin, SecureDeleteShredsWhatIsNotKeptAndLeavesNoTemporaryName) {
     plugin.SecureDelete(false);
     EXPECT_EQ(statusLine, "Cleaning cookie files (secure file shredding method) / Please be patient... (the file "
                           "shredding may take a couple minutes)");
-    EXPECT_EQ(plugin.File1().Names(), Names{"carl@shop[1].txt"});
+    EXPECT_EQ(plugin.FileList().Names(), Names{"carl@shop[1].txt"});
     EXPECT_FALSE(Exists("~"));
 }
 
@@ -261,7 +261,7 @@ TEST_F(CookiePlugin, SaveAndRunNowRunsWithTheSavedMethodAndKeepsTheNewList) {
     host.onYield = [&](int) { method = status.Status().caption; };
     plugin.OnRunNowClick();
     EXPECT_EQ(method, CookiePluginModel::kStatusSecure);
-    EXPECT_EQ(plugin.File1().Names(), Names{"anna@site[1].txt"});
+    EXPECT_EQ(plugin.FileList().Names(), Names{"anna@site[1].txt"});
     EXPECT_FALSE(plugins::ReadSwitch(plugins::kCookieSettingsKey, "AutomaticClean"));
 }
 
@@ -300,7 +300,7 @@ TEST_P(CookiePluginUnreadableList, IsSaidOnceAndNoCookieIsDeleted) {
     EXPECT_EQ(host.calls.back(), "message Nimbrel: " + std::string(CookiePluginModel::kUnsavedListMessage) +
                                      IgnoreFile() + GetParam().reason);
     EXPECT_EQ(host.calls.size(), 2u);
-    EXPECT_EQ(plugin.File1().Names().size(), 4u);
+    EXPECT_EQ(plugin.FileList().Names().size(), 4u);
     EXPECT_EQ(ReadText("HKLM", platform::kRunOnceKey, "Nimbrel"), "<none>");
     EXPECT_EQ(fs::symlink_status(place).type(), type) << "what stands there is left alone";
 }
@@ -345,7 +345,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         ButtonRow{"Help", &CookiePluginModel::OnHelpClick,
                   std::string("message question Plug-in Notes/Help: ") + CookiePluginModel::kHelpMessage},
-        ButtonRow{"MoreInformation", &CookiePluginModel::OnButton699Click,
+        ButtonRow{"MoreInformation", &CookiePluginModel::OnMoreInformationClick,
                   std::string("message information About Secure File Deletion: ") +
                       CookiePluginModel::kSecureDeletionMessage},
         ButtonRow{"WhatIsTheIgnoreList", &CookiePluginModel::OnQuestionIgnoreListClick,

@@ -28,8 +28,8 @@
 
 namespace {
 
-using scan::MessageIcon;
-using scan::Window;
+using host::MessageIcon;
+using host::Window;
 using testing_support::ReadBytes;
 using testing_support::WriteBytes;
 using ui::qt::ChameleonButton;

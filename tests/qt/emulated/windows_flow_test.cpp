@@ -24,7 +24,7 @@
 
 namespace {
 
-using scan::Window;
+using host::Window;
 using ui::qt::ChameleonButton;
 using ui::qt::ModelWindow;
 
@@ -43,8 +43,8 @@ protected:
         qt_testing::App();
         if (fixture) scan_testing::ImportFixture(fixture);
         windows.Host().SetMessageBoxShower(
-            [this](const std::string& text, const std::string& title, scan::MessageIcon icon) {
-                EXPECT_EQ(icon, scan::MessageIcon::kNone);
+            [this](const std::string& text, const std::string& title, host::MessageIcon icon) {
+                EXPECT_EQ(icon, host::MessageIcon::kNone);
                 messages.push_back(title + ": " + text);
             });
     }

@@ -124,9 +124,9 @@ TEST_F(SystemInfoToolTest, AFileThatCannotBeStartedIsUnavailable) {
 
 TEST_F(SystemInfoToolTest, AboutWindowButtons) {
     ui::AboutWindowModel about(host);
-    about.OnFAQbutton1Click();
-    about.OnCmdSysInfoClick();
-    about.OnCmdOKClick();
+    about.OnFaqClick();
+    about.OnSystemInfoClick();
+    about.OnOkClick();
     EXPECT_EQ(host.calls, (Calls{"show faq", kUnavailable[0], "unload about"}));
 }
 

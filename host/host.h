@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-namespace scan {
+namespace host {
 
 enum class MessageIcon { kNone, kQuestion, kInformation };
 
@@ -63,4 +63,4 @@ public:
     }
 };
 
-}  // namespace scan
+}  // namespace host
