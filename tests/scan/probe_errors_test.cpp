@@ -35,6 +35,7 @@ void operator delete(void* block, std::size_t) noexcept { std::free(block); }
 namespace {
 
 using namespace scan::catalogue;
+using namespace scan::catalogue::notation;
 using namespace scan_testing;
 using Strings = std::vector<std::string>;
 
