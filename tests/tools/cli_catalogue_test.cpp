@@ -69,18 +69,28 @@ protected:
         return nlohmann::json::parse(run.out).at("places");
     }
 
-    // The probes of a scan with every category on, sorted by key.
-    std::vector<Probe> ScanProbes() {
-        std::string categories;
+    // The scan categories, as list names them.
+    std::vector<std::string> Categories() {
+        std::vector<std::string> categories;
         const std::vector<std::string> list = Lines(Cli({"list", "--format", "tsv"}).out);
         for (auto line = std::next(list.begin()); line != list.end(); ++line) {
             if (line->ends_with("\ton") || line->ends_with("\toff")) {  // not the plug-ins' "automatic on"
-                categories += (categories.empty() ? "" : ",") + line->substr(0, line->find('\t'));
+                categories.push_back(line->substr(0, line->find('\t')));
             }
         }
+        return categories;
+    }
+
+    // The probes of a scan with every category but one on, sorted by key.
+    std::vector<Probe> ScanProbes(const std::string& off = "") {
+        std::string only;
+        for (const std::string& category : Categories()) {
+            if (category != off) only += (only.empty() ? "" : ",") + category;
+        }
         const std::filesystem::path trace = prefix_.Home() / "trace.tsv";
+        std::filesystem::remove(trace);
         setenv("NIMBREL_TRACE", trace.c_str(), 1);
-        const ProgramRun run = Cli({"scan", "--quiet", "--only", categories});
+        const ProgramRun run = Cli({"scan", "--quiet", "--only", only});
         unsetenv("NIMBREL_TRACE");
         EXPECT_EQ(run.exitCode, 0) << run.err;
         std::vector<Probe> probes;
@@ -98,16 +108,43 @@ protected:
         return probes;
     }
 
+    // A machine with one user hive, so that the hive groups run.
+    void AddUserHive() {
+        const std::filesystem::path reg = prefix_.Home() / "hive.reg";
+        std::ofstream(reg) << "Windows Registry Editor Version 5.00\n\n[HKEY_USERS\\S-1-5-21-7\\Software]\n";
+        ASSERT_EQ(Cli({"reg", "import", reg.string()}).exitCode, 0);
+    }
+
     testing_support::ScratchPrefix prefix_;
 };
 
-// Every place that a scan always probes (all but the rows that wait for the
-// row above) is in the trace of a scan of a machine with one user hive,
-// under its root, key, value name and type code.
+// Whether a scan with these probes probed the place.
+bool Probed(const nlohmann::json& place, const std::vector<Probe>& probes) {
+    const std::string key = place.at("key");
+    const std::string type = place.at("type");
+    const Probe first{"", "", key.substr(0, key.find('<')), "", ""};
+    for (auto probe = std::lower_bound(probes.begin(), probes.end(), first);
+         probe != probes.end() && probe->key.starts_with(first.key); ++probe) {
+        if (probe->root == place.at("root") && Matches(key, probe->key) &&
+            (type == "key" ? probe->routine == "ReadSection"
+                           : probe->routine == "ReadValue" && probe->type == type &&
+                                 Matches(place.at("value").get<std::string>(), probe->value))) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// A place a scan probes whatever it finds: all but the rows that wait for
+// the row above.
+bool AlwaysProbed(const nlohmann::json& place) {
+    return !place.at("condition").get<std::string>().starts_with("only when");
+}
+
+// Every place that a scan always probes is in the trace of a scan of a
+// machine with one user hive, under its root, key, value name and type code.
 TEST_F(CliCatalogueTest, EveryPlaceIsWhereAScanProbes) {
-    const std::filesystem::path reg = prefix_.Home() / "hive.reg";
-    std::ofstream(reg) << "Windows Registry Editor Version 5.00\n\n[HKEY_USERS\\S-1-5-21-7\\Software]\n";
-    ASSERT_EQ(Cli({"reg", "import", reg.string()}).exitCode, 0);
+    AddUserHive();
     const std::vector<Probe> probes = ScanProbes();
     ASSERT_FALSE(probes.empty());
 
@@ -117,23 +154,30 @@ TEST_F(CliCatalogueTest, EveryPlaceIsWhereAScanProbes) {
     ASSERT_EQ(places.size(), tableRows);
     int checked = 0;
     for (const nlohmann::json& place : places) {
-        const std::string condition = place.at("condition");
-        if (condition.starts_with("only when")) continue;
-        const std::string key = place.at("key");
-        const std::string type = place.at("type");
-        const Probe first{"", "", key.substr(0, key.find('<')), "", ""};
-        bool probed = false;
-        for (auto probe = std::lower_bound(probes.begin(), probes.end(), first);
-             !probed && probe != probes.end() && probe->key.starts_with(first.key); ++probe) {
-            probed = probe->root == place.at("root") && Matches(key, probe->key) &&
-                     (type == "key" ? probe->routine == "ReadSection"
-                                    : probe->routine == "ReadValue" && probe->type == type &&
-                                          Matches(place.at("value").get<std::string>(), probe->value));
-        }
-        EXPECT_TRUE(probed) << place.dump();
+        if (!AlwaysProbed(place)) continue;
+        EXPECT_TRUE(Probed(place, probes)) << place.dump();
         ++checked;
     }
     EXPECT_GT(checked, 300);
+}
+
+// The category a place names is the one that decides: with it off, the
+// scan probes none of its places (only the switch row itself is read).
+TEST_F(CliCatalogueTest, EachPlaceIsSkippedWithItsCategoryOff) {
+    AddUserHive();
+    const nlohmann::json places = Places();
+    std::set<std::string> categories;
+    for (const nlohmann::json& place : places) categories.insert(place.at("category").get<std::string>());
+    categories.erase("");
+    EXPECT_GT(categories.size(), 15u);
+    for (const std::string& category : categories) {
+        const std::vector<Probe> probes = ScanProbes(category);
+        for (const nlohmann::json& place : places) {
+            if (place.at("category") != category || !AlwaysProbed(place)) continue;
+            const bool switchRow = place.at("condition").get<std::string>().starts_with("switch");
+            EXPECT_EQ(Probed(place, probes), switchRow) << category << " off: " << place.dump();
+        }
+    }
 }
 
 TEST_F(CliCatalogueTest, TsvAndTextListThePlacesOfTheJson) {
@@ -178,13 +222,11 @@ TEST_F(CliCatalogueTest, PlacesCarryTheirSwitchesLoopsConditionsAndRecords) {
         ADD_FAILURE() << table << ": no place labelled " << label;
         return places.size() - 1;
     };
-    std::set<std::string> categories;
-    for (const std::string& line : Lines(Cli({"list", "--format", "tsv"}).out)) {
-        categories.insert(line.substr(0, line.find('\t')));
-    }
+    const std::vector<std::string> categories = Categories();
     for (const nlohmann::json& place : places) {
         if (place.at("category") != "") {
-            EXPECT_TRUE(categories.contains(place.at("category"))) << place.dump();
+            EXPECT_NE(std::find(categories.begin(), categories.end(), place.at("category")), categories.end())
+                << place.dump();
         }
     }
 
