@@ -3,7 +3,8 @@
 // rules that can be checked at compile time. A table that breaks one would
 // still run, but not as written: a gate deciding about a row of another
 // hive loop, a switch skipping half a group, a hive name read outside any
-// hive loop. catalogue_tables.h checks every table with them.
+// hive loop. catalogue_tables.h checks every table with them as it is
+// compiled, RunCatalogue the rows built at run time in debug builds.
 #pragma once
 
 #include <cstddef>
