@@ -17,14 +17,14 @@ _nimbrel_cli() {
         --only | --skip) COMPREPLY=($(compgen -W "$(nimbrel-cli list --format tsv 2>/dev/null | tail -n +2 | cut -f1)" -- "${cur##*,}")); return ;;
         --format)
             case $command in
-                clean | list) COMPREPLY=($(compgen -W "text json tsv" -- "$cur")) ;;
+                clean | list | catalogue) COMPREPLY=($(compgen -W "text json tsv" -- "$cur")) ;;
                 *) COMPREPLY=($(compgen -W "json tsv" -- "$cur")) ;;
             esac
             return ;;
     esac
     local words
     case $command in
-        "") words="scan clean reg shred runonce list settings help --home --version --help" ;;
+        "") words="scan clean reg shred runonce list settings catalogue help --home --version --help" ;;
         scan) words="--format --quiet --only --skip --home --help" ;;
         clean) words="--dry-run --format --backup --force --no-plugins --quiet --only --skip --home --help" ;;
         reg)
@@ -37,13 +37,13 @@ _nimbrel_cli() {
             esac ;;
         shred) words="--passes --help"; [[ $cur != -* ]] && { COMPREPLY=($(compgen -f -- "$cur")); return; } ;;
         runonce) words="--list --install --uninstall --home --help" ;;
-        list) words="--format --home --help" ;;
+        list | catalogue) words="--format --home --help" ;;
         settings)
             case $subcommand in
                 "") words="get set reset --help" ;;
                 get | set) words=$(nimbrel-cli settings get 2>/dev/null | cut -f1) ;;
             esac ;;
-        help) words="scan clean reg shred runonce list settings" ;;
+        help) words="scan clean reg shred runonce list settings catalogue" ;;
     esac
     COMPREPLY=($(compgen -W "$words" -- "$cur"))
 }

@@ -1,11 +1,13 @@
 #include "scan/catalogue_interpreter.h"
 
+#include <cassert>
 #include <exception>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "registry/mod_registry.h"
+#include "scan/catalogue_check.h"
 #include "scan/category_switch.h"
 #include "scan/extension_table.h"
 #include "scan/record.h"
@@ -218,6 +220,9 @@ private:
 }  // namespace
 
 void RunCatalogue(ScanContext& ctx, std::span<const Row> rows, CatalogueOptions options) {
+    // The tables are checked as they are built (catalogue_tables.h); rows
+    // built at run time, from the names a scanner finds, in debug builds here.
+    assert(!catalogue::FindFault(rows).Found());
     Interpreter(ctx, rows, options).Run();
 }
 

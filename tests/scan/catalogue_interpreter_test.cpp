@@ -12,6 +12,7 @@
 namespace {
 
 using namespace scan::catalogue;
+using namespace scan::catalogue::notation;
 using scan::RunCatalogue;
 using scan_testing::ImportReg;
 using scan_testing::ScanTest;

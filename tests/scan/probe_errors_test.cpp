@@ -37,6 +37,7 @@ bool armed = false;
 namespace {
 
 using namespace scan::catalogue;
+using namespace scan::catalogue::notation;
 using namespace scan_testing;
 using Strings = std::vector<std::string>;
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "tools/nimbrel-cli/catalogue_command.h"
 #include "tools/nimbrel-cli/clean_command.h"
 #include "tools/nimbrel-cli/command.h"
 #include "tools/nimbrel-cli/machine_home.h"
@@ -71,6 +72,7 @@ int main(int argc, char** argv) {
     cli::AddShredCommand(app, action);
     cli::AddRunOnceCommand(app, action);
     cli::AddSettingsCommands(app, action);
+    cli::AddCatalogueCommand(app, action);
     CLI::App* help = app.add_subcommand("help", "Show the help of nimbrel-cli or of one command");
     auto topic = std::make_shared<std::string>();
     help->add_option("command", *topic, "The command whose options to show");

@@ -39,6 +39,8 @@ TEST(CliConventionsTest, AnswersAsItsUsersExpect) {
         {{"help", "scan"}, 0, "Scan with the current settings", ""},
         {{"help", "nothing"}, 2, "", "nimbrel-cli: no command 'nothing'; \"nimbrel-cli help\" lists them\n"},
         {{"scan", "--format", "xml"}, 2, "", ""},
+        {{"help", "catalogue"}, 0, "List every place the catalogue can probe", ""},
+        {{"catalogue", "--format", "xml"}, 2, "", ""},
         {{"reg", "query", "HKCU\\Nowhere"}, 1, "", ""},
     };
     for (const Case& c : cases) {
