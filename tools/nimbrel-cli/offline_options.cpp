@@ -2,15 +2,11 @@
 
 #include <iostream>
 
-#include "tools/nimbrel-cli/command.h"
-
 namespace cli {
 
 namespace {
 
-// The commands that work on an installation: the ones that read it, and
-// the clean. Settings, the shredder, the run-once list and changes by hand
-// stay with the emulated machine.
+// The command given, parsed.
 const CLI::App* ParsedCommand(CLI::App& app) {
     for (const CLI::App* command : app.get_subcommands()) return command;
     return nullptr;
@@ -26,7 +22,7 @@ void AddOfflineOptions(CLI::App& app, OfflineArguments& arguments) {
         ->type_name("DIR")
         ->group(group);
     app.add_option("--hive", arguments.options.hiveFiles,
-                   "Work on single hive files (NTUSER.DAT, UsrClass.dat, SOFTWARE) instead; may be given again")
+                   "Work on single hive files (NTUSER.DAT, UsrClass.dat, SOFTWARE, DEFAULT) instead; may be given again")
         ->type_name("FILE")
         ->group(group);
     app.add_option("--user", arguments.options.user,
@@ -45,6 +41,9 @@ bool OfflineOptionTakesValue(const std::string& argument) {
     return argument == "--windows" || argument == "--hive" || argument == "--user";
 }
 
+// The commands that work on an installation are the ones that read it and
+// the clean. Settings, the shredder, the run-once list and changes by hand
+// stay with the emulated machine.
 std::string CheckOfflineUse(CLI::App& app, const OfflineArguments& arguments, bool homeGiven) {
     const platform::OfflineOptions& options = arguments.options;
     if (!arguments.Given()) {
