@@ -1,5 +1,7 @@
 #include "clean/clean_engine.h"
 
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "clean/item_place.h"
@@ -26,6 +28,23 @@ long RegistryLockStatus(const scan::DetectedItems& store) {
     return platform::RegistryBatch().Status();
 }
 
+// A registry whose changes the platform writes out as a whole (the hive
+// files of an installation that is not running) is written once the rows
+// are done; when it cannot be, none of its changes was made, and the
+// registry rows deleted are failed after all.
+void SaveRegistry(CleanContext& ctx, std::vector<std::pair<scan::DetectedItem, RowOutcome>>& done) {
+    std::string problem;
+    if (platform::SaveRegistryChanges(problem) == platform::kErrorSuccess) return;
+    ctx.host.MessageBox("The registry could not be saved (" + problem + "), so nothing was removed from it.",
+                        kRegistryLockedTitle);
+    for (auto& [item, outcome] : done) {
+        const scan::ItemKind kind = item.Kind();
+        if ((kind == scan::ItemKind::kValue || kind == scan::ItemKind::kKey) && outcome.result == RowResult::kDeleted) {
+            outcome = {RowResult::kFailed, "the registry could not be saved: " + problem};
+        }
+    }
+}
+
 // Cleans every row, or only the checked ones, and empties the store.
 void CleanRows(CleanContext& ctx, bool checkedOnly) {
     const std::string windowsDirectory = platform::WindowsDirectory();
@@ -37,6 +56,7 @@ void CleanRows(CleanContext& ctx, bool checkedOnly) {
     if (locked != platform::kErrorSuccess) ctx.host.MessageBox(RegistryLockedText(locked), kRegistryLockedTitle);
     const RowOutcome lockedOutcome{RowResult::kFailed, "the registry cannot be changed: " + registry::Win32ErrorText(locked)};
 
+    std::vector<std::pair<scan::DetectedItem, RowOutcome>> done;
     for (std::size_t row = 0; row < rows; ++row) {
         const scan::DetectedItem item = store.Row(row);
         RowOutcome outcome;
@@ -49,6 +69,10 @@ void CleanRows(CleanContext& ctx, bool checkedOnly) {
         } else {
             outcome = CleanItem(item, windowsDirectory, store.Snapshot(row));
         }
+        done.emplace_back(item, std::move(outcome));
+    }
+    SaveRegistry(ctx, done);
+    for (const auto& [item, outcome] : done) {
         if (outcome.result == RowResult::kKeptUnchecked || outcome.result == RowResult::kKeptTwin) {
             ctx.state.AllCleaned = false;
         }

@@ -5,13 +5,15 @@ _nimbrel_cli() {
     local command="" subcommand="" i
     for ((i = 1; i < COMP_CWORD; i++)); do
         case ${COMP_WORDS[i]} in
-            --home) ((i++)) ;;
+            --home | --windows | --hive | --user) ((i++)) ;;
             -*) ;;
             *) if [[ -z $command ]]; then command=${COMP_WORDS[i]}; elif [[ -z $subcommand ]]; then subcommand=${COMP_WORDS[i]}; fi ;;
         esac
     done
     case $prev in
-        --home) COMPREPLY=($(compgen -d -- "$cur")); return ;;
+        --home | --windows) COMPREPLY=($(compgen -d -- "$cur")); return ;;
+        --hive) COMPREPLY=($(compgen -f -- "$cur")); return ;;
+        --user) return ;;
         --backup | --out) COMPREPLY=($(compgen -f -- "$cur")); return ;;
         --type) COMPREPLY=($(compgen -W "REG_SZ REG_EXPAND_SZ REG_MULTI_SZ REG_DWORD REG_QWORD REG_BINARY REG_NONE" -- "$cur")); return ;;
         --only | --skip) COMPREPLY=($(compgen -W "$(nimbrel-cli list --format tsv 2>/dev/null | tail -n +2 | cut -f1)" -- "${cur##*,}")); return ;;
@@ -24,7 +26,7 @@ _nimbrel_cli() {
     esac
     local words
     case $command in
-        "") words="scan clean reg shred runonce list settings catalogue help --home --version --help" ;;
+        "") words="scan clean reg shred runonce list settings catalogue help --home --windows --hive --user --read-only --no-backup --version --help" ;;
         scan) words="--format --quiet --only --skip --home --help" ;;
         clean) words="--dry-run --format --backup --force --no-plugins --quiet --only --skip --home --help" ;;
         reg)

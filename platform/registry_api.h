@@ -122,4 +122,12 @@ private:
     long status_ = 0;
 };
 
+// Makes the registry changes made so far lasting where they are not yet:
+// on Windows and on the emulated machine each change lasts as it is made,
+// and this does nothing; on an installation that is not running
+// (platform/offline_machine.h) it writes the changed hive files, all of
+// them or, when one cannot be written, none. 0, or a Win32 error code with
+// problem saying what was not saved.
+long SaveRegistryChanges(std::string& problem);
+
 }  // namespace platform

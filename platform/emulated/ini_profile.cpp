@@ -39,8 +39,9 @@
 
 #include "platform/ansi_case.h"
 #include "platform/emulated/dos_attribute.h"
-#include "platform/emulated/machine_layout.h"
+#include "platform/emulated/installation.h"
 #include "platform/emulated/paths.h"
+#include "platform/system_info.h"
 
 namespace platform {
 
@@ -160,7 +161,7 @@ std::filesystem::path HostFileOf(const std::string& fileName) {
     // A bare file name lives in the Windows directory, as on Windows.
     const bool bare =
         fileName.find_first_of("\\/") == std::string::npos && !(fileName.size() >= 2 && fileName[1] == ':');
-    return emulated::ToHostPath(bare ? std::string(emulated::kWindowsDirectory) + "\\" + fileName : fileName);
+    return emulated::ToHostPath(bare ? WindowsDirectory() + "\\" + fileName : fileName);
 }
 
 enum class ReadResult { Read, Missing, Failed };
@@ -473,7 +474,7 @@ std::uint32_t GetPrivateProfileSection(const char* section, char* buffer, std::u
 
 bool WritePrivateProfileString(const char* section, const char* key, const char* value,
                                const std::string& fileName) {
-    if (section == nullptr || fileName.empty()) return false;
+    if (section == nullptr || fileName.empty() || emulated::WriteRefusal() != 0) return false;
     std::filesystem::path target = HostFileOf(fileName);
     // Write through a symbolic link rather than over it.
     if (struct stat info; lstat(target.c_str(), &info) == 0 && S_ISLNK(info.st_mode)) {

@@ -27,6 +27,9 @@ struct RegKey {
     RegKey* parent = nullptr;
     std::map<std::string, RegKey*, UnicodeOrder> children;  // by upper-cased name
     std::vector<RegValue> values;                           // in insertion order
+    // Its subkeys and values are still to be read into the tree (a store
+    // that reads keys as they are reached: KeyStore::Ready).
+    bool unread = false;
 
     RegKey* Child(std::string_view upperName) const;
     RegValue* FindValue(std::string_view name);

@@ -12,25 +12,28 @@ namespace platform {
 
 namespace {
 
+using emulated::KeyStore;
 using emulated::RegKey;
-using emulated::RegistryStore;
 
 struct Resolved {
     long error = kErrorSuccess;
-    RegistryStore* store = nullptr;
+    KeyStore* store = nullptr;
     RegKey* key = nullptr;
     std::uint32_t access = kKeyAllAccess;
     bool predefined = false;
 };
 
-RegKey* Walk(RegKey* key, std::string_view path) {
+// The key path names below key, each key on the way (and the last) read
+// into the tree.
+RegKey* Walk(KeyStore& store, RegKey* key, std::string_view path) {
     thread_local std::string upper;
+    store.Ready(key);
     while (key != nullptr && !path.empty()) {
         const std::size_t cut = path.find('\\');
         const std::string_view name = path.substr(0, cut);
         upper.assign(name);
         for (char& c : upper) c = static_cast<char>(UpperAnsi(static_cast<unsigned char>(c)));
-        key = key->Child(upper);
+        key = store.Ready(key->Child(upper));
         if (cut == std::string_view::npos) break;
         path.remove_prefix(cut + 1);
     }
@@ -42,19 +45,19 @@ Resolved Resolve(HKey handle) {
     Resolved result;
     result.store = emulated::UsableStore(&result.error);
     if (result.store == nullptr) return result;
-    RegistryStore& store = *result.store;
+    KeyStore& store = *result.store;
     result.predefined = true;
     switch (handle) {
-        case kHkeyLocalMachine: result.key = store.Find(emulated::kLocalMachineId); break;
-        case kHkeyUsers: result.key = store.Find(emulated::kUsersId); break;
+        case kHkeyLocalMachine: result.key = store.Ready(store.Find(emulated::kLocalMachineId)); break;
+        case kHkeyUsers: result.key = store.Ready(store.Find(emulated::kUsersId)); break;
         case kHkeyCurrentUser:
-            result.key = Walk(store.Find(emulated::kUsersId), emulated::kCurrentUserSid);
+            result.key = Walk(store, store.Find(emulated::kUsersId), store.CurrentUserSid());
             break;
         case kHkeyClassesRoot:
-            result.key = Walk(store.Find(emulated::kLocalMachineId), emulated::kClassesRootPath);
+            result.key = Walk(store, store.Find(emulated::kLocalMachineId), emulated::kClassesRootPath);
             break;
         case kHkeyCurrentConfig:
-            result.key = Walk(store.Find(emulated::kLocalMachineId), emulated::kCurrentConfigPath);
+            result.key = Walk(store, store.Find(emulated::kLocalMachineId), emulated::kCurrentConfigPath);
             break;
         default: {
             result.predefined = false;
@@ -64,7 +67,7 @@ Resolved Resolve(HKey handle) {
                 return result;
             }
             result.access = entry->access;
-            result.key = store.Find(entry->keyId);
+            result.key = store.Ready(store.Find(entry->keyId));
             if (result.key == nullptr) result.error = kErrorKeyDeleted;
             return result;
         }
@@ -101,7 +104,7 @@ long Locate(const Resolved& parent, std::string_view subKey, RegKey** found) {
     std::string_view path = subKey;
     while (!path.empty() && path.back() == '\\') path.remove_suffix(1);
     if (!path.empty() && path.front() == '\\') return kErrorBadPathname;
-    *found = Walk(parent.key, path);
+    *found = Walk(*parent.store, parent.key, path);
     return *found == nullptr ? kErrorFileNotFound : kErrorSuccess;
 }
 
@@ -129,7 +132,7 @@ long RegCreateKey(HKey parent, const std::string& subKey, std::uint32_t access, 
     RegKey* key = base.key;
     std::size_t existing = 0;
     for (; existing < names.size(); ++existing) {
-        RegKey* child = Walk(key, names[existing]);
+        RegKey* child = Walk(*base.store, key, names[existing]);
         if (child == nullptr) break;
         key = child;
     }
@@ -247,19 +250,27 @@ long RegQueryInfoKey(HKey key, KeyInfo* info) {
 }
 
 RegistryBatch::RegistryBatch() {
-    if (emulated::RegistryStore* store = emulated::UsableStore(&status_))
+    if (emulated::KeyStore* store = emulated::UsableStore(&status_))
         status_ = store->BeginBatch();
     open_ = status_ == kErrorSuccess;
 }
 
 RegistryBatch::~RegistryBatch() {
-    if (open_) emulated::CurrentMachine().store.RollbackBatch();
+    if (open_) emulated::ActiveStore().RollbackBatch();
 }
 
 long RegistryBatch::Commit() {
     if (!open_) return status_ != kErrorSuccess ? status_ : kErrorInvalidParameter;
     open_ = false;
-    return emulated::CurrentMachine().store.CommitBatch();
+    return emulated::ActiveStore().CommitBatch();
+}
+
+long SaveRegistryChanges(std::string& problem) {
+    problem.clear();
+    long status = kErrorSuccess;
+    emulated::KeyStore* store = emulated::UsableStore(&status);
+    if (store == nullptr) return status;
+    return store->Save(problem);
 }
 
 }  // namespace platform

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <utility>
 
+#include "platform/emulated/machine_layout.h"
 #include "platform/emulated/setup_files.h"
 #include "platform/emulated/store_file.h"
 #include "platform/registry_api.h"
@@ -296,6 +297,8 @@ long RegistryStore::CheckVersion() {
     if (rc != SQLITE_ROW) return Failure(rc);
     return version == version_ && !stale_ ? kErrorSuccess : Load();
 }
+
+std::string_view RegistryStore::CurrentUserSid() const { return kCurrentUserSid; }
 
 long RegistryStore::Refresh() {
     if (db_ == nullptr) return kErrorBadDb;

@@ -14,20 +14,18 @@
 #include <vector>
 
 #include "platform/emulated/change_counter.h"
+#include "platform/emulated/key_store.h"
 #include "platform/emulated/key_tree.h"
 #include "platform/emulated/sqlite_statement.h"
 
 namespace platform::emulated {
 
-inline constexpr std::int64_t kLocalMachineId = 1;
-inline constexpr std::int64_t kUsersId = 2;
-
-class RegistryStore {
+class RegistryStore : public KeyStore {
 public:
     using SetUp = std::function<long(RegistryStore&)>;
 
     RegistryStore() = default;
-    ~RegistryStore();
+    ~RegistryStore() override;
     RegistryStore(const RegistryStore&) = delete;
     RegistryStore& operator=(const RegistryStore&) = delete;
 
@@ -39,23 +37,24 @@ public:
     bool IsOpen() const { return db_ != nullptr; }
 
     // Brings the in-memory copy up to date; 0 or a Win32 error code.
-    long Refresh();
-    RegKey* Find(std::int64_t id) const { return tree_.Find(id); }
+    long Refresh() override;
+    RegKey* Find(std::int64_t id) const override { return tree_.Find(id); }
+    std::string_view CurrentUserSid() const override;
 
     // Changes name keys by id: a reload inside the change's transaction
     // replaces every RegKey of the copy.
     // Creates the path of names below parent as far as it is missing.
     long CreatePath(std::int64_t parentId, const std::vector<std::string_view>& names,
-                    std::int64_t* createdId);
+                    std::int64_t* createdId) override;
     // Deletes a key without subkeys.
-    long DeleteKey(std::int64_t keyId);
+    long DeleteKey(std::int64_t keyId) override;
     long SetValue(std::int64_t keyId, std::string_view name, std::uint32_t type,
-                  std::string_view data);
-    long DeleteValue(std::int64_t keyId, std::string_view name);
+                  std::string_view data) override;
+    long DeleteValue(std::int64_t keyId, std::string_view name) override;
 
-    long BeginBatch();
-    long CommitBatch();
-    void RollbackBatch();
+    long BeginBatch() override;
+    long CommitBatch() override;
+    void RollbackBatch() override;
 
 private:
     std::string Create(const std::filesystem::path& path, const SetUp& setUp);

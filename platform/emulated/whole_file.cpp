@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "platform/emulated/installation.h"
 #include "platform/emulated/paths.h"
 
 namespace platform {
@@ -92,6 +93,7 @@ WholeFile ReadWholeFile(const std::string& path, std::uint64_t maxBytes) {
 }
 
 bool WriteWholeFile(const std::string& path, std::string_view bytes) {
+    if (emulated::WriteRefusal() != 0) return false;
     const std::filesystem::path target = emulated::ToHostPath(path);
     // Read-only on the emulated machine means no owner write bit.
     if (struct stat info {}; ::lstat(target.c_str(), &info) == 0 &&
@@ -121,6 +123,7 @@ bool WriteWholeFile(const std::string& path, std::string_view bytes) {
 bool CreateFolderPath(const std::string& path) {
     const std::filesystem::path folder = emulated::ToHostPath(path);
     std::error_code error;
+    if (emulated::WriteRefusal() != 0) return std::filesystem::is_directory(folder, error);
     std::filesystem::create_directories(folder, error);
     return std::filesystem::is_directory(folder, error);
 }

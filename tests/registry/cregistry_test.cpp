@@ -25,7 +25,9 @@ namespace {
 long allocationsBeforeFailure = -1;
 }  // namespace
 
-void* operator new(std::size_t size) {
+// None of the three is inlined: GCC would then take malloc and free for
+// a mismatch with new and delete.
+[[gnu::noinline]] void* operator new(std::size_t size) {
     if (allocationsBeforeFailure == 0) {
         allocationsBeforeFailure = -1;
         throw std::bad_alloc();
@@ -34,8 +36,8 @@ void* operator new(std::size_t size) {
     if (void* memory = std::malloc(size == 0 ? 1 : size)) return memory;
     throw std::bad_alloc();
 }
-void operator delete(void* memory) noexcept { std::free(memory); }
-void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
+[[gnu::noinline]] void operator delete(void* memory) noexcept { std::free(memory); }
+[[gnu::noinline]] void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
 
 namespace {
 

@@ -7,6 +7,7 @@
 #include "clean/clean_engine.h"
 #include "clean/clean_item.h"
 #include "clean/registry_backup.h"
+#include "platform/offline_machine.h"
 #include "platform/program_folder.h"
 #include "platform/registry_api.h"
 #include "platform/system_info.h"
@@ -45,6 +46,11 @@ int DryRun(const scan::DetectedItems& store, long detected, CleanReport& report)
 }
 
 int RunClean(const CleanArguments& arguments) {
+    // An installation that may not be changed is said at once, with why.
+    if (const std::string refusal = platform::OfflineCleanRefusal(); !refusal.empty() && !arguments.dryRun) {
+        return ReportFailure("cannot clean " + platform::OfflineMachineName() + ": " + refusal +
+                             "; nothing was cleaned");
+    }
     scan::ScanWindowState window;
     ConsoleHost host(window, arguments.quiet);
     scan::ResultsModel results;
