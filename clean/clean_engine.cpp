@@ -54,7 +54,8 @@ void CleanRows(CleanContext& ctx, bool checkedOnly) {
         checkedOnly ? RowsKeptForUncheckedTwin(store, platform::CurrentUserSid()) : std::vector<bool>(rows, false);
     const long locked = RegistryLockStatus(store);
     if (locked != platform::kErrorSuccess) ctx.host.MessageBox(RegistryLockedText(locked), kRegistryLockedTitle);
-    const RowOutcome lockedOutcome{RowResult::kFailed, "the registry cannot be changed: " + registry::Win32ErrorText(locked)};
+    const RowOutcome lockedOutcome{RowResult::kFailed,
+                                   "the registry cannot be changed: " + registry::Win32ErrorText(locked)};
 
     std::vector<std::pair<scan::DetectedItem, RowOutcome>> done;
     for (std::size_t row = 0; row < rows; ++row) {

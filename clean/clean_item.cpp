@@ -19,18 +19,23 @@ constexpr const char* kHasSubkeysReason = "the key has subkeys of its own, which
 
 RowOutcome Skipped(std::string reason) { return {RowResult::kSkipped, std::move(reason)}; }
 
-bool PathPresent(const scan::DetectedItem& item) { return platform::FindEntry(item.mainkey, platform::kExistsMask).has_value(); }
+bool PathPresent(const scan::DetectedItem& item) {
+    return platform::FindEntry(item.mainkey, platform::kExistsMask).has_value();
+}
 
 CleanDecision DecidePath(const scan::DetectedItem& item, const std::string& windowsDirectory) {
     const bool folder = item.Kind() == scan::ItemKind::kFolder;
-    if (platform::IsProtectedPath(item.mainkey, windowsDirectory)) return {CleanAction::kNothing, true, Skipped(kProtectedReason)};
+    if (platform::IsProtectedPath(item.mainkey, windowsDirectory))
+        return {CleanAction::kNothing, true, Skipped(kProtectedReason)};
     if (!PathPresent(item)) return {CleanAction::kNothing, false, {RowResult::kAbsent, {}}};
     // Outside the machine's drives, or through a link or a mount point: the
     // deletion would be refused, and a dry run says so too.
     if (const long reach = platform::CheckDeletionReach(item.mainkey); reach == platform::kErrorAccessDenied) {
-        return {CleanAction::kNothing, true,
-                {RowResult::kFailed, registry::Win32ErrorText(reach) +
-                                         ": outside the machine's own drives, or reached through a link or mount point"}};
+        return {
+            CleanAction::kNothing,
+            true,
+            {RowResult::kFailed, registry::Win32ErrorText(reach) +
+                                     ": outside the machine's own drives, or reached through a link or mount point"}};
     }
     if (!folder) return {CleanAction::kDeleteFile, true, {}};
     // The shell's delete takes a file as readily as a folder; a folder row
@@ -50,16 +55,19 @@ long RemoveRegistryItem(const scan::DetectedItem& item, CleanAction action) {
 
 // Looks and deletes in one registry change: a value written, or a key
 // changed, by another program after the scan (or after the backup) is left.
-RowOutcome RemoveIfUnchanged(const scan::DetectedItem& item, const CleanDecision& decision, const std::string& snapshot) {
+RowOutcome RemoveIfUnchanged(const scan::DetectedItem& item, const CleanDecision& decision,
+                             const std::string& snapshot) {
     platform::RegistryBatch batch;
-    if (batch.Status() != platform::kErrorSuccess) return {RowResult::kFailed, registry::Win32ErrorText(batch.Status())};
+    if (batch.Status() != platform::kErrorSuccess)
+        return {RowResult::kFailed, registry::Win32ErrorText(batch.Status())};
     const std::string now = scan::ItemSnapshot(item);
     if (now.empty()) return {RowResult::kAbsent, {}};
     if (now != snapshot) return {RowResult::kChanged, "it changed after it was found, so it is left as it is"};
     long status = RemoveRegistryItem(item, decision.action);
     if (status == platform::kErrorSuccess) status = batch.Commit();
     if (status == platform::kErrorSuccess) return {RowResult::kDeleted, {}};
-    if (decision.action == CleanAction::kRemoveKey && scan::KeyRowStays(item)) return {RowResult::kFailed, kHasSubkeysReason};
+    if (decision.action == CleanAction::kRemoveKey && scan::KeyRowStays(item))
+        return {RowResult::kFailed, kHasSubkeysReason};
     return {RowResult::kFailed, registry::Win32ErrorText(status)};
 }
 
@@ -67,15 +75,24 @@ RowOutcome RemoveIfUnchanged(const scan::DetectedItem& item, const CleanDecision
 
 std::string_view RowResultName(RowResult result) {
     switch (result) {
-        case RowResult::kDeleted: return "deleted";
-        case RowResult::kAbsent: return "absent";
-        case RowResult::kKeptUnchecked: return "kept-unchecked";
-        case RowResult::kKeptTwin: return "kept-twin";
-        case RowResult::kFailed: return "failed";
-        case RowResult::kSkipped: return "skipped";
-        case RowResult::kChanged: return "changed";
-        case RowResult::kWouldDelete: return "would-delete";
-        case RowResult::kWouldFail: return "would-fail";
+        case RowResult::kDeleted:
+            return "deleted";
+        case RowResult::kAbsent:
+            return "absent";
+        case RowResult::kKeptUnchecked:
+            return "kept-unchecked";
+        case RowResult::kKeptTwin:
+            return "kept-twin";
+        case RowResult::kFailed:
+            return "failed";
+        case RowResult::kSkipped:
+            return "skipped";
+        case RowResult::kChanged:
+            return "changed";
+        case RowResult::kWouldDelete:
+            return "would-delete";
+        case RowResult::kWouldFail:
+            return "would-fail";
     }
     return "skipped";
 }
@@ -94,13 +111,13 @@ CleanDecision DecideClean(const scan::DetectedItem& item, const std::string& win
         if (item.value.empty()) return {CleanAction::kNothing, true, Skipped("the row names no subkey")};
         return {CleanAction::kRemoveKey, scan::RegistryItemPresent(item), {}};
     }
-    if (item.Kind() == scan::ItemKind::kFolder || item.Kind() == scan::ItemKind::kFile) return DecidePath(item, windowsDirectory);
+    if (item.Kind() == scan::ItemKind::kFolder || item.Kind() == scan::ItemKind::kFile)
+        return DecidePath(item, windowsDirectory);
     return {CleanAction::kNothing, true, Skipped("no known kind of item: \"" + item.kind + "\"")};
 }
 
 RowOutcome CarryOut(const scan::DetectedItem& item, const CleanDecision& decision, const std::string& snapshot) {
-    const bool registryRow =
-        decision.action == CleanAction::kRemoveValue || decision.action == CleanAction::kRemoveKey;
+    const bool registryRow = decision.action == CleanAction::kRemoveValue || decision.action == CleanAction::kRemoveKey;
     if (registryRow && !snapshot.empty()) return RemoveIfUnchanged(item, decision, snapshot);
     long status = 0;
     switch (decision.action) {
@@ -138,7 +155,8 @@ RowOutcome Preview(const scan::DetectedItem& item, const CleanDecision& decision
         return decision.outcome;
     }
     if (!decision.present) return {RowResult::kAbsent, {}};
-    if (decision.action == CleanAction::kRemoveKey && scan::KeyRowStays(item)) return {RowResult::kWouldFail, kHasSubkeysReason};
+    if (decision.action == CleanAction::kRemoveKey && scan::KeyRowStays(item))
+        return {RowResult::kWouldFail, kHasSubkeysReason};
     return {RowResult::kWouldDelete, {}};
 }
 

@@ -68,6 +68,7 @@ RowOutcome CarryOut(const scan::DetectedItem& item, const CleanDecision& decisio
 RowOutcome Preview(const scan::DetectedItem& item, const CleanDecision& decision);
 
 // Decides and carries out.
-RowOutcome CleanItem(const scan::DetectedItem& item, const std::string& windowsDirectory, const std::string& snapshot = {});
+RowOutcome CleanItem(const scan::DetectedItem& item, const std::string& windowsDirectory,
+                     const std::string& snapshot = {});
 
 }  // namespace clean

@@ -35,7 +35,8 @@ std::string BackUpRegistryRows(scan::DetectedItems& store, std::string& text) {
         }
         registry::ValueEntry entry;
         long found = platform::kErrorFileNotFound;
-        scan::WithOpenKey(key, [&](platform::HKey handle) { found = registry::QueryValueEntry(handle, row.value, entry); });
+        scan::WithOpenKey(key,
+                          [&](platform::HKey handle) { found = registry::QueryValueEntry(handle, row.value, entry); });
         if (found != platform::kErrorSuccess) continue;
         if (sectionOf != fullName) {
             if (!sectionOf.empty()) text += "\n";

@@ -11,18 +11,18 @@ namespace host {
 enum class MessageIcon { kNone, kQuestion, kInformation };
 
 enum class Window {
-    kMain,         // Form1
-    kScan,         // Form2
-    kResults,      // Form3
-    kCompletion,   // Form4
-    kSettings,     // Form5
-    kPluginPanel,  // Form6
-    kAbout,        // frmAbout
-    kFaq,          // FAQfrm
-    kCookiePlugin,           // cookieplugin
-    kCookieSecureDeletion,   // cookiesecuredeletion
-    kIeTempFilesPlugin,      // ietempfilesplugin
-    kPluginStatus,           // pluginstatus
+    kMain,                  // Form1
+    kScan,                  // Form2
+    kResults,               // Form3
+    kCompletion,            // Form4
+    kSettings,              // Form5
+    kPluginPanel,           // Form6
+    kAbout,                 // frmAbout
+    kFaq,                   // FAQfrm
+    kCookiePlugin,          // cookieplugin
+    kCookieSecureDeletion,  // cookiesecuredeletion
+    kIeTempFilesPlugin,     // ietempfilesplugin
+    kPluginStatus,          // pluginstatus
 };
 
 class Host {

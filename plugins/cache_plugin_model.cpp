@@ -14,9 +14,9 @@ namespace plugins {
 
 namespace {
 
-constexpr std::array<std::string_view, 15> kKeptExtensions = {
-    ".EXE", ".SYS", ".BAT", ".DLL", ".OCX", ".TLB", ".OCA", ".DEP",
-    ".AX",  ".CPL", ".CPX", ".SCP", ".MSC", ".EVT", ".INF"};
+constexpr std::array<std::string_view, 15> kKeptExtensions = {".EXE", ".SYS", ".BAT", ".DLL", ".OCX",
+                                                              ".TLB", ".OCA", ".DEP", ".AX",  ".CPL",
+                                                              ".CPX", ".SCP", ".MSC", ".EVT", ".INF"};
 
 char UpperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 

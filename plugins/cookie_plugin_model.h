@@ -44,7 +44,8 @@ public:
     static constexpr const char* kClose = "Close";
     static constexpr const char* kHelp = "Help";
 
-    static constexpr const char* kNoFolderMessage = "The Crumbex Plug-in can't find your Internet Explorer cookies folder.";
+    static constexpr const char* kNoFolderMessage =
+        "The Crumbex Plug-in can't find your Internet Explorer cookies folder.";
     static constexpr const char* kRefusedFolderMessage =
         "The Crumbex Plug-in cleans only folders on this machine's own drives, reached without a link or a mount "
         "point, and leaves this cookies folder alone: ";

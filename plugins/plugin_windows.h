@@ -33,9 +33,9 @@ public:
 
     // Told of every file the plug-ins delete or shred, with the plug-in's
     // name ("cookies" or "cache").
-    void SetFileReport(std::function<void(const std::string& plugin, const std::string& path,
-                                          const clean::RowOutcome& outcome)>
-                           report);
+    void SetFileReport(
+        std::function<void(const std::string& plugin, const std::string& path, const clean::RowOutcome& outcome)>
+            report);
 
     // The window was closed: the next use loads it afresh. The model itself
     // goes only then, and never during its run: the handler that closed the

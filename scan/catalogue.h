@@ -53,8 +53,8 @@ struct Text {
     constexpr Text() = default;
     constexpr Text(Dash) {}
     template <class... P>
-        requires(sizeof...(P) >= 1 && sizeof...(P) <= kMaxPieces)
-    constexpr Text(P... parts) : pieces{Piece(parts)...}, size(sizeof...(P)) {}
+    requires(sizeof...(P) >= 1 && sizeof...(P) <= kMaxPieces) constexpr Text(P... parts)
+        : pieces{Piece(parts)...}, size(sizeof...(P)) {}
 
     constexpr bool Empty() const { return size == 0; }
 };
@@ -190,9 +190,7 @@ inline constexpr Type key{};
 // n first–last
 constexpr Range N(int first, int last) { return {Range::Loop::kNumber, first, last}; }
 // x first–last, e.g. X('a', 'z') or X('a', '}')
-constexpr Range X(char first, char last) {
-    return {Range::Loop::kLetter, LetterPosition(first), LetterPosition(last)};
-}
+constexpr Range X(char first, char last) { return {Range::Loop::kLetter, LetterPosition(first), LetterPosition(last)}; }
 // e first–last, alone or around a number or letter loop: E(1, 149, N(0, 9))
 constexpr Range E(int first, int last, Range inner = {}) {
     inner.extFirst = first;
@@ -203,9 +201,8 @@ constexpr Range E(int first, int last, Range inner = {}) {
 inline constexpr Count list = Count::kList;
 inline constexpr Count item = Count::kItem;
 
-inline constexpr Group H1{1}, H2{2}, H3{3}, H4{4}, H5{5}, H6{6}, H7{7}, H8{8}, H9{9}, H10{10},
-    H11{11}, H12{12}, H13{13}, H14{14}, H15{15}, H16{16}, H17{17}, H18{18}, H19{19}, H20{20},
-    H21{21};
+inline constexpr Group H1{1}, H2{2}, H3{3}, H4{4}, H5{5}, H6{6}, H7{7}, H8{8}, H9{9}, H10{10}, H11{11}, H12{12},
+    H13{13}, H14{14}, H15{15}, H16{16}, H17{17}, H18{18}, H19{19}, H20{20}, H21{21};
 
 // key; parent ..., subkey ...
 constexpr Notes Key(Text parent, Text subkey) {

@@ -36,20 +36,24 @@ enum class Rule : std::uint8_t {
 // What a rule asks, in a sentence.
 constexpr std::string_view Describe(Rule rule) {
     switch (rule) {
-        case Rule::kNone: return "";
-        case Rule::kKnownRoot: return "the root is HKCU, HKLM or HKU";
+        case Rule::kNone:
+            return "";
+        case Rule::kKnownRoot:
+            return "the root is HKCU, HKLM or HKU";
         case Rule::kPlaceholderWithoutItsLoop:
             return "n needs a number loop, x a letter loop, e an extension loop, h and i a hive group";
         case Rule::kLoopWithoutItsPlaceholder:
             return "a loop's placeholder is in the key or the value, or every turn probes the same place";
         case Rule::kRangeOutOfBounds:
             return "n runs from 0 up, x within the letter table, e within the extension table, first before last";
-        case Rule::kHiveRowOutsideHku: return "a hive group's row probes HKU under a key that begins with h";
+        case Rule::kHiveRowOutsideHku:
+            return "a hive group's row probes HKU under a key that begins with h";
         case Rule::kGroupsOutOfOrder:
             return "the groups of a table are H1, H2, ... in order, each one run of consecutive rows";
         case Rule::kProbeCellsMismatch:
             return "a value probe names a value and reads S, BB or D; a key probe names no value";
-        case Rule::kLabelAndCountMismatch: return "a row that counts has a label, a row that does not count has none";
+        case Rule::kLabelAndCountMismatch:
+            return "a row that counts has a label, a row that does not count has none";
         case Rule::kKeyNoteIncomplete:
             return "a key note names the parent and the subkey, and no other Subkey or ValueType";
         case Rule::kGateNotBeforeItsRow:
@@ -142,9 +146,7 @@ constexpr bool ProbeCellsMatch(const Row& row) {
     return (code == "S" || code == "BB" || code == "D") && !row.value.Empty();
 }
 
-constexpr bool LabelMatchesCount(const Row& row) {
-    return row.label.Empty() == (row.count.count == Count::kNone);
-}
+constexpr bool LabelMatchesCount(const Row& row) { return row.label.Empty() == (row.count.count == Count::kNone); }
 
 constexpr bool KeyNoteComplete(const Notes& notes) {
     if (!notes.recordsKey) return true;

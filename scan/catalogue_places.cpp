@@ -21,12 +21,24 @@ std::string Pattern(const Text& text) {
     for (std::size_t k = 0; k < text.size; ++k) {
         const catalogue::Piece& piece = text.pieces[k];
         switch (piece.slot) {
-            case Slot::kText: out += piece.text; break;
-            case Slot::kN: out += "<n>"; break;
-            case Slot::kX: out += "<x>"; break;
-            case Slot::kE: out += "<e>"; break;
-            case Slot::kH: out += "<h>"; break;
-            case Slot::kI: out += "<i>"; break;
+            case Slot::kText:
+                out += piece.text;
+                break;
+            case Slot::kN:
+                out += "<n>";
+                break;
+            case Slot::kX:
+                out += "<x>";
+                break;
+            case Slot::kE:
+                out += "<e>";
+                break;
+            case Slot::kH:
+                out += "<h>";
+                break;
+            case Slot::kI:
+                out += "<i>";
+                break;
         }
     }
     return out;
@@ -41,8 +53,11 @@ std::string RangeText(const Row& row) {
             std::string(Extension(range.extFirst)) + " to " + std::string(Extension(range.extLast)) + ")");
     }
     switch (range.loop) {
-        case Range::Loop::kOnce: break;
-        case Range::Loop::kNumber: add("n " + std::to_string(range.first) + "-" + std::to_string(range.last)); break;
+        case Range::Loop::kOnce:
+            break;
+        case Range::Loop::kNumber:
+            add("n " + std::to_string(range.first) + "-" + std::to_string(range.last));
+            break;
         case Range::Loop::kLetter:
             add(std::string("x ") + catalogue::Letter(range.first) + "-" + catalogue::Letter(range.last));
             break;

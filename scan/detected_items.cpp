@@ -47,8 +47,7 @@ void DetectedItems::Clear() {
 }
 
 DetectedItem DetectedItems::Row(std::size_t index) const {
-    return {labels_[index], mainkey_[index], subkey_[index],
-            value_[index], valueType_[index], kinds_[index]};
+    return {labels_[index], mainkey_[index], subkey_[index], value_[index], valueType_[index], kinds_[index]};
 }
 
 }  // namespace scan

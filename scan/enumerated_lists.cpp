@@ -78,8 +78,8 @@ void ScanKeyTree(ScanContext& ctx, const char* root, const std::string& parent, 
     }
     const std::string labelled = label + name;
     using namespace catalogue::notation;
-    const Row row{_, Root{root}, {Literal(path)}, _, key, _, {Literal(labelled)}, count,
-                  Key({Literal(parent)}, {Literal(name)})};
+    const Row row{
+        _, Root{root}, {Literal(path)}, _, key, _, {Literal(labelled)}, count, Key({Literal(parent)}, {Literal(name)})};
     RunCatalogue(ctx, std::span(&row, 1));
 }
 

@@ -24,7 +24,8 @@ bool ValueThere(const std::string& key, const std::string& name) {
 void ScanStationery(ScanContext& ctx, const std::string& key, const std::string& label) {
     for (int c = 0; c < kStationeryFiles; ++c) {
         const std::string name = "File" + std::to_string(c);
-        if (ValueThere(key, name)) Record(ctx, Counter::kItems, {label + std::to_string(c), "HKCU", key, name, "S", "Value"});
+        if (ValueThere(key, name))
+            Record(ctx, Counter::kItems, {label + std::to_string(c), "HKCU", key, name, "S", "Value"});
     }
 }
 
@@ -36,8 +37,9 @@ void ScanIdentity(ScanContext& ctx, const std::string& id) {
     ScanStationery(ctx, express + "Recent Stationery Wide List",
                    "Outlook Express 5.0 - Recent Stationery Wide List - File");
     if (ValueThere(express, "Save Attachment Path")) {
-        Record(ctx, Counter::kItems,
-               {"Outlook Express 5.0 - Save Attachment Path MRU", "HKCU", express, "Save Attachment Path", "S", "Value"});
+        Record(
+            ctx, Counter::kItems,
+            {"Outlook Express 5.0 - Save Attachment Path MRU", "HKCU", express, "Save Attachment Path", "S", "Value"});
     }
 }
 
@@ -61,8 +63,8 @@ void ScanUnreadMail(ScanContext& ctx) {
     ctx.window.subkeyNames = ListSubkeys(ctx.window.registry, kClassKeyCurrentUser, kUnreadMail);
     for (const std::string& account : ctx.window.subkeyNames) {
         Record(ctx, Counter::kItems,
-               {"Windows - UnreadMail Count MRU List - " + account, "HKCU", std::string(kUnreadMail) + "\\", account, "",
-                "Key"});
+               {"Windows - UnreadMail Count MRU List - " + account, "HKCU", std::string(kUnreadMail) + "\\", account,
+                "", "Key"});
     }
 }
 

@@ -36,9 +36,7 @@ struct Line {
 
 constexpr const char* always = nullptr;
 
-constexpr Line Step(const char* category, Scanner scanner) {
-    return {Line::Kind::kStep, category, scanner, 0};
-}
+constexpr Line Step(const char* category, Scanner scanner) { return {Line::Kind::kStep, category, scanner, 0}; }
 constexpr Line Progress(int percent) { return {Line::Kind::kProgress, nullptr, nullptr, percent}; }
 constexpr Line YieldOnly() { return {Line::Kind::kYield}; }
 

@@ -34,16 +34,16 @@ struct ScanWindowState {
     host::Label totaldetected{"", true, host::kBlue};
 
     host::ProgressBar CoolProgress1;
-    host::Label Label4{"Scanning..."};                    // status line
+    host::Label Label4{"Scanning..."};  // status line
     host::Label notice{kNoticeText, false};
-    host::Button chameleonButton2{"Abort", true};         // "Abort", later "Main Menu"
+    host::Button chameleonButton2{"Abort", true};  // "Abort", later "Main Menu"
     host::Button resultsbutton{"Show Results", false};
     host::Button cleanbutton1{"Clean Now", false};
 
     // Set by "Abort" while the scan yields; the scan stops at its next yield.
     bool abortRequested = false;
 
-    std::vector<std::string> EnumList;   // user hive names
+    std::vector<std::string> EnumList;     // user hive names
     std::vector<std::string> subkeyNames;  // scratch list of subkey names
     cRegistry registry;
 };

@@ -24,10 +24,10 @@ public:
     static constexpr const char* kFrame2 = "Plugins";
     static constexpr const char* kPluginsLabel =
         "Nimbrel plug-ins provide additional cleaning support for other items on disk.";
-    static constexpr const char* kGoToPlugins = "Go to Plugins";        // chameleonButton1
-    static constexpr const char* kSaveSettings = "Save Settings";       // SaveSettingsButton1
+    static constexpr const char* kGoToPlugins = "Go to Plugins";                     // chameleonButton1
+    static constexpr const char* kSaveSettings = "Save Settings";                    // SaveSettingsButton1
     static constexpr const char* kDeleteSettings = "Delete Settings from Registry";  // DeleteSettingsButton1
-    static constexpr const char* kClose = "Close";                      // SettingsClose1
+    static constexpr const char* kClose = "Close";                                   // SettingsClose1
 
     static constexpr const char* kSavedMessage = "Scan Option Settings Saved";
     static constexpr const char* kDeletedMessage =
@@ -37,7 +37,7 @@ public:
 
     // The two columns of check boxes, top to bottom, by category id.
     static constexpr std::array<const char*, 10> kLeftColumn = {
-        "IETypedURL", "WinRun",  "googletoolbar",      "OfficeFolder", "userassist",
+        "IETypedURL", "WinRun",      "googletoolbar",      "OfficeFolder", "userassist",
         "regedit",    "wordperfect", "corelpresentations", "unreadmail",   "vs6"};
     static constexpr std::array<const char*, 10> kRightColumn = {
         "MSOffice",       "WinStream",  "WinFind",          "WinRecent",       "miscnotlists",

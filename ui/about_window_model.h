@@ -26,8 +26,8 @@ public:
 
     explicit AboutWindowModel(host::Host& host) : host_(host) {}
 
-    void OnOkClick();       // unloads the window
-    void OnFaqClick();  // shows FAQfrm; this window stays
+    void OnOkClick();          // unloads the window
+    void OnFaqClick();         // shows FAQfrm; this window stays
     void OnSystemInfoClick();  // StartSysInfo
 
 private:

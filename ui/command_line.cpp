@@ -43,8 +43,8 @@ ProgramArguments SplitProgramArguments(int argc, const char* const* argv) {
         *value = argv[++index];
     }
     arguments.offlineGiven = !arguments.offline.windowsFolder.empty() || !arguments.offline.hiveFiles.empty();
-    if (!arguments.offlineGiven && (!arguments.offline.user.empty() || arguments.offline.readOnly ||
-                                    !arguments.offline.backup))
+    if (!arguments.offlineGiven &&
+        (!arguments.offline.user.empty() || arguments.offline.readOnly || !arguments.offline.backup))
         arguments.problem = "--user, --read-only and --no-backup go with --windows DIR or --hive FILE";
     std::vector<const char*> rest{argv[0]};
     rest.insert(rest.end(), argv + index, argv + argc);

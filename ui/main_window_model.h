@@ -46,7 +46,6 @@ public:
     void Load(const std::string& commandLine, const SilentScan& silentScan);
     bool Silent() const { return silent_; }
 
-
     void OnScanClick();
     void OnSettingsClick();
     void OnAboutClick();

@@ -7,8 +7,7 @@
 
 namespace ui {
 
-ScanWindowModel::ScanWindowModel(host::Host& host, scan::ResultsModel& results, bool silent,
-                                 SilentTail silentTail)
+ScanWindowModel::ScanWindowModel(host::Host& host, scan::ResultsModel& results, bool silent, SilentTail silentTail)
     : host_(host), results_(results), silent_(silent), silentTail_(std::move(silentTail)) {}
 
 void ScanWindowModel::Load() { timer1Enabled_ = !silent_; }

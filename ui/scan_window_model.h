@@ -27,8 +27,7 @@ public:
     // Supplied by the program's start-up together with the clean engine.
     using SilentTail = std::function<void(long total)>;
 
-    ScanWindowModel(host::Host& host, scan::ResultsModel& results, bool silent,
-                    SilentTail silentTail = {});
+    ScanWindowModel(host::Host& host, scan::ResultsModel& results, bool silent, SilentTail silentTail = {});
 
     const scan::ScanWindowState& State() const { return state_; }
     bool Timer1Enabled() const { return timer1Enabled_; }

@@ -30,9 +30,12 @@ using emulated::Descriptor;
 
 long Win32Error(int error) {
     switch (error) {
-        case ENOENT: return kErrorFileNotFound;
-        case ENOTDIR: return kErrorPathNotFound;
-        default: return kErrorAccessDenied;
+        case ENOENT:
+            return kErrorFileNotFound;
+        case ENOTDIR:
+            return kErrorPathNotFound;
+        default:
+            return kErrorAccessDenied;
     }
 }
 

@@ -243,8 +243,7 @@ std::string TemporaryName(const std::filesystem::path& target) {
 // Replaces target's content with text through a temporary file in the same
 // folder, keeping the mode (and stored DOS attributes) of an existing file.
 // A read-only file is refused, as Windows refuses to open it for writing.
-bool ReplaceFileContent(const std::filesystem::path& target, std::string_view text,
-                        const LockedFolder& folder) {
+bool ReplaceFileContent(const std::filesystem::path& target, std::string_view text, const LockedFolder& folder) {
     struct stat info;
     const bool exists = stat(target.c_str(), &info) == 0;
     if (exists && (!S_ISREG(info.st_mode) || (info.st_mode & S_IWUSR) == 0)) return false;
@@ -262,8 +261,7 @@ bool ReplaceFileContent(const std::filesystem::path& target, std::string_view te
     if (exists) {
         ok = fchmod(fd, info.st_mode & 07777) == 0;
         std::array<char, 256> stored;
-        const ssize_t size =
-            getxattr(target.c_str(), emulated::kDosAttributeXattr, stored.data(), stored.size());
+        const ssize_t size = getxattr(target.c_str(), emulated::kDosAttributeXattr, stored.data(), stored.size());
         if (ok && size > 0)
             fsetxattr(fd, emulated::kDosAttributeXattr, stored.data(), static_cast<std::size_t>(size), 0);
     }
@@ -410,8 +408,8 @@ void SetEntry(std::string& text, std::string_view sectionName, std::string_view 
 
 }  // namespace
 
-std::uint32_t GetPrivateProfileString(const char* section, const char* key, const char* defaultValue,
-                                      char* buffer, std::uint32_t size, const std::string& fileName) {
+std::uint32_t GetPrivateProfileString(const char* section, const char* key, const char* defaultValue, char* buffer,
+                                      std::uint32_t size, const std::string& fileName) {
     if (buffer == nullptr || size == 0) return 0;
     const std::string text = ReadProfile(fileName);
     const Document document = Parse(text);
@@ -432,8 +430,7 @@ std::uint32_t GetPrivateProfileString(const char* section, const char* key, cons
         return CopyString(fallback, buffer, size);
     }
     const Line* entry = found != nullptr ? FindEntry(document, *found, key) : nullptr;
-    return CopyString(entry != nullptr && entry->hasValue ? StripQuotes(entry->value) : fallback, buffer,
-                      size);
+    return CopyString(entry != nullptr && entry->hasValue ? StripQuotes(entry->value) : fallback, buffer, size);
 }
 
 std::uint32_t GetPrivateProfileInt(const char* section, const char* key, int defaultValue,
@@ -472,8 +469,7 @@ std::uint32_t GetPrivateProfileSection(const char* section, char* buffer, std::u
     return CopyList(lines, buffer, size);
 }
 
-bool WritePrivateProfileString(const char* section, const char* key, const char* value,
-                               const std::string& fileName) {
+bool WritePrivateProfileString(const char* section, const char* key, const char* value, const std::string& fileName) {
     if (section == nullptr || fileName.empty() || emulated::WriteRefusal() != 0) return false;
     std::filesystem::path target = HostFileOf(fileName);
     // Write through a symbolic link rather than over it.

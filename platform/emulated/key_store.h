@@ -38,8 +38,7 @@ public:
                             std::int64_t* createdId) = 0;
     // Deletes a key without subkeys.
     virtual long DeleteKey(std::int64_t keyId) = 0;
-    virtual long SetValue(std::int64_t keyId, std::string_view name, std::uint32_t type,
-                          std::string_view data) = 0;
+    virtual long SetValue(std::int64_t keyId, std::string_view name, std::uint32_t type, std::string_view data) = 0;
     virtual long DeleteValue(std::int64_t keyId, std::string_view name) = 0;
 
     virtual long BeginBatch() = 0;

@@ -154,8 +154,7 @@ std::filesystem::path PrefixHome() {
     std::filesystem::path home;
     if (const char* nimbrelHome = NonEmptyEnv("NIMBREL_HOME")) {
         home = nimbrelHome;
-    } else if (const char* dataHome = NonEmptyEnv("XDG_DATA_HOME");
-               dataHome != nullptr && dataHome[0] == '/') {
+    } else if (const char* dataHome = NonEmptyEnv("XDG_DATA_HOME"); dataHome != nullptr && dataHome[0] == '/') {
         home = std::filesystem::path(dataHome) / "nimbrel";
     } else {
         std::filesystem::path userHome;
@@ -252,12 +251,10 @@ std::string ToWindowsPath(const std::filesystem::path& hostPath) {
         }
     }
     const std::string prefix = AbsoluteNormal(CurrentPrefix()).string();
-    if (path.size() > prefix.size() && path.compare(0, prefix.size(), prefix) == 0 &&
-        path[prefix.size()] == '/') {
+    if (path.size() > prefix.size() && path.compare(0, prefix.size(), prefix) == 0 && path[prefix.size()] == '/') {
         const std::string_view inside = std::string_view(path).substr(prefix.size() + 1);
         constexpr std::string_view kDriveFolder = "drive_";
-        if (inside.size() >= kDriveFolder.size() + 1 &&
-            inside.substr(0, kDriveFolder.size()) == kDriveFolder) {
+        if (inside.size() >= kDriveFolder.size() + 1 && inside.substr(0, kDriveFolder.size()) == kDriveFolder) {
             const char letter = inside[kDriveFolder.size()];
             const std::string_view after = inside.substr(kDriveFolder.size() + 1);
             // drive_z is not Z:, which is the host's root.

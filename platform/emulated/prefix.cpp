@@ -30,9 +30,7 @@ void OpenStore(Machine& machine) {
         machine.problem = "the prefix " + machine.home.string() + " cannot be created: " + error.message();
         return;
     }
-    machine.problem = machine.store.Open(
-        machine.home / "registry.db",
-        SetUpMachine);
+    machine.problem = machine.store.Open(machine.home / "registry.db", SetUpMachine);
 }
 
 }  // namespace

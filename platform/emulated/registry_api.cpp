@@ -48,8 +48,12 @@ Resolved Resolve(HKey handle) {
     KeyStore& store = *result.store;
     result.predefined = true;
     switch (handle) {
-        case kHkeyLocalMachine: result.key = store.Ready(store.Find(emulated::kLocalMachineId)); break;
-        case kHkeyUsers: result.key = store.Ready(store.Find(emulated::kUsersId)); break;
+        case kHkeyLocalMachine:
+            result.key = store.Ready(store.Find(emulated::kLocalMachineId));
+            break;
+        case kHkeyUsers:
+            result.key = store.Ready(store.Find(emulated::kUsersId));
+            break;
         case kHkeyCurrentUser:
             result.key = Walk(store, store.Find(emulated::kUsersId), store.CurrentUserSid());
             break;
@@ -210,8 +214,8 @@ long RegEnumKey(HKey key, std::uint32_t index, char* name, std::uint32_t* nameLe
     return kErrorSuccess;
 }
 
-long RegEnumValue(HKey key, std::uint32_t index, char* name, std::uint32_t* nameLength,
-                  std::uint32_t* type, std::uint8_t* data, std::uint32_t* dataSize) {
+long RegEnumValue(HKey key, std::uint32_t index, char* name, std::uint32_t* nameLength, std::uint32_t* type,
+                  std::uint8_t* data, std::uint32_t* dataSize) {
     const Resolved resolved = Resolve(key);
     if (const long rc = NeedAccess(resolved, kKeyQueryValue); rc != kErrorSuccess) return rc;
     if (name == nullptr || nameLength == nullptr) return kErrorInvalidParameter;
@@ -250,8 +254,7 @@ long RegQueryInfoKey(HKey key, KeyInfo* info) {
 }
 
 RegistryBatch::RegistryBatch() {
-    if (emulated::KeyStore* store = emulated::UsableStore(&status_))
-        status_ = store->BeginBatch();
+    if (emulated::KeyStore* store = emulated::UsableStore(&status_)) status_ = store->BeginBatch();
     open_ = status_ == kErrorSuccess;
 }
 

@@ -32,18 +32,25 @@ long Win32FromSqlite(int code) {
     switch (code & 0xFF) {
         case SQLITE_OK:
         case SQLITE_DONE:
-        case SQLITE_ROW: return kErrorSuccess;
+        case SQLITE_ROW:
+            return kErrorSuccess;
         case SQLITE_BUSY:
-        case SQLITE_LOCKED: return kErrorBusy;
+        case SQLITE_LOCKED:
+            return kErrorBusy;
         case SQLITE_READONLY:
         case SQLITE_PERM:
         case SQLITE_AUTH:
-        case SQLITE_CANTOPEN: return kErrorAccessDenied;
-        case SQLITE_FULL: return kErrorDiskFull;
-        case SQLITE_NOMEM: return kErrorNotEnoughMemory;
+        case SQLITE_CANTOPEN:
+            return kErrorAccessDenied;
+        case SQLITE_FULL:
+            return kErrorDiskFull;
+        case SQLITE_NOMEM:
+            return kErrorNotEnoughMemory;
         case SQLITE_CORRUPT:
-        case SQLITE_NOTADB: return kErrorBadDb;
-        default: return kErrorRegistryIoFailed;
+        case SQLITE_NOTADB:
+            return kErrorBadDb;
+        default:
+            return kErrorRegistryIoFailed;
     }
 }
 
@@ -121,8 +128,7 @@ bool RegistryStore::Prepare() {
     value_update_ = Statement(db_, "UPDATE vals SET type = ?, data = ? WHERE id = ?");
     value_delete_ = Statement(db_, "DELETE FROM vals WHERE id = ?");
     return version_query_.Valid() && version_bump_.Valid() && key_insert_.Valid() && key_delete_.Valid() &&
-           values_of_key_delete_.Valid() && value_insert_.Valid() && value_update_.Valid() &&
-           value_delete_.Valid();
+           values_of_key_delete_.Valid() && value_insert_.Valid() && value_update_.Valid() && value_delete_.Valid();
 }
 
 std::string RegistryStore::Open(const std::filesystem::path& path, const SetUp& setUp) {
@@ -182,7 +188,8 @@ std::string RegistryStore::Create(const std::filesystem::path& path, const SetUp
 
 std::string RegistryStore::OpenExisting(const std::filesystem::path& path) {
     const std::string name = path.string();
-    if (const std::string fault = StoreFileFault(path); !fault.empty()) return "the registry store " + name + " " + fault;
+    if (const std::string fault = StoreFileFault(path); !fault.empty())
+        return "the registry store " + name + " " + fault;
     const std::filesystem::path counterFile = path.parent_path() / "registry.version";
     const std::pair<const char*, std::filesystem::path> companions[] = {
         {"log", name + "-wal"}, {"shared memory", name + "-shm"}, {"change counter", counterFile}};
@@ -282,8 +289,7 @@ long RegistryStore::Load() {
         key->values.push_back(std::move(value));
     }
     if (rc != SQLITE_DONE) return finish(Failure(rc));
-    if (tree_.Find(kLocalMachineId) == nullptr || tree_.Find(kUsersId) == nullptr)
-        return finish(kErrorBadDb);
+    if (tree_.Find(kLocalMachineId) == nullptr || tree_.Find(kUsersId) == nullptr) return finish(kErrorBadDb);
     version_ = version;
     stale_ = false;
     return finish(kErrorSuccess);
@@ -405,8 +411,7 @@ long RegistryStore::DeleteKey(std::int64_t keyId) {
     });
 }
 
-long RegistryStore::SetValue(std::int64_t keyId, std::string_view name, std::uint32_t type,
-                             std::string_view data) {
+long RegistryStore::SetValue(std::int64_t keyId, std::string_view name, std::uint32_t type, std::string_view data) {
     return Mutate([&]() -> long {
         RegKey* key = tree_.Find(keyId);
         if (key == nullptr) return kErrorKeyDeleted;

@@ -48,8 +48,7 @@ public:
                     std::int64_t* createdId) override;
     // Deletes a key without subkeys.
     long DeleteKey(std::int64_t keyId) override;
-    long SetValue(std::int64_t keyId, std::string_view name, std::uint32_t type,
-                  std::string_view data) override;
+    long SetValue(std::int64_t keyId, std::string_view name, std::uint32_t type, std::string_view data) override;
     long DeleteValue(std::int64_t keyId, std::string_view name) override;
 
     long BeginBatch() override;

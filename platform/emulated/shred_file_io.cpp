@@ -36,8 +36,8 @@ OpenResult OpenExclusive(const std::string& path, bool truncate) {
     if (emulated::WalkToEntry(path, entry) != kErrorSuccess) return {};
     // O_NOFOLLOW: a link is never written through. O_NONBLOCK: a FIFO
     // without a reader fails at once instead of hanging the open.
-    const int fd = ::openat(entry.folder.Get(), entry.name.c_str(),
-                            O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_DSYNC);
+    const int fd =
+        ::openat(entry.folder.Get(), entry.name.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_DSYNC);
     if (fd < 0) {
         if (errno == ELOOP && IsLinkAt(entry)) return {OpenStatus::kSymbolicLink, 0, 0};
         return {};

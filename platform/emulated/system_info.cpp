@@ -26,7 +26,7 @@ struct DriveTypeText {
 
 // Wine's names for the types.
 constexpr DriveTypeText kDriveTypeTexts[] = {
-    {"floppy", kDriveRemovable}, {"hd", kDriveFixed},       {"network", kDriveRemote},
+    {"floppy", kDriveRemovable}, {"hd", kDriveFixed},        {"network", kDriveRemote},
     {"cdrom", kDriveCdrom},      {"ramdisk", kDriveRamdisk},
 };
 

@@ -52,8 +52,8 @@ bool WriteAll(int fd, std::string_view bytes) {
 // by the exclusive create.
 std::filesystem::path TemporaryName(const std::filesystem::path& target) {
     static std::atomic<unsigned> counter{0};
-    return target.parent_path() / ("." + target.filename().string() + "." + std::to_string(::getpid()) + "-" +
-                                   std::to_string(counter++));
+    return target.parent_path() /
+           ("." + target.filename().string() + "." + std::to_string(::getpid()) + "-" + std::to_string(counter++));
 }
 
 void SyncFolder(const std::filesystem::path& folder) {
@@ -96,8 +96,8 @@ bool WriteWholeFile(const std::string& path, std::string_view bytes) {
     if (emulated::WriteRefusal() != 0) return false;
     const std::filesystem::path target = emulated::ToHostPath(path);
     // Read-only on the emulated machine means no owner write bit.
-    if (struct stat info {}; ::lstat(target.c_str(), &info) == 0 &&
-                             (S_ISDIR(info.st_mode) || (S_ISREG(info.st_mode) && (info.st_mode & S_IWUSR) == 0)))
+    if (struct stat info{}; ::lstat(target.c_str(), &info) == 0 &&
+                            (S_ISDIR(info.st_mode) || (S_ISREG(info.st_mode) && (info.st_mode & S_IWUSR) == 0)))
         return false;
 
     std::filesystem::path temporary;

@@ -157,8 +157,7 @@ std::string HiveFile::OpenReader() {
     unreplayed_.clear();
     if (header_.Dirty()) {
         unreplayed_ = display_ + " was not written to the end (its sequence numbers " +
-                      std::to_string(header_.sequence1) + " and " + std::to_string(header_.sequence2) +
-                      " differ)";
+                      std::to_string(header_.sequence1) + " and " + std::to_string(header_.sequence2) + " differ)";
     }
     return {};
 }
@@ -174,7 +173,8 @@ void HiveFile::CheckLogs() {
         // An empty log, or one that no longer starts with a base block,
         // holds nothing to replay; one written after the hive may.
         if (ReadAt(file.Get(), 0, 4) != "regf" || !Newer(info.st_mtim, identity_.modified)) continue;
-        unreplayed_ = "its transaction log " + *log + " is newer than " + display_ + " and may hold changes not yet in it";
+        unreplayed_ =
+            "its transaction log " + *log + " is newer than " + display_ + " and may hold changes not yet in it";
         return;
     }
 }
@@ -197,7 +197,8 @@ std::string HiveFile::WriteProblem(bool backup) const {
     struct stat backupInfo {};
     if (backup && !backedUp_ &&
         ::fstatat(folder_.Get(), (name_ + kBackupSuffix).c_str(), &backupInfo, AT_SYMLINK_NOFOLLOW) == 0)
-        return display_ + kBackupSuffix + " (from an earlier clean) is in the way: move it elsewhere, or clean "
+        return display_ + kBackupSuffix +
+               " (from an earlier clean) is in the way: move it elsewhere, or clean "
                "with --no-backup";
     return {};
 }
@@ -236,7 +237,8 @@ std::string HiveFile::ApplyJournal(hive_h* writer, int fd, std::vector<Expectati
             // Large data lives in big-data records from hive version 1.4
             // on, which hivex does not write.
             if (header_.minor >= 4 && records[i].data.size() > kLargestSingleCellData)
-                return "a key in " + display_ + " keeps a value of more than 16 KB beside the one to delete, "
+                return "a key in " + display_ +
+                       " keeps a value of more than 16 KB beside the one to delete, "
                        "which hivex cannot write back";
             expectation.remainingValues.push_back(records[i]);
         }
@@ -255,13 +257,13 @@ std::string HiveFile::ApplyJournal(hive_h* writer, int fd, std::vector<Expectati
         const hive_node_h parent = hivex_node_parent(writer, change.node);
         if (parent == 0) return "a key to delete in " + display_ + " has no parent";
         if (!LinkedThroughHashList(bytes, parent, change.node))
-            return "a key to delete in " + display_ + " is listed in an old form of subkey list that hivex "
+            return "a key to delete in " + display_ +
+                   " is listed in an old form of subkey list that hivex "
                    "cannot change";
         auto [entry, inserted] = parents.try_emplace(parent, Expectation{parent, false, {}, {}});
         std::vector<std::string> names;
         std::vector<hive_node_h> children;
-        if (!ReadChildNames(writer, parent, names, &children))
-            return "cannot read the subkeys of a key in " + display_;
+        if (!ReadChildNames(writer, parent, names, &children)) return "cannot read the subkeys of a key in " + display_;
         if (inserted) entry->second.remainingChildren = names;
         const auto at = std::find(children.begin(), children.end(), change.node);
         if (at == children.end()) return "a key to delete in " + display_ + " is not where it was";
@@ -284,7 +286,8 @@ std::string HiveFile::WriteNew() {
     struct stat info {};
     if (!file || ::fstat(file.Get(), &info) != 0) return "cannot read " + display_ + " again: " + ErrorText(errno);
     if (!(Identity{info.st_dev, info.st_ino, info.st_size, info.st_mtim} == identity_))
-        return display_ + " changed since it was read (is that Windows running, or did another program write "
+        return display_ +
+               " changed since it was read (is that Windows running, or did another program write "
                "it?); scan again";
     hive_h* writer = hivex_open(ProcPath(file.Get()).c_str(), HIVEX_OPEN_WRITE);
     if (writer == nullptr) return "hivex cannot read " + display_ + " for writing: " + ErrorText(errno);
@@ -344,7 +347,8 @@ std::string HiveFile::PutInPlace(bool backup) {
         // A second name for the original; where the file system has no hard
         // links, a copy flushed to the disk.
         if (::linkat(folder_.Get(), name_.c_str(), folder_.Get(), backupName.c_str(), 0) != 0) {
-            if (errno == EEXIST) return display_ + kBackupSuffix + " is in the way; nothing of " + display_ + " was changed";
+            if (errno == EEXIST)
+                return display_ + kBackupSuffix + " is in the way; nothing of " + display_ + " was changed";
             const Descriptor from(::openat(folder_.Get(), name_.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
             const Descriptor to(::openat(folder_.Get(), backupName.c_str(),
                                          O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));

@@ -108,7 +108,8 @@ std::string GatherHiveFiles(const std::vector<std::string>& files, OfflineLayout
                 layout.defaultUser = std::move(hive);
                 break;
             case Kind::kUnknown:
-                return "--hive " + file + ": cannot tell which hive it is (NTUSER.DAT, UsrClass.dat, SOFTWARE or "
+                return "--hive " + file +
+                       ": cannot tell which hive it is (NTUSER.DAT, UsrClass.dat, SOFTWARE or "
                        "DEFAULT); "
                        "give it its Windows name";
         }
@@ -119,7 +120,8 @@ std::string GatherHiveFiles(const std::vector<std::string>& files, OfflineLayout
     std::vector<std::pair<std::string, std::string>> profiles;  // SID, profile name
     if (layout.software) {
         hive_h* software = layout.software->Reader();
-        const hive_node_h list = NodeAt(software, hivex_root(software), "Microsoft\\Windows NT\\CurrentVersion\\ProfileList");
+        const hive_node_h list =
+            NodeAt(software, hivex_root(software), "Microsoft\\Windows NT\\CurrentVersion\\ProfileList");
         for (const auto& [sid, node] : Subkeys(software, list)) {
             if (const std::optional<std::string> image = TextValue(software, node, "ProfileImagePath"))
                 profiles.emplace_back(sid, LastComponent(*image));
@@ -136,7 +138,8 @@ std::string GatherHiveFiles(const std::vector<std::string>& files, OfflineLayout
         for (UserHives& user : layout.users)
             if (!profile.empty() && EqualsIgnoringCase(user.name, LastComponent(profile))) owner = &user;
         if (owner == nullptr || owner->classes)
-            return "--hive " + hive->Display() + ": cannot tell whose UsrClass.dat it is; give it with that user's "
+            return "--hive " + hive->Display() +
+                   ": cannot tell whose UsrClass.dat it is; give it with that user's "
                    "NTUSER.DAT only";
         owner->classes = std::move(hive);
     }

@@ -43,8 +43,7 @@ std::optional<std::string> TextValue(hive_h* hive, hive_node_h node, const char*
     if (value == 0) return std::nullopt;
     hive_type type = hive_t_none;
     std::size_t length = 0;
-    if (hivex_value_type(hive, value, &type, &length) != 0 ||
-        (type != hive_t_REG_SZ && type != hive_t_REG_EXPAND_SZ))
+    if (hivex_value_type(hive, value, &type, &length) != 0 || (type != hive_t_REG_SZ && type != hive_t_REG_EXPAND_SZ))
         return std::nullopt;
     const std::unique_ptr<char, Freed> text(hivex_value_string(hive, value));
     if (!text) return std::nullopt;

@@ -36,8 +36,8 @@ std::string AnsiData(hive_type type, const char* bytes, std::size_t length) {
         return std::string(bytes, length);
     std::u16string text;
     for (std::size_t i = 0; i + 1 < length; i += 2)
-        text += static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
-                                      static_cast<unsigned char>(bytes[i + 1]) << 8);
+        text +=
+            static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) | static_cast<unsigned char>(bytes[i + 1]) << 8);
     return Utf16ToAnsi(text);
 }
 
@@ -125,8 +125,7 @@ void HiveStore::Remember(Undo undo) {
     if (inBatch_) undo_.push_back(std::move(undo));
 }
 
-long HiveStore::CreatePath(std::int64_t parentId, const std::vector<std::string_view>& names,
-                           std::int64_t* createdId) {
+long HiveStore::CreatePath(std::int64_t parentId, const std::vector<std::string_view>& names, std::int64_t* createdId) {
     if (writeRefusal_ != kErrorSuccess) return writeRefusal_;
     RegKey* key = Ready(tree_.Find(parentId));
     if (key == nullptr) return kErrorKeyDeleted;
@@ -161,8 +160,13 @@ long HiveStore::SetValue(std::int64_t keyId, std::string_view name, std::uint32_
     if (RegValue* existing = key->FindValue(name)) {
         // The value keeps its place (and its hive's value, which a later
         // delete then deletes); the new data is this run's only.
-        Remember({Undo::Kind::kValueSet, keyId, 0, {}, static_cast<std::size_t>(existing - key->values.data()),
-                  *existing, {}});
+        Remember({Undo::Kind::kValueSet,
+                  keyId,
+                  0,
+                  {},
+                  static_cast<std::size_t>(existing - key->values.data()),
+                  *existing,
+                  {}});
         existing->type = type;
         existing->data.assign(data);
         return kErrorSuccess;
@@ -187,7 +191,7 @@ long HiveStore::DeleteValue(std::int64_t keyId, std::string_view name) {
     const int mount = MountOf(keyId);
     if (mount >= 0 && value->id > 0) {
         mounts_[static_cast<std::size_t>(mount)].hive->DeleteValue(static_cast<hive_node_h>(keyId & kNodeMask),
-                                                                  static_cast<hive_value_h>(value->id));
+                                                                   static_cast<hive_value_h>(value->id));
     }
     const auto index = static_cast<std::size_t>(value - key->values.data());
     Remember({Undo::Kind::kValueDeleted, keyId, 0, {}, index, *value, {}});

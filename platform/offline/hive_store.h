@@ -22,7 +22,7 @@
 namespace platform::offline {
 
 struct HiveMount {
-    std::string keyName;  // "SOFTWARE", "S-1-5-21-...", "S-1-5-21-..._Classes"
+    std::string keyName;     // "SOFTWARE", "S-1-5-21-...", "S-1-5-21-..._Classes"
     bool underUsers = true;  // below HKEY_USERS, else below HKEY_LOCAL_MACHINE
     std::unique_ptr<HiveFile> hive;
 };

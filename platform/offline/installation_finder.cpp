@@ -58,9 +58,9 @@ bool StartsWithIgnoringCase(const std::string& text, const std::string& start) {
 // any other variable stays.
 std::string ExpandProfilePath(std::string path, const emulated::Installation& installation) {
     const std::string drive{static_cast<char>(installation.systemDriveLetter - 'a' + 'A'), ':'};
-    const std::pair<const char*, std::string> variables[] = {
-        {"%SystemDrive%", drive}, {"%SystemRoot%", installation.windowsDirectory},
-        {"%windir%", installation.windowsDirectory}};
+    const std::pair<const char*, std::string> variables[] = {{"%SystemDrive%", drive},
+                                                             {"%SystemRoot%", installation.windowsDirectory},
+                                                             {"%windir%", installation.windowsDirectory}};
     for (const auto& [variable, value] : variables) {
         const std::string name = variable;
         for (std::size_t at = 0; at + name.size() <= path.size(); ++at) {
@@ -76,8 +76,8 @@ std::string ExpandProfilePath(std::string path, const emulated::Installation& in
 // Which drive and Windows directory the installation has, from its own
 // SOFTWARE hive ("SystemRoot"); C: and C:\Windows when it does not say.
 void ReadSystemRoot(hive_h* software, emulated::Installation& installation) {
-    const std::optional<std::string> root = TextValue(software, NodeAt(software, hivex_root(software), kCurrentVersion),
-                                                      "SystemRoot");
+    const std::optional<std::string> root =
+        TextValue(software, NodeAt(software, hivex_root(software), kCurrentVersion), "SystemRoot");
     if (!root || root->size() < 4 || (*root)[1] != ':' || (*root)[2] != '\\') return;
     const char letter = static_cast<char>(std::tolower(static_cast<unsigned char>((*root)[0])));
     if (letter < 'a' || letter > 'y') return;
@@ -106,8 +106,7 @@ std::unique_ptr<HiveFile> OpenClassesHive(const std::string& profile, std::strin
 std::string FindInstallation(const std::string& folder, OfflineLayout& layout) {
     std::error_code error;
     const std::filesystem::path drive = std::filesystem::canonical(folder, error);
-    if (error || !std::filesystem::is_directory(drive, error))
-        return "--windows " + folder + ": no such folder";
+    if (error || !std::filesystem::is_directory(drive, error)) return "--windows " + folder + ": no such folder";
     layout.name = "the Windows installation in " + drive.string();
     layout.installation.systemDrive = drive;
 
@@ -121,14 +120,15 @@ std::string FindInstallation(const std::string& folder, OfflineLayout& layout) {
     }
     if (!problem.empty()) return problem;
     if (!layout.software)
-        return drive.string() + " holds no Windows installation (no Windows\\System32\\config\\SOFTWARE): give the "
+        return drive.string() +
+               " holds no Windows installation (no Windows\\System32\\config\\SOFTWARE): give the "
                "folder where its system partition is mounted";
     hive_h* software = layout.software->Reader();
     ReadSystemRoot(software, layout.installation);
     emulated::UseInstallation(layout.installation, nullptr);
 
-    layout.defaultUser = OpenHiveAt(layout.installation.windowsDirectory + "\\System32\\config\\DEFAULT", layout.notes,
-                                    problem);
+    layout.defaultUser =
+        OpenHiveAt(layout.installation.windowsDirectory + "\\System32\\config\\DEFAULT", layout.notes, problem);
     if (!problem.empty()) return problem;
 
     const std::string windowsPrefix = layout.installation.windowsDirectory + "\\";
@@ -168,9 +168,10 @@ std::string FindInstallation(const std::string& folder, OfflineLayout& layout) {
         char magic[4] = {};
         if (file && ::read(file.Get(), magic, sizeof magic) == static_cast<ssize_t>(sizeof magic) &&
             EqualsIgnoringCase(std::string_view(magic, sizeof magic), "hibr")) {
-            layout.refusals.push_back("Windows is hibernated (or was shut down with Fast Startup), so its registry "
-                                      "is still in hiberfil.sys; start Windows and shut it down fully (Shift with "
-                                      "\"Shut down\", or turn Fast Startup off) first");
+            layout.refusals.push_back(
+                "Windows is hibernated (or was shut down with Fast Startup), so its registry "
+                "is still in hiberfil.sys; start Windows and shut it down fully (Shift with "
+                "\"Shut down\", or turn Fast Startup off) first");
         }
     }
     return {};

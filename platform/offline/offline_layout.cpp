@@ -65,15 +65,15 @@ std::vector<std::pair<std::string, std::string>> EnvironmentOf(const emulated::I
     const std::string localAppData = TextValue(hive, shell, "Local AppData").value_or(profile + "\\AppData\\Local");
     const std::string temp = localAppData + "\\Temp";
     variables.insert(variables.end(), {
-        {"USERPROFILE", profile},
-        {"HOMEDRIVE", profile.substr(0, 2)},
-        {"HOMEPATH", profile.substr(2)},
-        {"APPDATA", appData},
-        {"LOCALAPPDATA", localAppData},
-        {"TEMP", temp},
-        {"TMP", temp},
-        {"USERNAME", user->name},
-    });
+                                          {"USERPROFILE", profile},
+                                          {"HOMEDRIVE", profile.substr(0, 2)},
+                                          {"HOMEPATH", profile.substr(2)},
+                                          {"APPDATA", appData},
+                                          {"LOCALAPPDATA", localAppData},
+                                          {"TEMP", temp},
+                                          {"TMP", temp},
+                                          {"USERNAME", user->name},
+                                      });
     return variables;
 }
 
@@ -113,8 +113,8 @@ std::string FinishLayout(OfflineLayout& layout, const OfflineOptions& options, s
         if (!hive->Unreplayed().empty()) {
             layout.refusals.push_back("Windows was not shut down cleanly, or it hibernated (Fast Startup): " +
                                       hive->Unreplayed() + "; start Windows and shut it down fully first");
-            layout.notes.push_back("the scan shows " + hive->Display() + " as it is on the disk: " +
-                                   hive->Unreplayed());
+            layout.notes.push_back("the scan shows " + hive->Display() +
+                                   " as it is on the disk: " + hive->Unreplayed());
         }
         if (const std::string why = hive->WriteProblem(options.backup); !why.empty()) layout.refusals.push_back(why);
     }

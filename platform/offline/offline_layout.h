@@ -18,14 +18,14 @@ namespace platform::offline {
 
 struct UserHives {
     std::string sid;
-    std::string name;           // the profile folder's name, which --user takes
-    std::string profileFolder;  // a Windows path ("C:\Users\anna"); empty when not known
+    std::string name;                   // the profile folder's name, which --user takes
+    std::string profileFolder;          // a Windows path ("C:\Users\anna"); empty when not known
     std::unique_ptr<HiveFile> user;     // NTUSER.DAT
     std::unique_ptr<HiveFile> classes;  // UsrClass.dat; null when there is none
 };
 
 struct OfflineLayout {
-    std::string name;  // for messages: "the Windows installation in DIR"
+    std::string name;                       // for messages: "the Windows installation in DIR"
     std::unique_ptr<HiveFile> software;     // null when not given
     std::unique_ptr<HiveFile> defaultUser;  // the DEFAULT hive (HKEY_USERS\.DEFAULT); null when not given
     std::vector<UserHives> users;

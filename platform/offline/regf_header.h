@@ -16,7 +16,7 @@ inline constexpr std::size_t kBaseBlockSize = 4096;
 inline constexpr std::size_t kLargestSingleCellData = 16344;
 
 struct RegfHeader {
-    bool isHive = false;        // "regf" and a whole base block
+    bool isHive = false;          // "regf" and a whole base block
     std::uint32_t sequence1 = 0;  // at offset 4
     std::uint32_t sequence2 = 0;  // at offset 8: differs from sequence1 while a write is unfinished
     std::uint32_t major = 0;

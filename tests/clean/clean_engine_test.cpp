@@ -112,7 +112,8 @@ TEST_F(CleanEngineTest, ItemsThatStayAreNotCountedAndEveryRowIsReported) {
     Add({"Account", key.RootName(), key.Path("Accounts"), "anna", "", "Key"});  // has a subkey: stays
     namespace fs = std::filesystem;
     fs::permissions(testing_support::HostPath(folder.Path("b.lnk")),
-                    fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write, fs::perm_options::remove);
+                    fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
     std::vector<std::string> reported;
     clean::CleanContext ctx = Context(false);
     ctx.report = [&](const DetectedItem& row, const clean::RowOutcome& outcome) {

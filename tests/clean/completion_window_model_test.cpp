@@ -26,8 +26,7 @@ TEST(CompletionWindowModelTest, StatusAfterTheClean) {
         const char* status;
         host::Rgb colour;
     };
-    for (const Case& c : {Case{true, "Good", {0, 128, 0}},
-                          Case{false, "Some items not deleted.", {128, 128, 0}}}) {
+    for (const Case& c : {Case{true, "Good", {0, 128, 0}}, Case{false, "Some items not deleted.", {128, 128, 0}}}) {
         testing_support::RecordingHost host;
         CompletionWindowModel model(host);
         model.Load(c.allCleaned);
@@ -41,8 +40,7 @@ TEST(CompletionWindowModelTest, MainMenuBringsTheMainWindowBackAndUnloadsOnlyIts
     testing_support::RecordingHost host;
     CompletionWindowModel model(host);
     model.OnMainMenuClick();
-    EXPECT_EQ(host.calls,
-              (std::vector<std::string>{"show main", "restore main", "unload completion"}));
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"show main", "restore main", "unload completion"}));
 }
 
 TEST(CompletionWindowModelTest, CloseBoxEndsTheProgram) {

@@ -49,7 +49,9 @@ protected:
     DetectedItem ValueRow(const std::string& below, const std::string& name) {
         return {"label", key.RootName(), key.Path(below), name, "S", "Value"};
     }
-    DetectedItem KeyRow(const std::string& name) { return {"label", key.RootName(), key.Path() + "\\", name, "", "Key"}; }
+    DetectedItem KeyRow(const std::string& name) {
+        return {"label", key.RootName(), key.Path() + "\\", name, "", "Key"};
+    }
 
     testing_support::ScratchKey key;
     scan::DetectedItems store;
@@ -104,8 +106,9 @@ TEST_F(RegistryBackupTest, ValuesOfOneKeyShareOneSection) {
     store.Append(ValueRow("List", "kept"));
     std::string text;
     ASSERT_EQ(clean::BackUpRegistryRows(store, text), "");
-    EXPECT_EQ(text, "Windows Registry Editor Version 5.00\n\n[" + key.FullName() + "\\List]\n"
-                    "\"url1\"=\"http://a.example/\"\n\"kept\"=\"stays\"\n\n");
+    EXPECT_EQ(text, "Windows Registry Editor Version 5.00\n\n[" + key.FullName() +
+                        "\\List]\n"
+                        "\"url1\"=\"http://a.example/\"\n\"kept\"=\"stays\"\n\n");
 }
 
 TEST_F(RegistryBackupTest, ARowThatNoRegistryRootNamesIsRefused) {

@@ -43,9 +43,8 @@ TEST_F(ResultsWindowModelTest, ACheckBeyondTheLastRowChangesNothing) {
 TEST_F(ResultsWindowModelTest, MainMenuEmptiesTheStoreAndGoesBack) {
     model.OnMainMenuClick();
     EXPECT_EQ(results.store.RowCount(), 0u);
-    for (const auto* column : {&results.store.Labels(), &results.store.Mainkey(),
-                               &results.store.Subkey(), &results.store.Value(),
-                               &results.store.ValueType(), &results.store.Kinds()}) {
+    for (const auto* column : {&results.store.Labels(), &results.store.Mainkey(), &results.store.Subkey(),
+                               &results.store.Value(), &results.store.ValueType(), &results.store.Kinds()}) {
         EXPECT_TRUE(column->empty());
     }
     EXPECT_EQ(host.calls, (Calls{"show main", "restore main", "unload results"}));

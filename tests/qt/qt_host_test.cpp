@@ -53,8 +53,7 @@ ShownBox ShowAndRead(const std::function<void()>& show) {
     QTimer::singleShot(0, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         ASSERT_NE(box, nullptr);
-        shown = {box->windowTitle(), box->text(), static_cast<int>(box->buttons().size()), box->icon(),
-                 box->isModal()};
+        shown = {box->windowTitle(), box->text(), static_cast<int>(box->buttons().size()), box->icon(), box->isModal()};
         box->button(QMessageBox::Ok)->click();
     });
     show();

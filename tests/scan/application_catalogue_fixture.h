@@ -39,8 +39,7 @@ protected:
     void Import(const std::string& body) { ImportReg("Windows Registry Editor Version 5.00\n\n" + body); }
 
     void SetSwitch(const std::string& id, bool on) {
-        Import("[HKEY_CURRENT_USER\\Software\\Nimbrel\\Ignore]\n\"" + id + "\"=hex:" + (on ? "ff,ff" : "00,00") +
-               "\n");
+        Import("[HKEY_CURRENT_USER\\Software\\Nimbrel\\Ignore]\n\"" + id + "\"=hex:" + (on ? "ff,ff" : "00,00") + "\n");
     }
 
     // The hive list as the scan driver builds it.

@@ -38,8 +38,7 @@ struct Probe {
 class ProbeLogEnvironment : public ::testing::Environment {
 public:
     void SetUp() override {
-        path = std::filesystem::temp_directory_path() /
-               ("nimbrel-probe-log-" + std::to_string(getpid()) + ".tsv");
+        path = std::filesystem::temp_directory_path() / ("nimbrel-probe-log-" + std::to_string(getpid()) + ".tsv");
         setenv("NIMBREL_TRACE", path.c_str(), 1);
     }
     void TearDown() override {

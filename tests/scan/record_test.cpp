@@ -31,9 +31,12 @@ int allocationsBeforeFailure = -1;
 namespace {
 
 TEST(RecordTest, CounterComesFirstAndAFailedAppendLeavesNoHalfRow) {
-    const scan::DetectedItem item{"Windows Explorer - Run Dialog MRU - (a)", "HKCU",
-                                   "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\RunMRU", "a", "S",
-                                   "Value"};
+    const scan::DetectedItem item{"Windows Explorer - Run Dialog MRU - (a)",
+                                  "HKCU",
+                                  "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\RunMRU",
+                                  "a",
+                                  "S",
+                                  "Value"};
     bool appended = false;
     for (int granted = 0; !appended; ++granted) {
         SCOPED_TRACE("allocations granted: " + std::to_string(granted));
@@ -55,8 +58,8 @@ TEST(RecordTest, CounterComesFirstAndAFailedAppendLeavesNoHalfRow) {
         EXPECT_EQ(window.listsdetected.caption, "0");
         const scan::DetectedItems& store = results.store;
         ASSERT_EQ(store.RowCount(), appended ? 1u : 0u);
-        for (const auto* column : {&store.Mainkey(), &store.Subkey(), &store.Value(), &store.ValueType(),
-                                   &store.Kinds()}) {
+        for (const auto* column :
+             {&store.Mainkey(), &store.Subkey(), &store.Value(), &store.ValueType(), &store.Kinds()}) {
             EXPECT_EQ(column->size(), store.RowCount());
         }
         if (appended) {

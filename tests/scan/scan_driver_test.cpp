@@ -18,9 +18,8 @@ using scan_testing::ImportReg;
 using Texts = std::vector<std::string>;
 
 constexpr const char* kShellFixtures[] = {
-    "typed_urls.reg",     "media_player.reg",      "paint_wordpad.reg",
-    "last_visited.reg",   "run_mru.reg",           "find_mrus.reg",
-    "network_mrus.reg",   "install_locations.reg", "stream_mru.reg",
+    "typed_urls.reg", "media_player.reg", "paint_wordpad.reg",     "last_visited.reg", "run_mru.reg",
+    "find_mrus.reg",  "network_mrus.reg", "install_locations.reg", "stream_mru.reg",
 };
 
 // Every category id, written true.
@@ -103,13 +102,14 @@ TEST_F(ScanDriverTest, ProgressPointsInOrder) {
         if (seen.empty() || seen.back() != percent) seen.push_back(percent);
     };
     scan::Scan(ctx);
-    EXPECT_EQ(seen, (Texts{"0", "13", "20", "24", "35", "37", "45", "50", "57", "72", "79", "83", "90",
-                           "93", "97", "100"}));
+    EXPECT_EQ(seen,
+              (Texts{"0", "13", "20", "24", "35", "37", "45", "50", "57", "72", "79", "83", "90", "93", "97", "100"}));
 }
 
 TEST_F(ScanDriverTest, UserHiveListLeavesOutClassesHivesInAnyCase) {
-    ImportReg("Windows Registry Editor Version 5.00\n\n[HKEY_USERS\\abc_classes]\n\n[HKEY_USERS\\CLASSES]\n\n"
-              "[HKEY_USERS\\S-1-5-21-7_Classes]\n\n[HKEY_USERS\\S-1-5-21-7]\n");
+    ImportReg(
+        "Windows Registry Editor Version 5.00\n\n[HKEY_USERS\\abc_classes]\n\n[HKEY_USERS\\CLASSES]\n\n"
+        "[HKEY_USERS\\S-1-5-21-7_Classes]\n\n[HKEY_USERS\\S-1-5-21-7]\n");
     scan::Scan(ctx);
     EXPECT_EQ(window.EnumList, (Texts{".DEFAULT", "CLASSES", "S-1-5-21-0-0-0-1000", "S-1-5-21-7"}));
 }
@@ -141,15 +141,14 @@ TEST_P(SwitchedStepTest, OnlyAllBitsSetCountsAsOn) {
     EXPECT_FALSE(AnyLabelStartsWith(GetParam().labelPrefix));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    ShellSteps, SwitchedStepTest,
-    ::testing::Values(SwitchCase{"IETypedURL", "Internet Explorer - Typed Urls"},
-                      SwitchCase{"WinRun", "Windows Explorer - Run Dialog MRU"},
-                      SwitchCase{"WinFind", "Find Files MRU"},
-                      SwitchCase{"windowsnetwork", "Windows Network - "},
-                      SwitchCase{"installlocations", "Install Locations MRU"},
-                      SwitchCase{"WinStream", "Windows Explorer - Stream MRU"}),
-    [](const auto& info) { return std::string(info.param.id); });
+INSTANTIATE_TEST_SUITE_P(ShellSteps, SwitchedStepTest,
+                         ::testing::Values(SwitchCase{"IETypedURL", "Internet Explorer - Typed Urls"},
+                                           SwitchCase{"WinRun", "Windows Explorer - Run Dialog MRU"},
+                                           SwitchCase{"WinFind", "Find Files MRU"},
+                                           SwitchCase{"windowsnetwork", "Windows Network - "},
+                                           SwitchCase{"installlocations", "Install Locations MRU"},
+                                           SwitchCase{"WinStream", "Windows Explorer - Stream MRU"}),
+                         [](const auto& info) { return std::string(info.param.id); });
 
 TEST_F(ScanDriverTest, AbortStopsAtTheNextYieldWithoutEndingTheScan) {
     ImportShellFixtures();

@@ -192,7 +192,8 @@ TEST(ScanCategoriesTest, TheTableAgreesWithTheScanDriverAndTheWindowLayout) {
     }
     EXPECT_EQ(ids.size(), kCategoryCount);
 
-    std::multiset<std::string> laidOut(SettingsWindowModel::kLeftColumn.begin(), SettingsWindowModel::kLeftColumn.end());
+    std::multiset<std::string> laidOut(SettingsWindowModel::kLeftColumn.begin(),
+                                       SettingsWindowModel::kLeftColumn.end());
     laidOut.insert(SettingsWindowModel::kRightColumn.begin(), SettingsWindowModel::kRightColumn.end());
     laidOut.insert(SettingsWindowModel::kNewerLeftColumn.begin(), SettingsWindowModel::kNewerLeftColumn.end());
     laidOut.insert(SettingsWindowModel::kNewerRightColumn.begin(), SettingsWindowModel::kNewerRightColumn.end());

@@ -16,7 +16,7 @@ namespace testing_support {
 struct OfflineUser {
     std::string name;  // the profile folder's name
     std::string sid;
-    std::string hive;  // a file of tests/data/hives
+    std::string hive;              // a file of tests/data/hives
     std::string parent = "Users";  // the profiles' folder ("Documents and Settings" on XP)
 };
 
@@ -44,7 +44,8 @@ std::filesystem::path TestHive(const std::string& name);
 
 // Makes a SOFTWARE hive at path that names each profile (SID, Windows
 // path) in its ProfileList and the Windows directory C:\Windows.
-void MakeSoftwareHive(const std::filesystem::path& path, const std::vector<std::pair<std::string, std::string>>& profiles);
+void MakeSoftwareHive(const std::filesystem::path& path,
+                      const std::vector<std::pair<std::string, std::string>>& profiles);
 
 // The hive as hivexregedit exports it, with prefix as its root.
 std::string ExportHive(const std::filesystem::path& hive, const std::string& prefix = "HKEY_CURRENT_USER");

@@ -37,18 +37,30 @@ public:
 
     static std::string Name(host::Window window) {
         switch (window) {
-            case host::Window::kMain: return "main";
-            case host::Window::kScan: return "scan";
-            case host::Window::kResults: return "results";
-            case host::Window::kCompletion: return "completion";
-            case host::Window::kSettings: return "settings";
-            case host::Window::kPluginPanel: return "plugin panel";
-            case host::Window::kAbout: return "about";
-            case host::Window::kFaq: return "faq";
-            case host::Window::kCookiePlugin: return "cookie plugin";
-            case host::Window::kCookieSecureDeletion: return "cookie secure deletion";
-            case host::Window::kIeTempFilesPlugin: return "ie temp files plugin";
-            case host::Window::kPluginStatus: return "plugin status";
+            case host::Window::kMain:
+                return "main";
+            case host::Window::kScan:
+                return "scan";
+            case host::Window::kResults:
+                return "results";
+            case host::Window::kCompletion:
+                return "completion";
+            case host::Window::kSettings:
+                return "settings";
+            case host::Window::kPluginPanel:
+                return "plugin panel";
+            case host::Window::kAbout:
+                return "about";
+            case host::Window::kFaq:
+                return "faq";
+            case host::Window::kCookiePlugin:
+                return "cookie plugin";
+            case host::Window::kCookieSecureDeletion:
+                return "cookie secure deletion";
+            case host::Window::kIeTempFilesPlugin:
+                return "ie temp files plugin";
+            case host::Window::kPluginStatus:
+                return "plugin status";
         }
         return "?";
     }

@@ -25,8 +25,8 @@ namespace {
 using testing_support::ProgramRun;
 using testing_support::RunProgram;
 
-constexpr const char* kFields[] = {"step",  "category", "table", "root",      "key",    "value",
-                                   "type",  "range",    "label", "count", "condition", "records"};
+constexpr const char* kFields[] = {"step", "category", "table", "root",  "key",       "value",
+                                   "type", "range",    "label", "count", "condition", "records"};
 
 std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;
@@ -261,8 +261,7 @@ TEST_F(CliCatalogueTest, PlacesCarryTheirSwitchesLoopsConditionsAndRecords) {
     EXPECT_EQ(places[excel - 1].at("type"), "key");
 
     const std::size_t acrobat = find("kCurrentUserApplications", "Adobe Acrobat Reader 5 - Recent Files List - <n>");
-    EXPECT_EQ(places[acrobat].at("records"),
-              "key Software\\Adobe\\Acrobat Reader\\5.0\\AVGeneral\\cRecentFiles\\c<n>");
+    EXPECT_EQ(places[acrobat].at("records"), "key Software\\Adobe\\Acrobat Reader\\5.0\\AVGeneral\\cRecentFiles\\c<n>");
     EXPECT_EQ(places[find("kOpenSaveMruCurrentUser", "Dialog - Open/Save MRU ('') - <x>")].at("records"),
               "value of Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\ComDlg32\\OpenSaveMRU");
 }

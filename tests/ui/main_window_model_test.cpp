@@ -24,18 +24,15 @@ TEST_P(CommandLineTest, SelectsSilentMode) {
     EXPECT_EQ(ui::IsSilentCommandLine(GetParam().commandLine), GetParam().silent);
 }
 
-INSTANTIATE_TEST_SUITE_P(Arguments, CommandLineTest,
-                         ::testing::Values(CommandLineRow{"Exact", "-SILENT", true},
-                                           CommandLineRow{"LowerCase", "-silent", true},
-                                           CommandLineRow{"MixedCase", "-Silent", true},
-                                           CommandLineRow{"SpacesAround", "   -SILENT  ", true},
-                                           CommandLineRow{"Empty", "", false},
-                                           CommandLineRow{"FurtherWord", "-SILENT now", false},
-                                           CommandLineRow{"Slash", "/SILENT", false},
-                                           CommandLineRow{"NoHyphen", "SILENT", false},
-                                           CommandLineRow{"TabIsNoSpace", "-SILENT\t", false},
-                                           CommandLineRow{"Quoted", "\"-SILENT\"", false}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Arguments, CommandLineTest,
+    ::testing::Values(CommandLineRow{"Exact", "-SILENT", true}, CommandLineRow{"LowerCase", "-silent", true},
+                      CommandLineRow{"MixedCase", "-Silent", true},
+                      CommandLineRow{"SpacesAround", "   -SILENT  ", true}, CommandLineRow{"Empty", "", false},
+                      CommandLineRow{"FurtherWord", "-SILENT now", false}, CommandLineRow{"Slash", "/SILENT", false},
+                      CommandLineRow{"NoHyphen", "SILENT", false}, CommandLineRow{"TabIsNoSpace", "-SILENT\t", false},
+                      CommandLineRow{"Quoted", "\"-SILENT\"", false}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CommandLineTextTest, JoinsTheArgumentsAfterTheProgramWithSpaces) {
     const char* argv[] = {"nimbrel", "-SILENT", "now"};

@@ -16,9 +16,7 @@ using Calls = std::vector<std::string>;
 
 class ScanWindowModelTest : public ::testing::Test {
 protected:
-    ScanWindowModelTest() {
-        scan_testing::ImportFixture("run_mru.reg");
-    }
+    ScanWindowModelTest() { scan_testing::ImportFixture("run_mru.reg"); }
 
     testing_support::ScratchPrefix prefix;
     scan_testing::FakeHost host;
@@ -75,8 +73,8 @@ TEST_F(ScanWindowModelTest, AbortStopsTheScanAndLeavesNoRowsBehind) {
     bool tailCalled = false;
     ui::ScanWindowModel model(host, results, true, [&](long) { tailCalled = true; });
     host.onYield = [&](int) {
-        if (model.State().CoolProgress1.Percent == 45 &&
-            model.State().chameleonButton2.caption == "Abort" && !model.State().abortRequested) {
+        if (model.State().CoolProgress1.Percent == 45 && model.State().chameleonButton2.caption == "Abort" &&
+            !model.State().abortRequested) {
             model.OnAbortOrMainMenuClick();
         }
     };

@@ -64,7 +64,8 @@ std::string Place(const std::string& root, std::string path) {
 }
 
 bool Within(const std::string& place, const std::string& key) {
-    return place == key || (place.size() > key.size() && place.compare(0, key.size(), key) == 0 && place[key.size()] == '\\');
+    return place == key ||
+           (place.size() > key.size() && place.compare(0, key.size(), key) == 0 && place[key.size()] == '\\');
 }
 
 std::string ReadText(const fs::path& path) {
@@ -102,7 +103,8 @@ protected:
         testing_support::WriteBytes(file, registry::EncodeRegFileUtf16(platform::Utf8ToAnsi(profile_)));
         const auto run = RunProgram("reg.exe", {"import", file});
 #else
-        const auto run = RunProgram(NIMBREL_CLI, {"reg", "import", std::string(NIMBREL_SOURCE_DIR) + "/samples/demo-profile.reg"});
+        const auto run =
+            RunProgram(NIMBREL_CLI, {"reg", "import", std::string(NIMBREL_SOURCE_DIR) + "/samples/demo-profile.reg"});
 #endif
         ASSERT_EQ(run.exitCode, 0) << run.out << run.err;
     }
@@ -141,8 +143,10 @@ protected:
 #ifdef _WIN32
         std::vector<std::string> arguments = {"query", full};
         if (value) {
-            if (value->empty()) arguments.push_back("/ve");
-            else arguments.insert(arguments.end(), {"/v", *value});
+            if (value->empty())
+                arguments.push_back("/ve");
+            else
+                arguments.insert(arguments.end(), {"/v", *value});
         }
         return RunProgram("reg.exe", arguments).exitCode == 0;
 #else
@@ -197,10 +201,10 @@ TEST_F(SilentEndToEndTest, EveryTraceGoesAndEverythingElseStays) {
     for (const registry::RegOperation& operation : operations_) {
         if (operation.kind != registry::RegOperation::Kind::kSetValue) continue;
         const std::string place = Place(registry::RootLongName(operation.key.root), operation.key.path);
-        const bool named = std::find(valuesGone.begin(), valuesGone.end(), place + "\n" + Upper(operation.valueName)) !=
-                               valuesGone.end() ||
-                           std::any_of(keysGone.begin(), keysGone.end(),
-                                       [&](const std::string& key) { return Within(place, key); });
+        const bool named =
+            std::find(valuesGone.begin(), valuesGone.end(), place + "\n" + Upper(operation.valueName)) !=
+                valuesGone.end() ||
+            std::any_of(keysGone.begin(), keysGone.end(), [&](const std::string& key) { return Within(place, key); });
         if (named) continue;
         const std::string full = registry::FullKeyName(operation.key);
         const std::string root = full.substr(0, full.find('\\'));
@@ -209,8 +213,10 @@ TEST_F(SilentEndToEndTest, EveryTraceGoesAndEverythingElseStays) {
             EXPECT_TRUE(Found(root, key, operation.valueName)) << full << " " << operation.valueName;
         } else {
             modRegistry::ValueHolder result;
-            modRegistry::ReadValue(root == "HKEY_CURRENT_USER" ? "HKCU" : root == "HKEY_USERS" ? "HKU" : "HKLM", key,
-                                   operation.valueName, "BB", modRegistry::kNone, result);
+            modRegistry::ReadValue(root == "HKEY_CURRENT_USER" ? "HKCU"
+                                   : root == "HKEY_USERS"      ? "HKU"
+                                                               : "HKLM",
+                                   key, operation.valueName, "BB", modRegistry::kNone, result);
             EXPECT_NE(result.Text(), modRegistry::kNone) << full << " " << operation.valueName;
         }
         ++stayed;

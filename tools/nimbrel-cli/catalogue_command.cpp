@@ -24,9 +24,9 @@ void PrintTsv(const std::vector<scan::CataloguePlace>& places) {
     std::cout << "step\tcategory\ttable\troot\tkey\tvalue\ttype\trange\tlabel\tcount\tcondition\trecords\n";
     for (const scan::CataloguePlace& place : places) {
         std::cout << place.step;
-        for (const std::string* field : {&place.category, &place.table, &place.root, &place.key, &place.value,
-                                         &place.type, &place.range, &place.label, &place.count, &place.condition,
-                                         &place.records}) {
+        for (const std::string* field :
+             {&place.category, &place.table, &place.root, &place.key, &place.value, &place.type, &place.range,
+              &place.label, &place.count, &place.condition, &place.records}) {
             std::cout << '\t' << TsvField(*field);
         }
         std::cout << '\n';
@@ -71,8 +71,8 @@ void PrintText(const std::vector<scan::CataloguePlace>& places) {
     for (const scan::CataloguePlace& place : places) {
         if (place.table != table) {
             table = place.table;
-            std::cout << "\nStep " << place.step << ", " << (place.category.empty() ? "always" : place.category)
-                      << ": " << table << '\n';
+            std::cout << "\nStep " << place.step << ", " << (place.category.empty() ? "always" : place.category) << ": "
+                      << table << '\n';
         }
         std::cout << "  " << place.root << '\\' << ConsoleText(place.key);
         if (place.type != "key") std::cout << " : " << (place.value.empty() ? "(unnamed)" : ConsoleText(place.value));

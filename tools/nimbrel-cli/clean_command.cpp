@@ -84,10 +84,13 @@ int RunClean(const CleanArguments& arguments) {
     plugins.SetFileReport([&report](const std::string& plugin, const std::string& path,
                                     const clean::RowOutcome& outcome) { report.PluginFile(plugin, path, outcome); });
     clean::CleanState state;
-    clean::CleanContext cleanContext{host, results, state, arguments.noPlugins ? nullptr : &plugins, true,
+    clean::CleanContext cleanContext{host,
+                                     results,
+                                     state,
+                                     arguments.noPlugins ? nullptr : &plugins,
+                                     true,
                                      [&report](const scan::DetectedItem& row, const clean::RowOutcome& outcome) {
-                                         report.Row(row, outcome);
-                                     }};
+                                         report.Row(row, outcome); }};
     clean::CleanAll(cleanContext, detected);
     return report.Finish(detected);
 }
@@ -96,25 +99,30 @@ int RunClean(const CleanArguments& arguments) {
 
 void AddCleanCommand(CLI::App& app, CommandAction& action) {
     auto arguments = std::make_shared<CleanArguments>();
-    CLI::App* clean = app.add_subcommand(
-        "clean", "Scan, then delete everything found as \"Clean Now\" does, and print the totals");
+    CLI::App* clean =
+        app.add_subcommand("clean", "Scan, then delete everything found as \"Clean Now\" does, and print the totals");
     clean->add_flag("--dry-run", arguments->dryRun,
                     "List what would be deleted; delete nothing and write no backup (not with --backup)");
-    clean->add_option("--format", arguments->format,
-                      "Output: text (the default: what would go, or what stayed, and the totals), or json or tsv "
-                      "(every row with its result, then the totals)")
+    clean
+        ->add_option("--format", arguments->format,
+                     "Output: text (the default: what would go, or what stayed, and the totals), or json or tsv "
+                     "(every row with its result, then the totals)")
         ->check(CLI::IsMember({"text", "json", "tsv"}));
     clean->add_flag("--quiet", arguments->quiet, "No progress bar, and in text no totals: only what stayed");
     clean->add_flag("--no-plugins", arguments->noPlugins,
                     "Run no plug-in after the clean, whatever their AutomaticClean settings");
-    CLI::Option* backup = clean->add_option(
-        "--backup", arguments->backup,
-        "First save every registry value and key about to be deleted as a .reg file for \"reg import\" (it holds "
-        "the traces the clean removes); an existing FILE is refused unless --force; not with --dry-run, which "
-        "changes nothing and writes no backup")
-        ->type_name("FILE");
-    clean->add_flag("--force", arguments->force,
-                    "Let --backup replace an existing regular file (never a link, folder, device or pipe)")
+    CLI::Option* backup =
+        clean
+            ->add_option(
+                "--backup", arguments->backup,
+                "First save every registry value and key about to be deleted as a .reg file for \"reg import\" (it "
+                "holds "
+                "the traces the clean removes); an existing FILE is refused unless --force; not with --dry-run, which "
+                "changes nothing and writes no backup")
+            ->type_name("FILE");
+    clean
+        ->add_flag("--force", arguments->force,
+                   "Let --backup replace an existing regular file (never a link, folder, device or pipe)")
         ->needs(backup);
     arguments->categories.AddOptions(*clean);
     clean->callback([&action, arguments, backup] {

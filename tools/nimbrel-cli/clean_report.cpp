@@ -20,10 +20,17 @@ std::string TextField(const std::string& ansi) {
     std::string out;
     for (char c : ConsoleText(ansi)) {
         switch (c) {
-            case '\t': out += "\\t"; break;
-            case '\n': out += "\\n"; break;
-            case '\r': out += "\\r"; break;
-            default: out += c;
+            case '\t':
+                out += "\\t";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            default:
+                out += c;
         }
     }
     return out;
@@ -75,12 +82,14 @@ void CleanReport::Record(const std::string& kind, const std::string& place, cons
     } else if (format_ == "tsv") {
         std::cout << result << '\t' << TsvField(kind) << '\t' << TsvField(place) << '\t' << TsvField(name) << '\t'
                   << TsvField(outcome.reason) << '\t' << TsvField(label) << '\n';
-    } else if (dryRun_ ? outcome.result == clean::RowResult::kWouldDelete || outcome.result == clean::RowResult::kWouldFail
-                       : outcome.Stays()) {
+    } else if (dryRun_
+                   ? outcome.result == clean::RowResult::kWouldDelete || outcome.result == clean::RowResult::kWouldFail
+                   : outcome.Stays()) {
         // People read what would go in a dry run, and what stayed after a clean.
         std::cout << (dryRun_ ? "" : std::string(result) + "\t") << kind << '\t' << TextField(place);
         if (kind == "value") std::cout << '\t' << TextField(name);
-        if (!outcome.reason.empty()) std::cout << '\t' << (dryRun_ ? "(stays: " : "(") << TextField(outcome.reason) << ')';
+        if (!outcome.reason.empty())
+            std::cout << '\t' << (dryRun_ ? "(stays: " : "(") << TextField(outcome.reason) << ')';
         std::cout << '\n';
     }
 }
@@ -91,8 +100,8 @@ int CleanReport::Finish(long detected) {
     if (format_ == "json") {
         nlohmann::ordered_json totals = {{"detected", detected}, {cleanedName, cleaned_}, {"not_deleted", notDeleted_}};
         if (!dryRun_) totals["plugin_files_not_deleted"] = pluginsNotDeleted_;
-        std::cout << (firstRecord_ ? "" : "\n") << "],\"totals\":" << totals.dump() << ",\"dry_run\":"
-                  << (dryRun_ ? "true" : "false") << "}\n";
+        std::cout << (firstRecord_ ? "" : "\n") << "],\"totals\":" << totals.dump()
+                  << ",\"dry_run\":" << (dryRun_ ? "true" : "false") << "}\n";
     } else if (format_ == "tsv") {
         // The totals as records of their own: the count in the place column.
         std::cout << "total\tdetected\t" << detected << "\t\t\t\n"

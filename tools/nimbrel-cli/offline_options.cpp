@@ -21,8 +21,9 @@ void AddOfflineOptions(CLI::App& app, OfflineArguments& arguments) {
                    "machine (scan, clean, list, reg query and reg export)")
         ->type_name("DIR")
         ->group(group);
-    app.add_option("--hive", arguments.options.hiveFiles,
-                   "Work on single hive files (NTUSER.DAT, UsrClass.dat, SOFTWARE, DEFAULT) instead; may be given again")
+    app.add_option(
+           "--hive", arguments.options.hiveFiles,
+           "Work on single hive files (NTUSER.DAT, UsrClass.dat, SOFTWARE, DEFAULT) instead; may be given again")
         ->type_name("FILE")
         ->group(group);
     app.add_option("--user", arguments.options.user,
@@ -32,8 +33,7 @@ void AddOfflineOptions(CLI::App& app, OfflineArguments& arguments) {
     app.add_flag("--read-only", arguments.options.readOnly,
                  "Never write anything to the installation (for examiners): scan, list and query only")
         ->group(group);
-    app.add_flag("--no-backup", arguments.noBackup,
-                 "Keep no NAME.nimbrel-backup of a hive the clean changes")
+    app.add_flag("--no-backup", arguments.noBackup, "Keep no NAME.nimbrel-backup of a hive the clean changes")
         ->group(group);
 }
 
@@ -62,18 +62,21 @@ std::string CheckOfflineUse(CLI::App& app, const OfflineArguments& arguments, bo
         for (const CLI::App* sub : command->get_subcommands()) action = sub;
         const std::string verb = action != nullptr ? action->get_name() : "";
         if (verb != "query" && verb != "export")
-            return "reg " + verb + " changes the registry by hand; on an installation that is not running only "
+            return "reg " + verb +
+                   " changes the registry by hand; on an installation that is not running only "
                    "reg query and reg export are offered";
         return "";
     }
     if (name == "clean") {
         const bool dryRun = command->get_option("--dry-run")->count() > 0;
-        if (options.readOnly && !dryRun) return "--read-only: a clean would change the installation; clean --dry-run "
-                                                "shows what it would delete";
+        if (options.readOnly && !dryRun)
+            return "--read-only: a clean would change the installation; clean --dry-run "
+                   "shows what it would delete";
         return "";
     }
     if (name == "scan" || name == "list") return "";
-    return name + " works on the emulated machine only; with --windows or --hive: scan, clean, list, reg query and "
+    return name +
+           " works on the emulated machine only; with --windows or --hive: scan, clean, list, reg query and "
            "reg export";
 }
 

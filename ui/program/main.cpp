@@ -57,9 +57,10 @@ int main(int argc, char** argv) {
     const bool silent = ui::IsSilentCommandLine(commandLine);
 #ifndef NIMBREL_WITH_WINDOWS
     if (!silent) {
-        std::fputs("nimbrel: this nimbrel was built without windows; \"nimbrel -SILENT\" scans and cleans "
-                   "without them, and nimbrel-cli scans, cleans and edits the registry from the command line\n",
-                   stderr);
+        std::fputs(
+            "nimbrel: this nimbrel was built without windows; \"nimbrel -SILENT\" scans and cleans "
+            "without them, and nimbrel-cli scans, cleans and edits the registry from the command line\n",
+            stderr);
         return 2;
     }
 #elif !defined(_WIN32)
@@ -74,7 +75,8 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "nimbrel: %s\n", problem.c_str());
             return 1;
         }
-        for (const std::string& note : platform::OfflineNotes()) std::fprintf(stderr, "nimbrel: note: %s\n", note.c_str());
+        for (const std::string& note : platform::OfflineNotes())
+            std::fprintf(stderr, "nimbrel: note: %s\n", note.c_str());
     }
     const std::string problem = platform::Start();
     if (!problem.empty()) {

@@ -12,8 +12,7 @@
 
 namespace ui::qt {
 
-AboutWindow::AboutWindow(QtHost& host)
-    : ModelWindow(host, host::Window::kAbout, "frmAbout"), model_(host) {
+AboutWindow::AboutWindow(QtHost& host) : ModelWindow(host, host::Window::kAbout, "frmAbout"), model_(host) {
     using M = AboutWindowModel;
     setWindowTitle(M::kCaption);
 
@@ -56,12 +55,10 @@ AboutWindow::AboutWindow(QtHost& host)
     layout->addLayout(bottom);
     setFixedWidth(440);
 
-    connect(cmdOK, &ChameleonButton::clicked, this,
-            [this] { host_.Handle([this] { model_.OnOkClick(); }); });
+    connect(cmdOK, &ChameleonButton::clicked, this, [this] { host_.Handle([this] { model_.OnOkClick(); }); });
     connect(cmdSysInfo, &ChameleonButton::clicked, this,
             [this] { host_.Handle([this] { model_.OnSystemInfoClick(); }); });
-    connect(FAQbutton1, &ChameleonButton::clicked, this,
-            [this] { host_.Handle([this] { model_.OnFaqClick(); }); });
+    connect(FAQbutton1, &ChameleonButton::clicked, this, [this] { host_.Handle([this] { model_.OnFaqClick(); }); });
 }
 
 FaqWindow::FaqWindow(QtHost& host) : ModelWindow(host, host::Window::kFaq, "FAQfrm"), model_(host) {
@@ -88,8 +85,7 @@ FaqWindow::FaqWindow(QtHost& host) : ModelWindow(host, host::Window::kFaq, "FAQf
     layout->addWidget(close, 0, Qt::AlignRight);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(close, &ChameleonButton::clicked, this,
-            [this] { host_.Handle([this] { model_.OnCloseClick(); }); });
+    connect(close, &ChameleonButton::clicked, this, [this] { host_.Handle([this] { model_.OnCloseClick(); }); });
 }
 
 }  // namespace ui::qt

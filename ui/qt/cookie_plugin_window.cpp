@@ -25,9 +25,7 @@ std::optional<std::size_t> Row(int row) {
 }  // namespace
 
 CookiePluginWindow::CookiePluginWindow(QtHost& host, plugins::PluginWindows& plugins)
-    : ModelWindow(host, host::Window::kCookiePlugin, "cookieplugin"),
-      plugins_(plugins),
-      model_(plugins.Cookies()) {
+    : ModelWindow(host, host::Window::kCookiePlugin, "cookieplugin"), plugins_(plugins), model_(plugins.Cookies()) {
     using M = plugins::CookiePluginModel;
     setWindowTitle(M::kCaption);
 
@@ -106,18 +104,17 @@ CookiePluginWindow::CookiePluginWindow(QtHost& host, plugins::PluginWindows& plu
     using Handler = void (plugins::CookiePluginModel::*)();
     // A structured binding is copied into the lambda by name: clang before
     // version 16 cannot capture the binding itself.
-    for (const auto& [button, onClick] :
-         {std::pair<ChameleonButton*, Handler>{move, &M::OnMoveCookieToIgnoreClick},
-          {moveAll, &M::OnMoveAllToIgnoreClick},
-          {remove, &M::OnDeleteFromIgnoreClick},
-          {saveList, &M::OnSaveIgnoreListClick},
-          {question, &M::OnQuestionIgnoreListClick},
-          {moreInformation, &M::OnMoreInformationClick},
-          {configuration_, &M::OnConfigurationClick},
-          {buttons.saveAll, &M::OnSaveAllSettingsClick},
-          {buttons.runNow, &M::OnRunNowClick},
-          {buttons.close, &M::OnCloseClick},
-          {buttons.help, &M::OnHelpClick}}) {
+    for (const auto& [button, onClick] : {std::pair<ChameleonButton*, Handler>{move, &M::OnMoveCookieToIgnoreClick},
+                                          {moveAll, &M::OnMoveAllToIgnoreClick},
+                                          {remove, &M::OnDeleteFromIgnoreClick},
+                                          {saveList, &M::OnSaveIgnoreListClick},
+                                          {question, &M::OnQuestionIgnoreListClick},
+                                          {moreInformation, &M::OnMoreInformationClick},
+                                          {configuration_, &M::OnConfigurationClick},
+                                          {buttons.saveAll, &M::OnSaveAllSettingsClick},
+                                          {buttons.runNow, &M::OnRunNowClick},
+                                          {buttons.close, &M::OnCloseClick},
+                                          {buttons.help, &M::OnHelpClick}}) {
         connect(button, &ChameleonButton::clicked, this,
                 [this, handler = onClick] { host_.Handle([this, handler] { (model_.*handler)(); }); });
     }
@@ -165,8 +162,7 @@ CookieOptionsWindow::CookieOptionsWindow(QtHost& host)
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(save, &ChameleonButton::clicked, this, [this] { host_.Handle([this] { model_.OnSaveClick(); }); });
-    connect(cancel, &ChameleonButton::clicked, this,
-            [this] { host_.Handle([this] { model_.OnCancelClick(); }); });
+    connect(cancel, &ChameleonButton::clicked, this, [this] { host_.Handle([this] { model_.OnCancelClick(); }); });
 }
 
 void CookieOptionsWindow::Render() { passes_->Render(model_.Passes()); }

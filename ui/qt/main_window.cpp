@@ -41,8 +41,7 @@ MainWindow::MainWindow(QtHost& host) : ModelWindow(host, host::Window::kMain, "F
     addRow("ScanButton1", M::kScanButton1, {{"Label1", M::kLabel1}}, &MainWindowModel::OnScanClick);
     addRow("SettingsButton1", M::kSettingsButton1, {{"Label8", M::kLabel8}, {"Label3", M::kLabel3}},
            &MainWindowModel::OnSettingsClick);
-    addRow("AboutButton1", M::kAboutButton1, {{"Label2", M::kLabel2}},
-           &MainWindowModel::OnAboutClick);
+    addRow("AboutButton1", M::kAboutButton1, {{"Label2", M::kLabel2}}, &MainWindowModel::OnAboutClick);
     addRow("ExitButton1", M::kExitButton1, {{"Label5", M::kLabel5}}, &MainWindowModel::OnExitClick);
 
     auto* question = new ChameleonButton(M::kQuestionButtonNumber, this);
@@ -68,8 +67,7 @@ MainWindow::MainWindow(QtHost& host) : ModelWindow(host, host::Window::kMain, "F
 
     connect(question, &ChameleonButton::clicked, this,
             [this] { host_.Handle([this] { model_.OnDatabaseInfoClick(); }); });
-    connect(Label6, &QLabel::linkActivated, this,
-            [this] { host_.Handle([this] { model_.OnWebAddressClick(); }); });
+    connect(Label6, &QLabel::linkActivated, this, [this] { host_.Handle([this] { model_.OnWebAddressClick(); }); });
 }
 
 }  // namespace ui::qt

@@ -56,8 +56,7 @@ void QtHost::MessageBox(const std::string& text, const std::string& title) {
     MessageBoxWithIcon(text, title, host::MessageIcon::kNone);
 }
 
-void QtHost::MessageBoxWithIcon(const std::string& text, const std::string& title,
-                                host::MessageIcon icon) {
+void QtHost::MessageBoxWithIcon(const std::string& text, const std::string& title, host::MessageIcon icon) {
     if (messageBox_) {
         messageBox_(text, title, icon);
         return;
@@ -115,9 +114,7 @@ void QtHost::SetTopMost(host::Window window, bool on) {
     if (visible) view->show();
 }
 
-void QtHost::OpenWebAddress(const std::string& address) {
-    QDesktopServices::openUrl(QUrl(Text(address)));
-}
+void QtHost::OpenWebAddress(const std::string& address) { QDesktopServices::openUrl(QUrl(Text(address))); }
 
 std::optional<host::Window> QtHost::ActiveWindow() {
     for (auto& [id, window] : loaded_) {

@@ -52,8 +52,7 @@ public:
     void SetTopMost(host::Window window, bool on) override;
     void OpenWebAddress(const std::string& address) override;
     std::optional<host::Window> ActiveWindow() override;
-    void MessageBoxWithIcon(const std::string& text, const std::string& title,
-                            host::MessageIcon icon) override;
+    void MessageBoxWithIcon(const std::string& text, const std::string& title, host::MessageIcon icon) override;
 
 private:
     void RenderAll();

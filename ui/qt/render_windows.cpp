@@ -71,14 +71,12 @@ private:
     bool failed_ = false;
 };
 
-void Click(ModelWindow* window, const char* button) {
-    window->findChild<ui::qt::ChameleonButton*>(button)->click();
-}
+void Click(ModelWindow* window, const char* button) { window->findChild<ui::qt::ChameleonButton*>(button)->click(); }
 
 std::string ShellFolder(const char* name) {
     modRegistry::ValueHolder folder;
-    modRegistry::ReadValue("HKCU", "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders", name,
-                           "S", modRegistry::ValueHolder(modRegistry::kNone), folder);
+    modRegistry::ReadValue("HKCU", "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders", name, "S",
+                           modRegistry::ValueHolder(modRegistry::kNone), folder);
     return folder.Text();
 }
 
@@ -154,8 +152,9 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (!std::getenv("NIMBREL_HOME")) {
-        std::fprintf(stderr, "NIMBREL_HOME must name a scratch machine: the pictures come from a "
-                             "real scan and clean of it\n");
+        std::fprintf(stderr,
+                     "NIMBREL_HOME must name a scratch machine: the pictures come from a "
+                     "real scan and clean of it\n");
         return 2;
     }
     QApplication application(argc, argv);

@@ -10,9 +10,7 @@
 
 namespace ui::qt {
 
-QString Text(const std::string& ansi) {
-    return QString::fromStdU16String(platform::AnsiToUtf16(ansi));
-}
+QString Text(const std::string& ansi) { return QString::fromStdU16String(platform::AnsiToUtf16(ansi)); }
 
 std::string Ansi(const QString& text) { return platform::Utf16ToAnsi(text.toStdU16String()); }
 
@@ -39,9 +37,7 @@ void Render(ChameleonButton& button, const host::Button& state) {
     button.setEnabled(state.enabled);
 }
 
-void Render(CoolProgress& progress, const host::ProgressBar& state) {
-    progress.SetPercent(state.Percent);
-}
+void Render(CoolProgress& progress, const host::ProgressBar& state) { progress.SetPercent(state.Percent); }
 
 void Render(QListWidget& list, const std::vector<std::string>& names, std::optional<std::size_t> selected) {
     const QSignalBlocker quiet(&list);

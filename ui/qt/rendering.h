@@ -40,7 +40,6 @@ ChameleonButton* NamedButton(const char* objectName, const char* caption, QWidge
 
 // A label with a fixed text, named as its control, for the window's
 // layout; wrapping texts wrap at the layout's width.
-QLabel* FixedLabel(const char* objectName, const QString& text, QWidget* parent,
-                   bool wrap = false);
+QLabel* FixedLabel(const char* objectName, const QString& text, QWidget* parent, bool wrap = false);
 
 }  // namespace ui::qt

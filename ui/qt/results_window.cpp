@@ -14,8 +14,7 @@
 
 namespace ui::qt {
 
-ResultsWindow::ResultsWindow(QtHost& host, scan::ResultsModel& results,
-                             std::function<void()> cleanSelected)
+ResultsWindow::ResultsWindow(QtHost& host, scan::ResultsModel& results, std::function<void()> cleanSelected)
     : ModelWindow(host, host::Window::kResults, "Form3"),
       model_(host, results),
       cleanSelected_(std::move(cleanSelected)) {
@@ -47,8 +46,7 @@ ResultsWindow::ResultsWindow(QtHost& host, scan::ResultsModel& results,
     resize(560, 420);
 
     connect(List1_, &QListWidget::itemChanged, this, &ResultsWindow::OnItemChanged);
-    connect(cleanbutton2_, &ChameleonButton::clicked, this,
-            [this] { host_.Handle([this] { cleanSelected_(); }); });
+    connect(cleanbutton2_, &ChameleonButton::clicked, this, [this] { host_.Handle([this] { cleanSelected_(); }); });
     connect(chameleonButton22_, &ChameleonButton::clicked, this,
             [this] { host_.Handle([this] { model_.OnMainMenuClick(); }); });
 }
@@ -122,8 +120,8 @@ CompletionWindow::CompletionWindow(QtHost& host, const clean::CleanState& clean)
     layout->addWidget(cleanbutton_, 0, Qt::AlignHCenter);
     // As wide as the longer status needs, fixed like the other small windows.
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    Frame1->setMinimumWidth(Frame1->fontMetrics().horizontalAdvance(
-                                QString(M::kStatusLabel) + M::kSomeNotDeleted) + 80);
+    Frame1->setMinimumWidth(Frame1->fontMetrics().horizontalAdvance(QString(M::kStatusLabel) + M::kSomeNotDeleted) +
+                            80);
 
     connect(cleanbutton_, &ChameleonButton::clicked, this,
             [this] { host_.Handle([this] { model_.OnMainMenuClick(); }); });

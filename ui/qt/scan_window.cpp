@@ -13,11 +13,8 @@
 
 namespace ui::qt {
 
-ScanWindow::ScanWindow(QtHost& host, scan::ResultsModel& results,
-                       std::function<void(ScanWindowModel&)> cleanAll)
-    : ModelWindow(host, host::Window::kScan, "Form2"),
-      model_(host, results, false),
-      cleanAll_(std::move(cleanAll)) {
+ScanWindow::ScanWindow(QtHost& host, scan::ResultsModel& results, std::function<void(ScanWindowModel&)> cleanAll)
+    : ModelWindow(host, host::Window::kScan, "Form2"), model_(host, results, false), cleanAll_(std::move(cleanAll)) {
     using M = ScanWindowModel;
     setWindowTitle(M::kCaption);
 
@@ -86,8 +83,7 @@ ScanWindow::ScanWindow(QtHost& host, scan::ResultsModel& results,
             [this] { host_.Handle([this] { model_.OnAbortOrMainMenuClick(); }); });
     connect(resultsbutton_, &ChameleonButton::clicked, this,
             [this] { host_.Handle([this] { model_.OnResultsButtonClick(); }); });
-    connect(cleanbutton1_, &ChameleonButton::clicked, this,
-            [this] { host_.Handle([this] { cleanAll_(model_); }); });
+    connect(cleanbutton1_, &ChameleonButton::clicked, this, [this] { host_.Handle([this] { cleanAll_(model_); }); });
 
     model_.Load();
     Timer1_.setSingleShot(true);

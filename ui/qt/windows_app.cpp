@@ -19,8 +19,7 @@ namespace ui::qt {
 WindowsApp::WindowsApp() : WindowsApp(platform::ProgramFolder()) {}
 
 WindowsApp::WindowsApp(std::string programFolder)
-    : plugins_(host_, false, std::move(programFolder)),
-      clean_{host_, results_, cleanState_, &plugins_, false} {
+    : plugins_(host_, false, std::move(programFolder)), clean_{host_, results_, cleanState_, &plugins_, false} {
     host_.SetWindowFactory([this](host::Window window) { return Make(window); });
 }
 

@@ -46,10 +46,10 @@ void SetSwitch(Plugin plugin, const std::string& name, const std::string& bytes)
     ASSERT_EQ(platform::RegCreateKey(platform::kHkeyCurrentUser, clean::PluginSettingsKey(plugin),
                                      platform::kKeyAllAccess, &key),
               0);
-    EXPECT_EQ(platform::RegSetValue(key, name, platform::kRegBinary,
-                                    reinterpret_cast<const std::uint8_t*>(bytes.data()),
-                                    static_cast<std::uint32_t>(bytes.size())),
-              0);
+    EXPECT_EQ(
+        platform::RegSetValue(key, name, platform::kRegBinary, reinterpret_cast<const std::uint8_t*>(bytes.data()),
+                              static_cast<std::uint32_t>(bytes.size())),
+        0);
     platform::RegCloseKey(key);
 }
 
@@ -81,8 +81,8 @@ TEST_F(AutomaticPluginsTest, CookiesRunBeforeTheCacheEachWithItsOwnDeleteMethod)
     SetSwitch(Plugin::kIeTempFilesPlugin, "AutomaticClean", kOn);
     SetSwitch(Plugin::kIeTempFilesPlugin, "SecureDelete", kOn);
     clean::RunAutomaticPlugins(&loader, false);
-    EXPECT_EQ(log, (std::vector<std::string>{"load cookies", "cookies normal shown", "load cache",
-                                             "cache secure shown"}));
+    EXPECT_EQ(log,
+              (std::vector<std::string>{"load cookies", "cookies normal shown", "load cache", "cache secure shown"}));
 }
 
 TEST_F(AutomaticPluginsTest, SecureDeleteOtherThanTrueMeansNormalDelete) {

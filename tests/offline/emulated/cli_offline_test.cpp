@@ -155,7 +155,8 @@ protected:
     std::map<std::string, std::string> Exports() {
         std::map<std::string, std::string> exports;
         for (const OfflineUser& user : Users())
-            exports[user.name] = testing_support::ExportForImport(windows_.NtUser(user.name), "HKEY_USERS\\" + user.sid);
+            exports[user.name] =
+                testing_support::ExportForImport(windows_.NtUser(user.name), "HKEY_USERS\\" + user.sid);
         exports["SOFTWARE"] = testing_support::ExportForImport(windows_.Software(), "HKEY_LOCAL_MACHINE\\SOFTWARE");
         return exports;
     }
@@ -242,7 +243,8 @@ TEST_F(OfflineCliTest, CleanRemovesExactlyWhatItFoundAndKeepsEveryOtherKeyAndVal
         EXPECT_EQ(ReadFile(hive.string() + ".nimbrel-backup"), ReadFile(testing_support::TestHive(user.hive)));
         EXPECT_FALSE(fs::exists(hive.string() + ".nimbrel-new"));
     }
-    EXPECT_FALSE(fs::exists(windows_.Software().string() + ".nimbrel-backup")) << "the SOFTWARE hive had nothing to clean";
+    EXPECT_FALSE(fs::exists(windows_.Software().string() + ".nimbrel-backup"))
+        << "the SOFTWARE hive had nothing to clean";
 
     // A second scan finds none of it again.
     for (const std::string& row : ScanRows(OnWindows({"scan", "--format", "tsv", "--quiet"})))
@@ -325,7 +327,8 @@ TEST_F(OfflineCliTest, ReadOnlyWritesNothing) {
 
 TEST_F(OfflineCliTest, AReadOnlyFolderScansAndRefusesTheClean) {
     fs::permissions(windows_.Drive() / "Users" / "nfury",
-                    fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write, fs::perm_options::remove);
+                    fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
     const auto before = testing_support::FolderContents(windows_.Drive());
     EXPECT_FALSE(ScanRows(OnWindows({"scan", "--format", "tsv", "--quiet"})).empty());
     const ProgramRun clean = OnWindows({"clean", "--quiet", "--no-plugins"});
@@ -347,8 +350,10 @@ TEST_F(OfflineCliTest, AReadOnlyMountScansAndRefusesTheClean) {
     }
     const bool readOnly = RunProgram("mount", {"-o", "remount,bind,ro", mounted.string()}).exitCode == 0;
     const auto before = testing_support::FolderContents(windows_.Drive());
-    const ProgramRun scan = Cli({"--windows", mounted.string(), "--user", "jmroberts", "scan", "--format", "tsv", "--quiet"});
-    const ProgramRun clean = Cli({"--windows", mounted.string(), "--user", "jmroberts", "clean", "--quiet", "--no-plugins"});
+    const ProgramRun scan =
+        Cli({"--windows", mounted.string(), "--user", "jmroberts", "scan", "--format", "tsv", "--quiet"});
+    const ProgramRun clean =
+        Cli({"--windows", mounted.string(), "--user", "jmroberts", "clean", "--quiet", "--no-plugins"});
     RunProgram("umount", {mounted.string()});
     fs::remove(mounted);
     ASSERT_TRUE(readOnly);
@@ -372,9 +377,11 @@ TEST_F(OfflineCliTest, SeveralUsersWithoutUserAreListed) {
 }
 
 TEST_F(OfflineCliTest, CommandsThatChangeTheRegistryByHandAreRefused) {
-    for (const std::vector<std::string>& command :
-         {std::vector<std::string>{"reg", "add", "HKCU\\Software\\X"}, {"reg", "delete", "HKCU\\Software\\X"},
-          {"settings", "set", "MSOffice", "off"}, {"shred", "x"}, {"runonce"}}) {
+    for (const std::vector<std::string>& command : {std::vector<std::string>{"reg", "add", "HKCU\\Software\\X"},
+                                                    {"reg", "delete", "HKCU\\Software\\X"},
+                                                    {"settings", "set", "MSOffice", "off"},
+                                                    {"shred", "x"},
+                                                    {"runonce"}}) {
         const ProgramRun run = OnWindows(command);
         EXPECT_EQ(run.exitCode, 2) << command[0] << ": " << run.err;
     }
@@ -403,7 +410,8 @@ TEST_F(OfflineCliTest, AFolderOutsideTheInstallationIsNeverCleaned) {
 TEST_F(OfflineCliTest, NimbrelSilentCleansTheInstallation) {
     const std::string drive = windows_.Drive().string();
     const auto before = testing_support::FolderContents(windows_.Drive());
-    const ProgramRun refused = RunProgram(NIMBREL_PROGRAM, {"--windows", drive, "--user", "jmroberts", "--read-only", "-SILENT"});
+    const ProgramRun refused =
+        RunProgram(NIMBREL_PROGRAM, {"--windows", drive, "--user", "jmroberts", "--read-only", "-SILENT"});
     EXPECT_EQ(refused.exitCode, 1);
     EXPECT_NE(refused.err.find("--read-only"), std::string::npos) << refused.err;
     EXPECT_EQ(testing_support::FolderContents(windows_.Drive()), before);
@@ -412,7 +420,8 @@ TEST_F(OfflineCliTest, NimbrelSilentCleansTheInstallation) {
     EXPECT_EQ(silent.exitCode, 0) << silent.err;
     EXPECT_FALSE(fs::exists(windows_.HostPath(std::string(kRecent) + "\\letter.lnk")));
     for (const OfflineUser& user : Users())
-        EXPECT_EQ(ReadFile(windows_.NtUser(user.name).string() + ".nimbrel-backup"), ReadFile(testing_support::TestHive(user.hive)));
+        EXPECT_EQ(ReadFile(windows_.NtUser(user.name).string() + ".nimbrel-backup"),
+                  ReadFile(testing_support::TestHive(user.hive)));
     EXPECT_EQ(RunProgram(NIMBREL_PROGRAM, {"--user", "jmroberts", "-SILENT"}).exitCode, 2);
 }
 #endif
@@ -439,7 +448,8 @@ protected:
 };
 
 TEST_F(OfflineHiveTest, ASingleUserHiveIsTheCurrentUser) {
-    const ProgramRun offline = RunProgram(NIMBREL_CLI, {"--hive", hive_.string(), "scan", "--format", "tsv", "--quiet"});
+    const ProgramRun offline =
+        RunProgram(NIMBREL_CLI, {"--hive", hive_.string(), "scan", "--format", "tsv", "--quiet"});
     ASSERT_EQ(offline.exitCode, 0) << offline.err;
 
     testing_support::ScratchPrefix prefix;

@@ -111,7 +111,9 @@ TEST_F(HiveStoreTest, ADeletionIsUndoneWithItsBatchAndSavedOnlyWhenAsked) {
 
     // A value set and a key made last for this run only; a deletion is saved.
     platform::HKey made = 0;
-    ASSERT_EQ(platform::RegCreateKey(platform::kHkeyCurrentUser, "Software\\Nimbrel\\Ignore", platform::kKeyAllAccess, &made), 0);
+    ASSERT_EQ(
+        platform::RegCreateKey(platform::kHkeyCurrentUser, "Software\\Nimbrel\\Ignore", platform::kKeyAllAccess, &made),
+        0);
     const std::uint8_t off[2] = {0, 0};
     EXPECT_EQ(platform::RegSetValue(made, "MSOffice", platform::kRegBinary, off, 2), 0);
     platform::RegCloseKey(made);
@@ -177,8 +179,8 @@ TEST_F(HiveStoreTest, AHiveThatCannotBeWrittenBackAsItWasIsLeftWholeAndSoAreTheO
 
     Use();
     EXPECT_EQ(DeleteValue(platform::kHkeyCurrentUser, kTypedUrls, "url1"), 0);
-    EXPECT_EQ(DeleteValue(platform::kHkeyUsers, "S-1-5-21-111-222-333-1002\\Software\\Microsoft\\Internet Explorer\\TypedURLs",
-                          "url1"),
+    EXPECT_EQ(DeleteValue(platform::kHkeyUsers,
+                          "S-1-5-21-111-222-333-1002\\Software\\Microsoft\\Internet Explorer\\TypedURLs", "url1"),
               0);
     std::string problem;
     EXPECT_NE(platform::SaveRegistryChanges(problem), 0);
@@ -209,7 +211,8 @@ TEST(OfflineXpTest, ProfilesInDocumentsAndSettingsAreFound) {
     EXPECT_EQ(platform::CurrentUserSid(), "S-1-5-21-5-6-7-1003");
     EXPECT_EQ(platform::ExpandEnvironmentStrings("%USERPROFILE%"), "C:\\Documents and Settings\\joe");
     platform::HKey software = 0;
-    EXPECT_EQ(platform::RegOpenKey(platform::kHkeyCurrentUser, "Software\\Microsoft", platform::kKeyRead, &software), 0);
+    EXPECT_EQ(platform::RegOpenKey(platform::kHkeyCurrentUser, "Software\\Microsoft", platform::kKeyRead, &software),
+              0);
     platform::RegCloseKey(software);
     platform::LeaveOfflineMachine();
 }

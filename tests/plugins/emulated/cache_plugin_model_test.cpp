@@ -238,11 +238,10 @@ TEST_F(CachePlugin, HelpAndMoreInformationCarryTheirIcons) {
     plugin.OnHelpClick();
     plugin.OnMoreInformationClick();
     plugin.OnCloseClick();
-    EXPECT_EQ(host.calls,
-              (Names{std::string("message question Plug-in Notes/Help: ") + CachePluginModel::kHelpMessage,
-                     std::string("message information About Secure File Deletion: ") +
-                         CachePluginModel::kSecureDeletionMessage,
-                     "unload ie temp files plugin"}));
+    EXPECT_EQ(host.calls, (Names{std::string("message question Plug-in Notes/Help: ") + CachePluginModel::kHelpMessage,
+                                 std::string("message information About Secure File Deletion: ") +
+                                     CachePluginModel::kSecureDeletionMessage,
+                                 "unload ie temp files plugin"}));
 }
 
 }  // namespace

@@ -70,14 +70,14 @@ TEST_P(CookieOptionsSave, SavesAWholeCountFromOneTo200AsTypedAndRefusesTheRest) 
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Counts, CookieOptionsSave,
-    testing::Values(SaveRow{"Zero", "0", "The number of passes must be greater than 0."},
-                    SaveRow{"TwoHundredOne", "201", "The number of passes must be no more than 200."},
-                    SaveRow{"NotANumber", "1e2", "The number of passes must be a whole number."},
-                    SaveRow{"Blank", "  ", "The number of passes must be a whole number."},
-                    SaveRow{"TwoHundred", "200", ""}, SaveRow{"LeadingZero", "05", ""}),
-    [](const testing::TestParamInfo<SaveRow>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Counts, CookieOptionsSave,
+                         testing::Values(SaveRow{"Zero", "0", "The number of passes must be greater than 0."},
+                                         SaveRow{"TwoHundredOne", "201",
+                                                 "The number of passes must be no more than 200."},
+                                         SaveRow{"NotANumber", "1e2", "The number of passes must be a whole number."},
+                                         SaveRow{"Blank", "  ", "The number of passes must be a whole number."},
+                                         SaveRow{"TwoHundred", "200", ""}, SaveRow{"LeadingZero", "05", ""}),
+                         [](const testing::TestParamInfo<SaveRow>& info) { return info.param.name; });
 
 TEST_F(CookieOptions, TheDefaultOptionRemovesTheStoredCount) {
     Store("7");

@@ -80,8 +80,8 @@ protected:
 
 TEST_F(CookiePlugin, LoadListsTheOrdinaryTxtFilesAndTheFolder) {
     plugin.Load(false);
-    EXPECT_EQ(plugin.FileList().Names(), (Names{"anna@site[1].txt", "Bob@site[2].txt", "carl@shop[1].txt",
-                                             "dora@news[1].txt"}));
+    EXPECT_EQ(plugin.FileList().Names(),
+              (Names{"anna@site[1].txt", "Bob@site[2].txt", "carl@shop[1].txt", "dora@news[1].txt"}));
     EXPECT_EQ(plugin.FolderText(), cookies);
     EXPECT_TRUE(host.calls.empty());
     EXPECT_FALSE(plugin.CheckAutomaticClean());
@@ -103,7 +103,8 @@ TEST_P(CookiePluginWithoutFolder, ListsAndCleansNothingAndSaysSoOnlyWhenNotSilen
 
     CookiePluginModel interactive(host, status, kProgramFolder);
     interactive.Load(false);
-    EXPECT_EQ(host.calls, Names{"message Nimbrel: The Crumbex Plug-in can't find your Internet Explorer cookies folder."});
+    EXPECT_EQ(host.calls,
+              Names{"message Nimbrel: The Crumbex Plug-in can't find your Internet Explorer cookies folder."});
     EXPECT_TRUE(interactive.FileList().Names().empty());
     EXPECT_EQ(interactive.FolderText(), "");
 
@@ -150,8 +151,8 @@ TEST_F(CookiePlugin, ARunShowsItsStatusAndProgressAfterEachFile) {
     plugin.NormalDelete(false);
     EXPECT_EQ(progress, (std::vector<int>{0, 25, 50, 75}));
     EXPECT_EQ(host.finalProgress, 100);
-    EXPECT_EQ(host.calls, (Names{"topmost plugin status", "show plugin status", "hide plugin status",
-                                 "unload plugin status"}));
+    EXPECT_EQ(host.calls,
+              (Names{"topmost plugin status", "show plugin status", "hide plugin status", "unload plugin status"}));
     EXPECT_FALSE(status.Loaded());
 }
 
@@ -182,8 +183,9 @@ TEST_F(CookiePlugin, SecureDeleteShredsWhatIsNotKeptAndLeavesNoTemporaryName) {
     std::string statusLine;
     host.onYield = [&](int) { statusLine = status.Status().caption + " / " + status.Status2().caption; };
     plugin.SecureDelete(false);
-    EXPECT_EQ(statusLine, "Cleaning cookie files (secure file shredding method) / Please be patient... (the file "
-                          "shredding may take a couple minutes)");
+    EXPECT_EQ(statusLine,
+              "Cleaning cookie files (secure file shredding method) / Please be patient... (the file "
+              "shredding may take a couple minutes)");
     EXPECT_EQ(plugin.FileList().Names(), Names{"carl@shop[1].txt"});
     EXPECT_FALSE(Exists("~"));
 }
@@ -307,23 +309,23 @@ TEST_P(CookiePluginUnreadableList, IsSaidOnceAndNoCookieIsDeleted) {
 
 INSTANTIATE_TEST_SUITE_P(
     Places, CookiePluginUnreadableList,
-    testing::Values(
-        UnreadableRow{"Fifo", [](const fs::path& place) { ASSERT_EQ(mkfifo(place.c_str(), 0600), 0); },
-                      " is not a regular file"},
-        UnreadableRow{"LinkToDevZero", [](const fs::path& place) { fs::create_symlink("/dev/zero", place); },
-                      " is not a regular file"},
-        UnreadableRow{"LinkToAList",
-                      [](const fs::path& place) {
-                          plugins::clsDES des;
-                          plugins::SaveIgnoreList("C:\\elsewhere.ini", {"anna@site[1].txt"}, des);
-                          fs::create_symlink(HostPath("C:\\elsewhere.ini"), place);
-                      },
-                      " is not a regular file"},
-        UnreadableRow{"OverOneMiB",
-                      [](const fs::path& place) {
-                          std::ofstream(place, std::ios::binary) << std::string(40u << 20, '\n');
-                      },
-                      " is larger than 1 MiB, more than an ignore list ever holds"}),
+    testing::Values(UnreadableRow{"Fifo", [](const fs::path& place) { ASSERT_EQ(mkfifo(place.c_str(), 0600), 0); },
+                                  " is not a regular file"},
+                    UnreadableRow{"LinkToDevZero",
+                                  [](const fs::path& place) { fs::create_symlink("/dev/zero", place); },
+                                  " is not a regular file"},
+                    UnreadableRow{"LinkToAList",
+                                  [](const fs::path& place) {
+                                      plugins::clsDES des;
+                                      plugins::SaveIgnoreList("C:\\elsewhere.ini", {"anna@site[1].txt"}, des);
+                                      fs::create_symlink(HostPath("C:\\elsewhere.ini"), place);
+                                  },
+                                  " is not a regular file"},
+                    UnreadableRow{"OverOneMiB",
+                                  [](const fs::path& place) {
+                                      std::ofstream(place, std::ios::binary) << std::string(40u << 20, '\n');
+                                  },
+                                  " is larger than 1 MiB, more than an ignore list ever holds"}),
     [](const testing::TestParamInfo<UnreadableRow>& info) { return info.param.name; });
 
 struct ButtonRow {
@@ -340,17 +342,16 @@ TEST_P(CookiePluginMessage, ShowsItsText) {
     EXPECT_EQ(host.calls, Names{GetParam().message});
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Buttons, CookiePluginMessage,
-    testing::Values(
-        ButtonRow{"Help", &CookiePluginModel::OnHelpClick,
-                  std::string("message question Plug-in Notes/Help: ") + CookiePluginModel::kHelpMessage},
-        ButtonRow{"MoreInformation", &CookiePluginModel::OnMoreInformationClick,
-                  std::string("message information About Secure File Deletion: ") +
-                      CookiePluginModel::kSecureDeletionMessage},
-        ButtonRow{"WhatIsTheIgnoreList", &CookiePluginModel::OnQuestionIgnoreListClick,
-                  std::string("message information What is the ignore list?: ") +
-                      CookiePluginModel::kIgnoreListMessage}),
-    [](const testing::TestParamInfo<ButtonRow>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Buttons, CookiePluginMessage,
+                         testing::Values(ButtonRow{"Help", &CookiePluginModel::OnHelpClick,
+                                                   std::string("message question Plug-in Notes/Help: ") +
+                                                       CookiePluginModel::kHelpMessage},
+                                         ButtonRow{"MoreInformation", &CookiePluginModel::OnMoreInformationClick,
+                                                   std::string("message information About Secure File Deletion: ") +
+                                                       CookiePluginModel::kSecureDeletionMessage},
+                                         ButtonRow{"WhatIsTheIgnoreList", &CookiePluginModel::OnQuestionIgnoreListClick,
+                                                   std::string("message information What is the ignore list?: ") +
+                                                       CookiePluginModel::kIgnoreListMessage}),
+                         [](const testing::TestParamInfo<ButtonRow>& info) { return info.param.name; });
 
 }  // namespace

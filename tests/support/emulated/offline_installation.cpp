@@ -59,7 +59,8 @@ void MakeSoftwareHive(const fs::path& path, const std::vector<std::pair<std::str
     hive_node_h* children = hivex_node_children(hive, root);
     for (hive_node_h* child = children; child != nullptr && *child != 0; ++child) hivex_node_delete_child(hive, *child);
     std::free(children);
-    SetText(hive, Path(hive, root, "Microsoft\\Windows NT\\CurrentVersion"), "SystemRoot", hive_t_REG_SZ, "C:\\Windows");
+    SetText(hive, Path(hive, root, "Microsoft\\Windows NT\\CurrentVersion"), "SystemRoot", hive_t_REG_SZ,
+            "C:\\Windows");
     SetText(hive, Path(hive, root, "Microsoft\\Windows\\CurrentVersion"), "ProgramFilesDir", hive_t_REG_SZ,
             "C:\\Program Files");
     const hive_node_h list = Path(hive, root, "Microsoft\\Windows NT\\CurrentVersion\\ProfileList");
