@@ -181,7 +181,16 @@ TEST_F(CliCatalogueTest, EachPlaceIsSkippedWithItsCategoryOff) {
 }
 
 TEST_F(CliCatalogueTest, TsvAndTextListThePlacesOfTheJson) {
-    const nlohmann::json places = Places();
+    const nlohmann::json json = nlohmann::json::parse(Cli({"catalogue", "--format", "json"}).out);
+    const nlohmann::json& places = json.at("places");
+    const nlohmann::json& extensions = json.at("extensions");
+    ASSERT_EQ(extensions.size(), 168u);  // <e> 1-168 names them by position
+    EXPECT_EQ(extensions.front(), "*");
+    EXPECT_EQ(extensions[148], "iso");
+    EXPECT_EQ(extensions.back(), "sss");
+    for (const char* placeholder : {"n", "x", "e", "h", "i"}) {
+        EXPECT_TRUE(json.at("placeholders").contains(placeholder)) << placeholder;
+    }
     const std::vector<std::string> tsv = Lines(Cli({"catalogue", "--format", "tsv"}).out);
     ASSERT_EQ(tsv.size(), places.size() + 1);
     EXPECT_EQ(testing_support::TsvFields(tsv[0]), std::vector<std::string>(std::begin(kFields), std::end(kFields)));
