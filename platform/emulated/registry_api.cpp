@@ -23,18 +23,24 @@ struct Resolved {
     bool predefined = false;
 };
 
-RegKey* Walk(RegKey* key, std::string_view path) {
+RegKey* Walk(RegistryStore& store, RegKey* key, std::string_view path) {
     thread_local std::string upper;
     while (key != nullptr && !path.empty()) {
         const std::size_t cut = path.find('\\');
         const std::string_view name = path.substr(0, cut);
         upper.assign(name);
         for (char& c : upper) c = static_cast<char>(UpperAnsi(static_cast<unsigned char>(c)));
-        key = key->Child(upper);
+        key = store.Child(key, upper);
         if (cut == std::string_view::npos) break;
         path.remove_prefix(cut + 1);
     }
     return key;
+}
+
+// The code of a load from the store that failed, else the given one.
+long FaultOr(RegistryStore& store, long code) {
+    const long fault = store.TakeLoadFault();
+    return fault != kErrorSuccess ? fault : code;
 }
 
 // The key a handle stands for, with the rights it was opened with.
@@ -48,13 +54,13 @@ Resolved Resolve(HKey handle) {
         case kHkeyLocalMachine: result.key = store.Find(emulated::kLocalMachineId); break;
         case kHkeyUsers: result.key = store.Find(emulated::kUsersId); break;
         case kHkeyCurrentUser:
-            result.key = Walk(store.Find(emulated::kUsersId), emulated::kCurrentUserSid);
+            result.key = Walk(store, store.Find(emulated::kUsersId), emulated::kCurrentUserSid);
             break;
         case kHkeyClassesRoot:
-            result.key = Walk(store.Find(emulated::kLocalMachineId), emulated::kClassesRootPath);
+            result.key = Walk(store, store.Find(emulated::kLocalMachineId), emulated::kClassesRootPath);
             break;
         case kHkeyCurrentConfig:
-            result.key = Walk(store.Find(emulated::kLocalMachineId), emulated::kCurrentConfigPath);
+            result.key = Walk(store, store.Find(emulated::kLocalMachineId), emulated::kCurrentConfigPath);
             break;
         default: {
             result.predefined = false;
@@ -65,11 +71,11 @@ Resolved Resolve(HKey handle) {
             }
             result.access = entry->access;
             result.key = store.Find(entry->keyId);
-            if (result.key == nullptr) result.error = kErrorKeyDeleted;
+            if (result.key == nullptr) result.error = FaultOr(store, kErrorKeyDeleted);
             return result;
         }
     }
-    if (result.key == nullptr) result.error = kErrorInvalidHandle;
+    if (result.key == nullptr) result.error = FaultOr(store, kErrorInvalidHandle);
     return result;
 }
 
@@ -101,8 +107,8 @@ long Locate(const Resolved& parent, std::string_view subKey, RegKey** found) {
     std::string_view path = subKey;
     while (!path.empty() && path.back() == '\\') path.remove_suffix(1);
     if (!path.empty() && path.front() == '\\') return kErrorBadPathname;
-    *found = Walk(parent.key, path);
-    return *found == nullptr ? kErrorFileNotFound : kErrorSuccess;
+    *found = Walk(*parent.store, parent.key, path);
+    return *found == nullptr ? FaultOr(*parent.store, kErrorFileNotFound) : kErrorSuccess;
 }
 
 }  // namespace
@@ -129,10 +135,11 @@ long RegCreateKey(HKey parent, const std::string& subKey, std::uint32_t access, 
     RegKey* key = base.key;
     std::size_t existing = 0;
     for (; existing < names.size(); ++existing) {
-        RegKey* child = Walk(key, names[existing]);
+        RegKey* child = Walk(*base.store, key, names[existing]);
         if (child == nullptr) break;
         key = child;
     }
+    if (const long fault = base.store->TakeLoadFault(); fault != kErrorSuccess) return fault;
     std::int64_t id = key->id;
     if (existing < names.size()) {
         // Below HKEY_LOCAL_MACHINE only the fixed hives exist; a key right
@@ -155,8 +162,8 @@ long RegQueryValue(HKey key, const std::string& valueName, std::uint32_t* type, 
     const Resolved resolved = Resolve(key);
     if (const long rc = NeedAccess(resolved, kKeyQueryValue); rc != kErrorSuccess) return rc;
     if (data != nullptr && size == nullptr) return kErrorInvalidParameter;
-    const emulated::RegValue* value = resolved.key->FindValue(valueName);
-    if (value == nullptr) return kErrorFileNotFound;
+    const emulated::RegValue* value = resolved.store->Values(resolved.key).Find(valueName);
+    if (value == nullptr) return FaultOr(*resolved.store, kErrorFileNotFound);
     if (type != nullptr) *type = value->type;
     const auto length = static_cast<std::uint32_t>(value->data.size());
     if (data != nullptr && *size < length) {
@@ -191,7 +198,7 @@ long RegDeleteKey(HKey parent, const std::string& subKey) {
     // Roots and hives cannot be deleted.
     if (key->parent == nullptr || key->parent->parent == nullptr) return kErrorAccessDenied;
     if (base.predefined && key == base.key) return kErrorAccessDenied;
-    if (!key->children.empty()) return kErrorAccessDenied;
+    if (!base.store->WithChildren(key).children.empty()) return kErrorAccessDenied;
     return base.store->DeleteKey(key->id);
 }
 
@@ -199,8 +206,8 @@ long RegEnumKey(HKey key, std::uint32_t index, char* name, std::uint32_t* nameLe
     const Resolved resolved = Resolve(key);
     if (const long rc = NeedAccess(resolved, kKeyEnumerateSubKeys); rc != kErrorSuccess) return rc;
     if (name == nullptr || nameLength == nullptr) return kErrorInvalidParameter;
-    const RegKey* child = resolved.key->ChildAt(index);
-    if (child == nullptr) return kErrorNoMoreItems;
+    const RegKey* child = resolved.store->WithChildren(resolved.key).ChildAt(index);
+    if (child == nullptr) return FaultOr(*resolved.store, kErrorNoMoreItems);
     if (child->name.size() >= *nameLength) return kErrorMoreData;
     std::memcpy(name, child->name.c_str(), child->name.size() + 1);
     *nameLength = static_cast<std::uint32_t>(child->name.size());
@@ -213,8 +220,9 @@ long RegEnumValue(HKey key, std::uint32_t index, char* name, std::uint32_t* name
     if (const long rc = NeedAccess(resolved, kKeyQueryValue); rc != kErrorSuccess) return rc;
     if (name == nullptr || nameLength == nullptr) return kErrorInvalidParameter;
     if (data != nullptr && dataSize == nullptr) return kErrorInvalidParameter;
-    if (index >= resolved.key->values.size()) return kErrorNoMoreItems;
-    const emulated::RegValue& value = resolved.key->values[index];
+    const emulated::RegValue* at = resolved.store->Values(resolved.key).At(index);
+    if (at == nullptr) return FaultOr(*resolved.store, kErrorNoMoreItems);
+    const emulated::RegValue& value = *at;
     const auto length = static_cast<std::uint32_t>(value.data.size());
     if (value.name.size() >= *nameLength) return kErrorMoreData;
     if (data != nullptr && *dataSize < length) {
@@ -234,11 +242,14 @@ long RegQueryInfoKey(HKey key, KeyInfo* info) {
     if (const long rc = NeedAccess(resolved, kKeyQueryValue); rc != kErrorSuccess) return rc;
     if (info == nullptr) return kErrorInvalidParameter;
     KeyInfo result;
-    result.subKeys = static_cast<std::uint32_t>(resolved.key->children.size());
-    for (const auto& [upper, child] : resolved.key->children)
+    const RegKey& listed = resolved.store->WithChildren(resolved.key);
+    const emulated::ValueList& values = resolved.store->Values(resolved.key);
+    if (const long fault = resolved.store->TakeLoadFault(); fault != kErrorSuccess) return fault;
+    result.subKeys = static_cast<std::uint32_t>(listed.children.size());
+    for (const auto& [upper, child] : listed.children)
         result.maxSubKeyLength = std::max(result.maxSubKeyLength, static_cast<std::uint32_t>(child->name.size()));
-    result.values = static_cast<std::uint32_t>(resolved.key->values.size());
-    for (const emulated::RegValue& value : resolved.key->values) {
+    result.values = static_cast<std::uint32_t>(values.Size());
+    for (const auto& [id, value] : values) {
         result.maxValueNameLength = std::max(result.maxValueNameLength, static_cast<std::uint32_t>(value.name.size()));
         result.maxValueLength = std::max(result.maxValueLength, static_cast<std::uint32_t>(value.data.size()));
     }
