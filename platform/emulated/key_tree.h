@@ -52,8 +52,8 @@ struct RegKey {
     std::string name;
     RegKey* parent = nullptr;
     // Whether children and values hold what the store holds; a key whose
-    // subkeys are not loaded may still list the ones loaded before, which
-    // the next load keeps when they are still there.
+    // subkeys are not loaded may still list some (looked up one by one, or
+    // loaded before), which the next load keeps when they are still there.
     bool childrenLoaded = false;
     bool valuesLoaded = false;
     std::map<std::string, RegKey*, UnicodeOrder> children;  // by upper-cased name

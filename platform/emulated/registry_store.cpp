@@ -136,7 +136,7 @@ void RegistryStore::Close() {
 
 void RegistryStore::Release() {
     for (Statement* statement :
-         {&version_query_, &version_bump_, &key_of_id_, &key_children_, &key_insert_, &key_delete_,
+         {&version_query_, &version_bump_, &key_of_id_, &key_children_, &key_child_, &key_insert_, &key_delete_,
           &values_of_key_delete_, &values_of_key_, &value_set_, &value_delete_, &changes_since_, &change_insert_,
           &changes_prune_})
         *statement = {};
@@ -150,6 +150,7 @@ bool RegistryStore::Prepare() {
     version_bump_ = Statement(db_, "UPDATE meta SET value = value + 1 WHERE name = 'version'");
     key_of_id_ = Statement(db_, "SELECT parent, name FROM keys WHERE id = ?");
     key_children_ = Statement(db_, "SELECT id, name FROM keys WHERE parent = ?");
+    key_child_ = Statement(db_, "SELECT id, name FROM keys WHERE parent = ? AND uname = ?");
     key_insert_ = Statement(db_, "INSERT INTO keys(parent, name, uname) VALUES(?, ?, ?)");
     key_delete_ = Statement(db_, "DELETE FROM keys WHERE id = ?");
     values_of_key_delete_ = Statement(db_, "DELETE FROM vals WHERE key = ?");
@@ -163,7 +164,7 @@ bool RegistryStore::Prepare() {
     changes_since_ = Statement(db_, "SELECT version, key FROM changes WHERE version > ? ORDER BY version");
     change_insert_ = Statement(db_, "INSERT OR IGNORE INTO changes(version, key) VALUES(?, ?)");
     changes_prune_ = Statement(db_, "DELETE FROM changes WHERE version <= ?");
-    return version_query_.Valid() && version_bump_.Valid() && key_of_id_.Valid() && key_children_.Valid() &&
+    return version_query_.Valid() && version_bump_.Valid() && key_of_id_.Valid() && key_children_.Valid() && key_child_.Valid() &&
            key_insert_.Valid() && key_delete_.Valid() && values_of_key_delete_.Valid() && values_of_key_.Valid() &&
            value_set_.Valid() && value_delete_.Valid();
 }
@@ -294,7 +295,10 @@ std::string RegistryStore::OpenExisting(const std::filesystem::path& path) {
         return refuse("cannot be used: its change counter " + counterFile.string() + " " + fault);
     counterSeen_ = counter_.Read();
     if (writable) {
-        sqlite3_exec(db_, "PRAGMA synchronous=NORMAL", nullptr, nullptr, nullptr);
+        // A cache that holds the pages a large import keeps going back to
+        // (the index of value names above all); a command that reads a few
+        // keys fills only what it reads.
+        sqlite3_exec(db_, "PRAGMA synchronous=NORMAL; PRAGMA cache_size=-32768", nullptr, nullptr, nullptr);
         stampFile_ = stampFile;
         if (checked) WriteCheckedStamp(path, stampFile);
     }
@@ -506,9 +510,20 @@ RegKey* RegistryStore::Find(std::int64_t id) {
     return top;
 }
 
+// A subkey not yet in the copy is looked up alone, so that reaching one key
+// of a large tree loads no more of it; the first miss loads the whole list,
+// so that the misses after it are answered from the copy.
 RegKey* RegistryStore::Child(RegKey* key, std::string_view upperName) {
-    if (!key->childrenLoaded && !LoadChildren(key)) return nullptr;
-    return key->Child(upperName);
+    if (RegKey* child = key->Child(upperName)) return child;
+    if (key->childrenLoaded) return nullptr;
+    key_child_.Reset();
+    key_child_.Bind(1, key->id).Bind(2, upperName);
+    const int rc = key_child_.Step();
+    RegKey* child = rc == SQLITE_ROW ? tree_.Add(key_child_.Integer(0), key, key_child_.Bytes(1)) : nullptr;
+    key_child_.Reset();
+    if (rc == SQLITE_DONE) LoadChildren(key);
+    if (rc != SQLITE_ROW && rc != SQLITE_DONE) LoadFailed(rc);
+    return child;
 }
 
 const RegKey& RegistryStore::WithChildren(RegKey* key) {
@@ -628,7 +643,9 @@ long RegistryStore::CreatePath(std::int64_t parentId, const std::vector<std::str
             if (rc != SQLITE_DONE) return Failure(rc);
             touched_.insert(key->id);
             key = tree_.Add(sqlite3_last_insert_rowid(db_), key, std::string(name));
-            key->childrenLoaded = key->valuesLoaded = true;  // a new key is empty
+            // A new key has no subkeys; its values are read back when asked
+            // for, so that an import does not keep a copy of what it writes.
+            key->childrenLoaded = true;
         }
         *createdId = key->id;
         return kErrorSuccess;

@@ -110,7 +110,7 @@ private:
     std::unordered_set<std::int64_t> touched_;
 
     Statement version_query_, version_bump_;
-    Statement key_of_id_, key_children_;
+    Statement key_of_id_, key_children_, key_child_;
     Statement key_insert_, key_delete_, values_of_key_delete_;
     Statement values_of_key_, value_set_, value_delete_;
     Statement changes_since_, change_insert_, changes_prune_;
