@@ -37,7 +37,8 @@ int main(int argc, char** argv) {
             std::perror("command_timer");
             return 2;
         }
-        milliseconds.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+        milliseconds.push_back(
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
         peakKb = std::max(peakKb, usage.ru_maxrss);
         if (!WIFEXITED(status) || WEXITSTATUS(status) == 127) {
             std::fprintf(stderr, "command_timer: %s did not run to its end\n", argv[2]);

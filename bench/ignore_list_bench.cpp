@@ -28,8 +28,8 @@ public:
         std::string text = "[Number]\r\nCount=" + std::to_string(kEntries) + "\r\n[IgnoreCookies]\r\n";
         for (std::size_t i = 0; i < kEntries; ++i) {
             const std::string name = "user@site-" + std::to_string(i) + ".example[1].txt";
-            text += std::to_string(i) + "=" +
-                    modHEX::HexEncode(des.EncryptString(name, plugins::kIgnoreListKey), " ") + "\r\n";
+            text += std::to_string(i) + "=" + modHEX::HexEncode(des.EncryptString(name, plugins::kIgnoreListKey), " ") +
+                    "\r\n";
         }
         std::ofstream(folder_ / plugins::kIgnoreListFileName, std::ios::binary) << text;
         path_ = platform::emulated::ToWindowsPath(folder_ / plugins::kIgnoreListFileName);

@@ -36,13 +36,9 @@ void Map(benchmark::State& state, const char* windowsPath) {
     for (auto _ : state) benchmark::DoNotOptimize(platform::emulated::ToHostPath(windowsPath));
 }
 
-void ExactSpelling(benchmark::State& state) {
-    Map(state, "C:\\Documents and Settings\\Anna\\Recent\\File 50");
-}
+void ExactSpelling(benchmark::State& state) { Map(state, "C:\\Documents and Settings\\Anna\\Recent\\File 50"); }
 void OtherCase(benchmark::State& state) { Map(state, "c:\\documents and settings\\anna\\recent\\file 50"); }
-void MissingFile(benchmark::State& state) {
-    Map(state, "C:\\Documents and Settings\\Anna\\Recent\\index.dat");
-}
+void MissingFile(benchmark::State& state) { Map(state, "C:\\Documents and Settings\\Anna\\Recent\\index.dat"); }
 
 BENCHMARK(ExactSpelling)->Repetitions(9)->ReportAggregatesOnly(true);
 BENCHMARK(OtherCase)->Repetitions(9)->ReportAggregatesOnly(true);

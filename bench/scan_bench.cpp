@@ -17,11 +17,11 @@
 #include <string>
 #include <vector>
 
-#include "clean/results_model.h"
+#include "scan/results_model.h"
 #include "platform/emulated/prefix.h"
 #include "registry/reg_file.h"
 #include "registry/reg_import.h"
-#include "scan/host.h"
+#include "host/host.h"
 #include "scan/scan_driver.h"
 
 namespace fs = std::filesystem;
@@ -30,13 +30,13 @@ namespace {
 
 const fs::path kSourceDir = fs::path(__FILE__).parent_path().parent_path();
 
-class QuietHost : public scan::Host {
+class QuietHost : public host::Host {
 public:
     void Yield() override {}
     void MessageBox(const std::string&, const std::string&) override {}
-    void ShowWindow(scan::Window) override {}
-    void RestoreWindow(scan::Window) override {}
-    void UnloadWindow(scan::Window) override {}
+    void ShowWindow(host::Window) override {}
+    void RestoreWindow(host::Window) override {}
+    void UnloadWindow(host::Window) override {}
     void EndProgram() override {}
 };
 
@@ -44,7 +44,7 @@ public:
 std::size_t ScanOnce() {
     QuietHost host;
     scan::ScanWindowState window;
-    clean::ResultsModel results;
+    scan::ResultsModel results;
     scan::ScanContext ctx{host, window, results};
     scan::Scan(ctx);
     return results.store.RowCount();

@@ -56,8 +56,9 @@ void ShredOnePass(benchmark::State& state) {
 
 void DdDsync(benchmark::State& state) {
     const fs::path file = g_folder / "dd.bin";
-    const std::string command = "dd if=/dev/zero of='" + file.string() + "' bs=32k count=" +
-                                std::to_string(kFileSize / 32768) + " oflag=dsync conv=notrunc status=none";
+    const std::string command = "dd if=/dev/zero of='" + file.string() +
+                                "' bs=32k count=" + std::to_string(kFileSize / 32768) +
+                                " oflag=dsync conv=notrunc status=none";
     for (auto _ : state) {
         state.PauseTiming();
         MakeFile(file);
@@ -81,9 +82,13 @@ int main(int argc, char** argv) {
     for (int round = 1; round <= kRounds; ++round) {
         const std::string suffix = "/round:" + std::to_string(round);
         benchmark::RegisterBenchmark(("ShredFile_1pass_64MiB" + suffix).c_str(), ShredOnePass)
-            ->Iterations(1)->UseRealTime()->Unit(benchmark::kMillisecond);
+            ->Iterations(1)
+            ->UseRealTime()
+            ->Unit(benchmark::kMillisecond);
         benchmark::RegisterBenchmark(("dd_dsync_notrunc_4x64MiB" + suffix).c_str(), DdDsync)
-            ->Iterations(1)->UseRealTime()->Unit(benchmark::kMillisecond);
+            ->Iterations(1)
+            ->UseRealTime()
+            ->Unit(benchmark::kMillisecond);
     }
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -42,8 +42,8 @@ void CatchUpAfterAnotherProcessWrites(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         const std::string key = "HKCU\\" + KeyOf(5, 500), data = "round " + std::to_string(round);
-        std::vector<const char*> arguments = {cli,   "reg",    "add",  key.c_str(), "--value", "Value5",
-                                              "--data", data.c_str(), "--force", nullptr};
+        std::vector<const char*> arguments = {cli,      "reg",    "add",        key.c_str(), "--value",
+                                              "Value5", "--data", data.c_str(), "--force",   nullptr};
         pid_t child = 0;
         int status = 0;
         if (posix_spawn(&child, cli, nullptr, nullptr, const_cast<char* const*>(arguments.data()), environ) != 0 ||

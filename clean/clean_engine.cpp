@@ -1,5 +1,7 @@
 #include "clean/clean_engine.h"
 
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "clean/item_place.h"
@@ -11,33 +13,53 @@ namespace clean {
 
 namespace {
 
-bool HasRegistryRows(const DetectedItems& store) {
-    for (const std::string& kind : store.Key()) {
-        if (kind == "Value" || kind == "Key") return true;
+bool HasRegistryRows(const scan::DetectedItems& store) {
+    for (const std::string& column : store.Kinds()) {
+        const scan::ItemKind kind = scan::KindOf(column);
+        if (kind == scan::ItemKind::kValue || kind == scan::ItemKind::kKey) return true;
     }
     return false;
 }
 
 // A registry that cannot be changed at all (a read-only machine) is said
 // once, and nothing is deleted: each row is reported as failed with why.
-long RegistryLockStatus(const DetectedItems& store) {
+long RegistryLockStatus(const scan::DetectedItems& store) {
     if (!HasRegistryRows(store)) return platform::kErrorSuccess;
     return platform::RegistryBatch().Status();
+}
+
+// A registry whose changes the platform writes out as a whole (the hive
+// files of an installation that is not running) is written once the rows
+// are done; when it cannot be, none of its changes was made, and the
+// registry rows deleted are failed after all.
+void SaveRegistry(CleanContext& ctx, std::vector<std::pair<scan::DetectedItem, RowOutcome>>& done) {
+    std::string problem;
+    if (platform::SaveRegistryChanges(problem) == platform::kErrorSuccess) return;
+    ctx.host.MessageBox("The registry could not be saved (" + problem + "), so nothing was removed from it.",
+                        kRegistryLockedTitle);
+    for (auto& [item, outcome] : done) {
+        const scan::ItemKind kind = item.Kind();
+        if ((kind == scan::ItemKind::kValue || kind == scan::ItemKind::kKey) && outcome.result == RowResult::kDeleted) {
+            outcome = {RowResult::kFailed, "the registry could not be saved: " + problem};
+        }
+    }
 }
 
 // Cleans every row, or only the checked ones, and empties the store.
 void CleanRows(CleanContext& ctx, bool checkedOnly) {
     const std::string windowsDirectory = platform::WindowsDirectory();
-    DetectedItems& store = ctx.results.store;
+    scan::DetectedItems& store = ctx.results.store;
     const std::size_t rows = store.RowCount();
     const std::vector<bool> twin =
         checkedOnly ? RowsKeptForUncheckedTwin(store, platform::CurrentUserSid()) : std::vector<bool>(rows, false);
     const long locked = RegistryLockStatus(store);
     if (locked != platform::kErrorSuccess) ctx.host.MessageBox(RegistryLockedText(locked), kRegistryLockedTitle);
-    const RowOutcome lockedOutcome{RowResult::kFailed, "the registry cannot be changed: " + registry::Win32ErrorText(locked)};
+    const RowOutcome lockedOutcome{RowResult::kFailed,
+                                   "the registry cannot be changed: " + registry::Win32ErrorText(locked)};
 
+    std::vector<std::pair<scan::DetectedItem, RowOutcome>> done;
     for (std::size_t row = 0; row < rows; ++row) {
-        const DetectedItem item = store.Row(row);
+        const scan::DetectedItem item = store.Row(row);
         RowOutcome outcome;
         if (checkedOnly && !store.Checked(row)) {
             outcome = {RowResult::kKeptUnchecked, {}};
@@ -48,6 +70,10 @@ void CleanRows(CleanContext& ctx, bool checkedOnly) {
         } else {
             outcome = CleanItem(item, windowsDirectory, store.Snapshot(row));
         }
+        done.emplace_back(item, std::move(outcome));
+    }
+    SaveRegistry(ctx, done);
+    for (const auto& [item, outcome] : done) {
         if (outcome.result == RowResult::kKeptUnchecked || outcome.result == RowResult::kKeptTwin) {
             ctx.state.AllCleaned = false;
         }
@@ -65,7 +91,7 @@ std::string RegistryLockedText(long status) {
            "), so nothing was cleaned.";
 }
 
-void CleanAll(CleanContext& ctx, const std::string& scanTotal) {
+void CleanAll(CleanContext& ctx, long scanTotal) {
     ctx.state = CleanState{};
     CleanRows(ctx, false);
     if (ctx.silent) {
@@ -73,18 +99,18 @@ void CleanAll(CleanContext& ctx, const std::string& scanTotal) {
         ctx.host.EndProgram();
         return;
     }
-    ctx.state.totaldetected = scanTotal;
-    ctx.host.ShowWindow(scan::Window::kCompletion);
-    ctx.host.UnloadWindow(scan::Window::kScan);
+    ctx.state.detected = scanTotal;
+    ctx.host.ShowWindow(host::Window::kCompletion);
+    ctx.host.UnloadWindow(host::Window::kScan);
     RunAutomaticPlugins(ctx.plugins, false);
 }
 
 void CleanSelected(CleanContext& ctx) {
     ctx.state = CleanState{};
     CleanRows(ctx, true);
-    ctx.state.totaldetected = ctx.results.totaldetected;
-    ctx.host.ShowWindow(scan::Window::kCompletion);
-    ctx.host.UnloadWindow(scan::Window::kResults);
+    ctx.state.detected = ctx.results.total.value_or(0);
+    ctx.host.ShowWindow(host::Window::kCompletion);
+    ctx.host.UnloadWindow(host::Window::kResults);
     RunAutomaticPlugins(ctx.plugins, false);
 }
 

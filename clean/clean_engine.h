@@ -12,17 +12,17 @@
 #include "clean/automatic_plugins.h"
 #include "clean/clean_item.h"
 #include "clean/clean_state.h"
-#include "clean/results_model.h"
-#include "scan/host.h"
+#include "scan/results_model.h"
+#include "host/host.h"
 
 namespace clean {
 
 // Told of every row of the store in order, with what became of its item.
-using RowReport = std::function<void(const DetectedItem&, const RowOutcome&)>;
+using RowReport = std::function<void(const scan::DetectedItem&, const RowOutcome&)>;
 
 struct CleanContext {
-    scan::Host& host;
-    ResultsModel& results;
+    host::Host& host;
+    scan::ResultsModel& results;
     // Program-wide; the completion window (Form4) is made from it when the
     // clean shows it.
     CleanState& state;
@@ -35,9 +35,9 @@ struct CleanContext {
 inline constexpr const char* kRegistryLockedTitle = "Nimbrel";
 std::string RegistryLockedText(long status);
 
-// "Clean Now" on the scan window; scanTotal is the caption of that
-// window's own total. In silent mode it ends the program.
-void CleanAll(CleanContext& ctx, const std::string& scanTotal);
+// "Clean Now" on the scan window; scanTotal is that window's own total.
+// In silent mode it ends the program.
+void CleanAll(CleanContext& ctx, long scanTotal);
 
 // "Clean Now" on the results window: unchecked rows are neither deleted
 // nor counted, and are dropped with the rest; so are checked rows whose

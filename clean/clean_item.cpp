@@ -1,7 +1,7 @@
 #include "clean/clean_item.h"
 
-#include "clean/path_guard.h"
-#include "clean/registry_row.h"
+#include "platform/path_guard.h"
+#include "scan/registry_row.h"
 #include "platform/file_delete.h"
 #include "platform/file_listing.h"
 #include "platform/files.h"
@@ -19,18 +19,23 @@ constexpr const char* kHasSubkeysReason = "the key has subkeys of its own, which
 
 RowOutcome Skipped(std::string reason) { return {RowResult::kSkipped, std::move(reason)}; }
 
-bool PathPresent(const DetectedItem& item) { return platform::FindEntry(item.mainkey, kExistsMask).has_value(); }
+bool PathPresent(const scan::DetectedItem& item) {
+    return platform::FindEntry(item.mainkey, platform::kExistsMask).has_value();
+}
 
-CleanDecision DecidePath(const DetectedItem& item, const std::string& windowsDirectory) {
-    const bool folder = item.kind == "Folder";
-    if (IsProtectedPath(item.mainkey, windowsDirectory)) return {CleanAction::kNothing, true, Skipped(kProtectedReason)};
+CleanDecision DecidePath(const scan::DetectedItem& item, const std::string& windowsDirectory) {
+    const bool folder = item.Kind() == scan::ItemKind::kFolder;
+    if (platform::IsProtectedPath(item.mainkey, windowsDirectory))
+        return {CleanAction::kNothing, true, Skipped(kProtectedReason)};
     if (!PathPresent(item)) return {CleanAction::kNothing, false, {RowResult::kAbsent, {}}};
     // Outside the machine's drives, or through a link or a mount point: the
     // deletion would be refused, and a dry run says so too.
     if (const long reach = platform::CheckDeletionReach(item.mainkey); reach == platform::kErrorAccessDenied) {
-        return {CleanAction::kNothing, true,
-                {RowResult::kFailed, registry::Win32ErrorText(reach) +
-                                         ": outside the machine's own drives, or reached through a link or mount point"}};
+        return {
+            CleanAction::kNothing,
+            true,
+            {RowResult::kFailed, registry::Win32ErrorText(reach) +
+                                     ": outside the machine's own drives, or reached through a link or mount point"}};
     }
     if (!folder) return {CleanAction::kDeleteFile, true, {}};
     // The shell's delete takes a file as readily as a folder; a folder row
@@ -43,23 +48,26 @@ CleanDecision DecidePath(const DetectedItem& item, const std::string& windowsDir
 }
 
 // The registry routine that deletes a value or key row, and its status.
-long RemoveRegistryItem(const DetectedItem& item, CleanAction action) {
+long RemoveRegistryItem(const scan::DetectedItem& item, CleanAction action) {
     return action == CleanAction::kRemoveValue ? modRegistry::RemoveValue(item.mainkey, item.subkey, item.value)
                                                : modRegistry::RemoveKey(item.mainkey, item.subkey, item.value);
 }
 
 // Looks and deletes in one registry change: a value written, or a key
 // changed, by another program after the scan (or after the backup) is left.
-RowOutcome RemoveIfUnchanged(const DetectedItem& item, const CleanDecision& decision, const std::string& snapshot) {
+RowOutcome RemoveIfUnchanged(const scan::DetectedItem& item, const CleanDecision& decision,
+                             const std::string& snapshot) {
     platform::RegistryBatch batch;
-    if (batch.Status() != platform::kErrorSuccess) return {RowResult::kFailed, registry::Win32ErrorText(batch.Status())};
-    const std::string now = ItemSnapshot(item);
+    if (batch.Status() != platform::kErrorSuccess)
+        return {RowResult::kFailed, registry::Win32ErrorText(batch.Status())};
+    const std::string now = scan::ItemSnapshot(item);
     if (now.empty()) return {RowResult::kAbsent, {}};
     if (now != snapshot) return {RowResult::kChanged, "it changed after it was found, so it is left as it is"};
     long status = RemoveRegistryItem(item, decision.action);
     if (status == platform::kErrorSuccess) status = batch.Commit();
     if (status == platform::kErrorSuccess) return {RowResult::kDeleted, {}};
-    if (decision.action == CleanAction::kRemoveKey && KeyRowStays(item)) return {RowResult::kFailed, kHasSubkeysReason};
+    if (decision.action == CleanAction::kRemoveKey && scan::KeyRowStays(item))
+        return {RowResult::kFailed, kHasSubkeysReason};
     return {RowResult::kFailed, registry::Win32ErrorText(status)};
 }
 
@@ -67,40 +75,49 @@ RowOutcome RemoveIfUnchanged(const DetectedItem& item, const CleanDecision& deci
 
 std::string_view RowResultName(RowResult result) {
     switch (result) {
-        case RowResult::kDeleted: return "deleted";
-        case RowResult::kAbsent: return "absent";
-        case RowResult::kKeptUnchecked: return "kept-unchecked";
-        case RowResult::kKeptTwin: return "kept-twin";
-        case RowResult::kFailed: return "failed";
-        case RowResult::kSkipped: return "skipped";
-        case RowResult::kChanged: return "changed";
-        case RowResult::kWouldDelete: return "would-delete";
-        case RowResult::kWouldFail: return "would-fail";
+        case RowResult::kDeleted:
+            return "deleted";
+        case RowResult::kAbsent:
+            return "absent";
+        case RowResult::kKeptUnchecked:
+            return "kept-unchecked";
+        case RowResult::kKeptTwin:
+            return "kept-twin";
+        case RowResult::kFailed:
+            return "failed";
+        case RowResult::kSkipped:
+            return "skipped";
+        case RowResult::kChanged:
+            return "changed";
+        case RowResult::kWouldDelete:
+            return "would-delete";
+        case RowResult::kWouldFail:
+            return "would-fail";
     }
     return "skipped";
 }
 
-CleanDecision DecideClean(const DetectedItem& item, const std::string& windowsDirectory) {
+CleanDecision DecideClean(const scan::DetectedItem& item, const std::string& windowsDirectory) {
     // The A functions end a name at its NUL: such a row would name, and
     // delete, another value or key than the one found.
-    const bool registryRow = item.kind == "Value" || item.kind == "Key";
+    const bool registryRow = item.Kind() == scan::ItemKind::kValue || item.Kind() == scan::ItemKind::kKey;
     if (registryRow && (item.subkey.find('\0') != std::string::npos || item.value.find('\0') != std::string::npos)) {
         return {CleanAction::kNothing, true, Skipped("its name holds a NUL, which the registry calls cannot name")};
     }
-    if (item.kind == "Value") return {CleanAction::kRemoveValue, RegistryItemPresent(item), {}};
-    if (item.kind == "Key") {
+    if (item.Kind() == scan::ItemKind::kValue) return {CleanAction::kRemoveValue, scan::RegistryItemPresent(item), {}};
+    if (item.Kind() == scan::ItemKind::kKey) {
         // A key row names the subkey to delete; without a name, RegDeleteKey
         // would take the parent key itself.
         if (item.value.empty()) return {CleanAction::kNothing, true, Skipped("the row names no subkey")};
-        return {CleanAction::kRemoveKey, RegistryItemPresent(item), {}};
+        return {CleanAction::kRemoveKey, scan::RegistryItemPresent(item), {}};
     }
-    if (item.kind == "Folder" || item.kind == "File") return DecidePath(item, windowsDirectory);
+    if (item.Kind() == scan::ItemKind::kFolder || item.Kind() == scan::ItemKind::kFile)
+        return DecidePath(item, windowsDirectory);
     return {CleanAction::kNothing, true, Skipped("no known kind of item: \"" + item.kind + "\"")};
 }
 
-RowOutcome CarryOut(const DetectedItem& item, const CleanDecision& decision, const std::string& snapshot) {
-    const bool registryRow =
-        decision.action == CleanAction::kRemoveValue || decision.action == CleanAction::kRemoveKey;
+RowOutcome CarryOut(const scan::DetectedItem& item, const CleanDecision& decision, const std::string& snapshot) {
+    const bool registryRow = decision.action == CleanAction::kRemoveValue || decision.action == CleanAction::kRemoveKey;
     if (registryRow && !snapshot.empty()) return RemoveIfUnchanged(item, decision, snapshot);
     long status = 0;
     switch (decision.action) {
@@ -111,7 +128,7 @@ RowOutcome CarryOut(const DetectedItem& item, const CleanDecision& decision, con
             break;
         case CleanAction::kRemoveKey:
             status = RemoveRegistryItem(item, decision.action);
-            if (status != 0 && KeyRowStays(item)) return {RowResult::kFailed, kHasSubkeysReason};
+            if (status != 0 && scan::KeyRowStays(item)) return {RowResult::kFailed, kHasSubkeysReason};
             break;
         case CleanAction::kDeleteFolder:
             status = platform::ShellDeleteFolder(item.mainkey);
@@ -132,17 +149,18 @@ RowOutcome CarryOut(const DetectedItem& item, const CleanDecision& decision, con
     return {decision.present ? RowResult::kDeleted : RowResult::kAbsent, {}};
 }
 
-RowOutcome Preview(const DetectedItem& item, const CleanDecision& decision) {
+RowOutcome Preview(const scan::DetectedItem& item, const CleanDecision& decision) {
     if (decision.action == CleanAction::kNothing) {
         if (decision.outcome.result == RowResult::kFailed) return {RowResult::kWouldFail, decision.outcome.reason};
         return decision.outcome;
     }
     if (!decision.present) return {RowResult::kAbsent, {}};
-    if (decision.action == CleanAction::kRemoveKey && KeyRowStays(item)) return {RowResult::kWouldFail, kHasSubkeysReason};
+    if (decision.action == CleanAction::kRemoveKey && scan::KeyRowStays(item))
+        return {RowResult::kWouldFail, kHasSubkeysReason};
     return {RowResult::kWouldDelete, {}};
 }
 
-RowOutcome CleanItem(const DetectedItem& item, const std::string& windowsDirectory, const std::string& snapshot) {
+RowOutcome CleanItem(const scan::DetectedItem& item, const std::string& windowsDirectory, const std::string& snapshot) {
     return CarryOut(item, DecideClean(item, windowsDirectory), snapshot);
 }
 

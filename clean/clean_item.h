@@ -7,13 +7,9 @@
 #include <string>
 #include <string_view>
 
-#include "clean/detected_items.h"
+#include "scan/detected_items.h"
 
 namespace clean {
-
-// The directory look-up that tells whether a folder or file row's path
-// exists: read-only, hidden, system, directory and archive entries.
-inline constexpr std::uint32_t kExistsMask = 55;
 
 enum class CleanAction {
     kNothing,       // nothing to delete (or a row of no known kind)
@@ -60,18 +56,19 @@ struct CleanDecision {
 };
 
 // Kinds are compared exactly. Looks the item up, changes nothing.
-CleanDecision DecideClean(const DetectedItem& item, const std::string& windowsDirectory);
+CleanDecision DecideClean(const scan::DetectedItem& item, const std::string& windowsDirectory);
 
 // Carries a decision out and tells what became of the item. snapshot: what
-// a registry item held when it was found (ItemSnapshot), or empty; an item
+// a registry item held when it was found (scan::ItemSnapshot), or empty; an item
 // that holds something else now is left, and the comparison and the
 // deletion are one registry change, so no other writer comes between.
-RowOutcome CarryOut(const DetectedItem& item, const CleanDecision& decision, const std::string& snapshot = {});
+RowOutcome CarryOut(const scan::DetectedItem& item, const CleanDecision& decision, const std::string& snapshot = {});
 
 // What a clean would do with the row, deleting nothing.
-RowOutcome Preview(const DetectedItem& item, const CleanDecision& decision);
+RowOutcome Preview(const scan::DetectedItem& item, const CleanDecision& decision);
 
 // Decides and carries out.
-RowOutcome CleanItem(const DetectedItem& item, const std::string& windowsDirectory, const std::string& snapshot = {});
+RowOutcome CleanItem(const scan::DetectedItem& item, const std::string& windowsDirectory,
+                     const std::string& snapshot = {});
 
 }  // namespace clean

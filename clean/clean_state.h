@@ -15,7 +15,7 @@ struct CleanState {
     bool AllCleaned = true;
     // The detected total of the window that cleaned, for "Total Items
     // Detected:".
-    std::string totaldetected;
+    long detected = 0;
 };
 
 }  // namespace clean

@@ -4,8 +4,8 @@
 
 namespace clean {
 
-CompletionWindowModel::CompletionWindowModel(scan::Host& host, const CleanState& clean) : host_(host) {
-    totaldetected.caption = clean.totaldetected;
+CompletionWindowModel::CompletionWindowModel(host::Host& host, const CleanState& clean) : host_(host) {
+    totaldetected.caption = std::to_string(clean.detected);
     totalcleaned.caption = std::to_string(clean.CleanedCount);
     Load(clean.AllCleaned && clean.NotDeletedCount == 0);
 }
@@ -16,10 +16,10 @@ void CompletionWindowModel::Load(bool allCleaned) {
     sysstatus.colour = kOlive;
 }
 
-void CompletionWindowModel::OnCleanbuttonClick() {
-    host_.ShowWindow(scan::Window::kMain);
-    host_.RestoreWindow(scan::Window::kMain);
-    host_.UnloadWindow(scan::Window::kCompletion);
+void CompletionWindowModel::OnMainMenuClick() {
+    host_.ShowWindow(host::Window::kMain);
+    host_.RestoreWindow(host::Window::kMain);
+    host_.UnloadWindow(host::Window::kCompletion);
 }
 
 void CompletionWindowModel::OnCloseRequest() { host_.EndProgram(); }

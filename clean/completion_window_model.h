@@ -5,13 +5,13 @@
 #pragma once
 
 #include "clean/clean_state.h"
-#include "scan/control_state.h"
-#include "scan/host.h"
+#include "host/control_state.h"
+#include "host/host.h"
 
 namespace clean {
 
-inline constexpr scan::Rgb kGreen{0, 128, 0};
-inline constexpr scan::Rgb kOlive{128, 128, 0};
+inline constexpr host::Rgb kGreen{0, 128, 0};
+inline constexpr host::Rgb kOlive{128, 128, 0};
 
 class CompletionWindowModel {
 public:
@@ -23,26 +23,26 @@ public:
     static constexpr const char* kGood = "Good";
     static constexpr const char* kSomeNotDeleted = "Some items not deleted.";
 
-    explicit CompletionWindowModel(scan::Host& host) : host_(host) {}
+    explicit CompletionWindowModel(host::Host& host) : host_(host) {}
     // Filled in from the clean that has just ended, and loaded.
-    CompletionWindowModel(scan::Host& host, const CleanState& clean);
+    CompletionWindowModel(host::Host& host, const CleanState& clean);
 
     // The load step, once: allCleaned is false when the clean left at least
     // one row unchecked, or an item it was to delete is still there.
     void Load(bool allCleaned);
 
     // cleanbutton: "Main Menu".
-    void OnCleanbuttonClick();
+    void OnMainMenuClick();
     // The close box: the program ends.
     void OnCloseRequest();
 
-    scan::Label totaldetected{"0"};
-    scan::Label totalcleaned{"0"};
-    scan::Label sysstatus{kGood, true, kGreen};
-    scan::Button cleanbutton{"Main Menu"};
+    host::Label totaldetected{"0"};
+    host::Label totalcleaned{"0"};
+    host::Label sysstatus{kGood, true, kGreen};
+    host::Button cleanbutton{"Main Menu"};
 
 private:
-    scan::Host& host_;
+    host::Host& host_;
 };
 
 }  // namespace clean

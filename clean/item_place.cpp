@@ -59,12 +59,12 @@ std::string ItemPlace::Text() const {
     return text;
 }
 
-ItemPlace PlaceOf(const DetectedItem& row, const std::string& currentUserSid) {
+ItemPlace PlaceOf(const scan::DetectedItem& row, const std::string& currentUserSid) {
     ItemPlace place;
-    if (row.kind == "Value" || (row.kind == "Key" && !row.value.empty())) {
+    if (row.Kind() == scan::ItemKind::kValue || (row.Kind() == scan::ItemKind::kKey && !row.value.empty())) {
         if (!AppendRoot(row.mainkey, currentUserSid, place.path)) return {};
         AppendComponents(row.subkey, false, place.path);
-        if (row.kind == "Key") {
+        if (row.Kind() == scan::ItemKind::kKey) {
             // A subkey name holds no separator; one that did would name a
             // deeper key, which is the key RegDeleteKey would take.
             AppendComponents(row.value, false, place.path);
@@ -72,14 +72,14 @@ ItemPlace PlaceOf(const DetectedItem& row, const std::string& currentUserSid) {
             place.isValue = true;
             place.valueName = platform::UpperName(row.value);
         }
-    } else if (row.kind == "Folder" || row.kind == "File") {
+    } else if (row.Kind() == scan::ItemKind::kFolder || row.Kind() == scan::ItemKind::kFile) {
         place.path.push_back("FILE");
         AppendComponents(row.mainkey, true, place.path);
     }
     return place;
 }
 
-std::vector<bool> RowsKeptForUncheckedTwin(const DetectedItems& store, const std::string& currentUserSid) {
+std::vector<bool> RowsKeptForUncheckedTwin(const scan::DetectedItems& store, const std::string& currentUserSid) {
     const std::size_t rows = store.RowCount();
     std::vector<bool> kept(rows, false);
     std::unordered_set<std::string> unchecked;  // the places of unchecked rows

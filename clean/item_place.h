@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "clean/detected_items.h"
+#include "scan/detected_items.h"
 
 namespace clean {
 
@@ -25,12 +25,12 @@ struct ItemPlace {
 };
 
 // currentUserSid names the hive that HKCU stands for.
-ItemPlace PlaceOf(const DetectedItem& row, const std::string& currentUserSid);
+ItemPlace PlaceOf(const scan::DetectedItem& row, const std::string& currentUserSid);
 
 // For each row of the store: true when the row is checked but its item is
 // also the item of an unchecked row, or holds one (a key or folder around
 // an unchecked value, key, folder or file). Deleting it would delete what
 // the user chose to keep.
-std::vector<bool> RowsKeptForUncheckedTwin(const DetectedItems& store, const std::string& currentUserSid);
+std::vector<bool> RowsKeptForUncheckedTwin(const scan::DetectedItems& store, const std::string& currentUserSid);
 
 }  // namespace clean

@@ -1,6 +1,6 @@
 #include "clean/registry_backup.h"
 
-#include "clean/registry_row.h"
+#include "scan/registry_row.h"
 #include "platform/registry_api.h"
 #include "registry/key_contents.h"
 #include "registry/reg_export.h"
@@ -8,15 +8,15 @@
 
 namespace clean {
 
-std::string BackUpRegistryRows(DetectedItems& store, std::string& text) {
+std::string BackUpRegistryRows(scan::DetectedItems& store, std::string& text) {
     registry::AppendRegFileHeader(text);
     std::string sectionOf;  // the key whose section the last value went into
     for (std::size_t index = 0; index < store.RowCount(); ++index) {
-        const DetectedItem row = store.Row(index);
-        const bool value = row.kind == "Value";
-        if (!value && (row.kind != "Key" || row.value.empty() || KeyRowStays(row))) continue;
+        const scan::DetectedItem row = store.Row(index);
+        const bool value = row.Kind() == scan::ItemKind::kValue;
+        if (!value && (row.Kind() != scan::ItemKind::kKey || row.value.empty() || scan::KeyRowStays(row))) continue;
         registry::KeyName key;
-        if (std::string fault = RowKeyName(row, key); !fault.empty()) {
+        if (std::string fault = scan::RowKeyName(row, key); !fault.empty()) {
             return "cannot back up \"" + row.label + "\": " + fault;
         }
         const std::string fullName = registry::FullKeyName(key);
@@ -26,7 +26,7 @@ std::string BackUpRegistryRows(DetectedItems& store, std::string& text) {
             sectionOf.clear();
             std::string fault;
             const std::size_t start = text.size();
-            WithOpenKey(key, [&](platform::HKey) { fault = registry::ExportKey(key, text); });
+            scan::WithOpenKey(key, [&](platform::HKey) { fault = registry::ExportKey(key, text); });
             if (!fault.empty()) return fault;
             // The clean deletes the key only as it is here, so a value added
             // to it later is never lost without being in the backup.
@@ -35,7 +35,8 @@ std::string BackUpRegistryRows(DetectedItems& store, std::string& text) {
         }
         registry::ValueEntry entry;
         long found = platform::kErrorFileNotFound;
-        WithOpenKey(key, [&](platform::HKey handle) { found = registry::QueryValueEntry(handle, row.value, entry); });
+        scan::WithOpenKey(key,
+                          [&](platform::HKey handle) { found = registry::QueryValueEntry(handle, row.value, entry); });
         if (found != platform::kErrorSuccess) continue;
         if (sectionOf != fullName) {
             if (!sectionOf.empty()) text += "\n";

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "clean/detected_items.h"
+#include "scan/detected_items.h"
 
 namespace clean {
 
@@ -15,6 +15,6 @@ namespace clean {
 // that cannot be read); text is then incomplete and must not be used.
 // Each key row backed up takes the key's export as its snapshot: the clean
 // then deletes the key only while it still holds just that.
-std::string BackUpRegistryRows(DetectedItems& store, std::string& text);
+std::string BackUpRegistryRows(scan::DetectedItems& store, std::string& text);
 
 }  // namespace clean

@@ -5,7 +5,7 @@
 
 namespace clean {
 
-void ResultsWindowModel::OnList1ItemCheck(std::size_t row, bool checked) {
+void ResultsWindowModel::OnRowCheck(std::size_t row, bool checked) {
     if (row >= results_.store.RowCount() || results_.store.Checked(row) == checked) return;
     results_.store.SetChecked(row, checked);
     keptStale_ = true;
@@ -21,11 +21,11 @@ const std::vector<bool>& ResultsWindowModel::RowsKeptForTwin() {
     return kept_;
 }
 
-void ResultsWindowModel::OnChameleonButton22Click() {
-    host_.ShowWindow(scan::Window::kMain);
-    host_.RestoreWindow(scan::Window::kMain);
+void ResultsWindowModel::OnMainMenuClick() {
+    host_.ShowWindow(host::Window::kMain);
+    host_.RestoreWindow(host::Window::kMain);
     results_.store.Clear();
-    host_.UnloadWindow(scan::Window::kResults);
+    host_.UnloadWindow(host::Window::kResults);
 }
 
 }  // namespace clean

@@ -7,43 +7,43 @@
 #include <cstddef>
 #include <vector>
 
-#include "clean/results_model.h"
-#include "scan/control_state.h"
-#include "scan/host.h"
+#include "scan/results_model.h"
+#include "host/control_state.h"
+#include "host/host.h"
 
 namespace clean {
 
 class ResultsWindowModel {
 public:
-    static constexpr const char* kCaption = ResultsModel::kCaption;
+    static constexpr const char* kCaption = scan::ResultsModel::kCaption;
     static constexpr const char* kFrame1 = "Results:";
     static constexpr const char* kTotalLabel = "Total Items Detected:";
     // Beside a checked row that the clean will keep for an unchecked twin.
     static constexpr const char* kKeptForTwinNote = "Stays: an unchecked row names the same item";
 
-    ResultsWindowModel(scan::Host& host, ResultsModel& results) : host_(host), results_(results) {}
+    ResultsWindowModel(host::Host& host, scan::ResultsModel& results) : host_(host), results_(results) {}
 
-    ResultsModel& Results() { return results_; }
-    const ResultsModel& Results() const { return results_; }
+    scan::ResultsModel& Results() { return results_; }
+    const scan::ResultsModel& Results() const { return results_; }
 
-    scan::Button cleanbutton2{"Clean Now"};
-    scan::Button chameleonButton22{"Main Menu"};
+    host::Button cleanbutton2{"Clean Now"};
+    host::Button chameleonButton22{"Main Menu"};
 
     // The user checks or unchecks a row; rows that do not exist are left
     // alone.
-    void OnList1ItemCheck(std::size_t row, bool checked);
+    void OnRowCheck(std::size_t row, bool checked);
     // For each row: checked, but kept by the clean because an unchecked row
     // names the same item (or one inside it). Shown so, before the clean.
     const std::vector<bool>& RowsKeptForTwin();
 
     // "Main Menu": the scan's results are discarded.
-    void OnChameleonButton22Click();
+    void OnMainMenuClick();
     // The close box: the program ends.
     void OnCloseRequest() { host_.EndProgram(); }
 
 private:
-    scan::Host& host_;
-    ResultsModel& results_;
+    host::Host& host_;
+    scan::ResultsModel& results_;
     // RowsKeptForTwin as last worked out, for a store of keptRows_ rows.
     std::vector<bool> kept_;
     std::size_t keptRows_ = 0;

@@ -5,26 +5,28 @@ _nimbrel_cli() {
     local command="" subcommand="" i
     for ((i = 1; i < COMP_CWORD; i++)); do
         case ${COMP_WORDS[i]} in
-            --home) ((i++)) ;;
+            --home | --windows | --hive | --user) ((i++)) ;;
             -*) ;;
             *) if [[ -z $command ]]; then command=${COMP_WORDS[i]}; elif [[ -z $subcommand ]]; then subcommand=${COMP_WORDS[i]}; fi ;;
         esac
     done
     case $prev in
-        --home) COMPREPLY=($(compgen -d -- "$cur")); return ;;
+        --home | --windows) COMPREPLY=($(compgen -d -- "$cur")); return ;;
+        --hive) COMPREPLY=($(compgen -f -- "$cur")); return ;;
+        --user) return ;;
         --backup | --out) COMPREPLY=($(compgen -f -- "$cur")); return ;;
         --type) COMPREPLY=($(compgen -W "REG_SZ REG_EXPAND_SZ REG_MULTI_SZ REG_DWORD REG_QWORD REG_BINARY REG_NONE" -- "$cur")); return ;;
         --only | --skip) COMPREPLY=($(compgen -W "$(nimbrel-cli list --format tsv 2>/dev/null | tail -n +2 | cut -f1)" -- "${cur##*,}")); return ;;
         --format)
             case $command in
-                clean | list) COMPREPLY=($(compgen -W "text json tsv" -- "$cur")) ;;
+                clean | list | catalogue) COMPREPLY=($(compgen -W "text json tsv" -- "$cur")) ;;
                 *) COMPREPLY=($(compgen -W "json tsv" -- "$cur")) ;;
             esac
             return ;;
     esac
     local words
     case $command in
-        "") words="scan clean reg shred runonce list settings help --home --version --help" ;;
+        "") words="scan clean reg shred runonce list settings catalogue help --home --windows --hive --user --read-only --no-backup --version --help" ;;
         scan) words="--format --quiet --only --skip --home --help" ;;
         clean) words="--dry-run --format --backup --force --no-plugins --quiet --only --skip --home --help" ;;
         reg)
@@ -37,13 +39,13 @@ _nimbrel_cli() {
             esac ;;
         shred) words="--passes --help"; [[ $cur != -* ]] && { COMPREPLY=($(compgen -f -- "$cur")); return; } ;;
         runonce) words="--list --install --uninstall --home --help" ;;
-        list) words="--format --home --help" ;;
+        list | catalogue) words="--format --home --help" ;;
         settings)
             case $subcommand in
                 "") words="get set reset --help" ;;
                 get | set) words=$(nimbrel-cli settings get 2>/dev/null | cut -f1) ;;
             esac ;;
-        help) words="scan clean reg shred runonce list settings" ;;
+        help) words="scan clean reg shred runonce list settings catalogue" ;;
     esac
     COMPREPLY=($(compgen -W "$words" -- "$cur"))
 }

@@ -36,8 +36,8 @@ std::vector<std::string> Names(const std::vector<char>& buffer, std::uint32_t le
 
 std::vector<std::string> List(const char* section) {
     std::vector<char> buffer(8192);
-    const std::uint32_t length = platform::GetPrivateProfileString(
-        section, nullptr, "", buffer.data(), static_cast<std::uint32_t>(buffer.size()), kIniFile);
+    const std::uint32_t length = platform::GetPrivateProfileString(section, nullptr, "", buffer.data(),
+                                                                   static_cast<std::uint32_t>(buffer.size()), kIniFile);
     return Names(buffer, length);
 }
 

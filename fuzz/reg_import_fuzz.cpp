@@ -26,8 +26,8 @@ void ExpectExportParses(const registry::KeyName& key) {
     std::vector<registry::RegOperation> reread;
     const std::string fault = registry::ParseRegFile(registry::EncodeRegFileUtf16(text), reread);
     if (!fault.empty()) {
-        std::fprintf(stderr, "export of %s does not parse back: %s\n%s\n",
-                     registry::FullKeyName(key).c_str(), fault.c_str(), text.c_str());
+        std::fprintf(stderr, "export of %s does not parse back: %s\n%s\n", registry::FullKeyName(key).c_str(),
+                     fault.c_str(), text.c_str());
         std::abort();
     }
 }

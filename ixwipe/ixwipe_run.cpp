@@ -47,8 +47,7 @@ bool AsksForHelp(const std::string& argumentText) {
 void Run(Switch which) {
     if (which == Switch::kCache || which == Switch::kBoth)
         ShredIndex("Software\\Nimbrel\\IECache", "\\Content.IE5\\INDEX.DAT");
-    if (which == Switch::kCookies || which == Switch::kBoth)
-        ShredIndex("Software\\Nimbrel\\Crumbex", "\\INDEX.DAT");
+    if (which == Switch::kCookies || which == Switch::kBoth) ShredIndex("Software\\Nimbrel\\Crumbex", "\\INDEX.DAT");
 }
 
 }  // namespace ixwipe

@@ -20,6 +20,10 @@ inline constexpr long kErrorDirectory = 267;  // a folder was expected
 // '?', or ending in a separator, finds nothing.
 std::optional<std::string> FindEntry(const std::string& path, std::uint32_t attributeMask);
 
+// The look-up mask that tells whether a path exists at all: read-only,
+// hidden, system, directory and archive entries.
+inline constexpr std::uint32_t kExistsMask = 55;
+
 // The names of the files directly in folder that match pattern (see
 // MatchesPattern), no folders, sorted as FileNameLess orders them. Hidden
 // and system files are listed only when includeHiddenAndSystem is set.

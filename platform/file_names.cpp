@@ -11,11 +11,16 @@ unsigned char Upper(char c) {
     if (u >= 'a' && u <= 'z') return static_cast<unsigned char>(u - 0x20);
     if (u >= 0xE0 && u <= 0xFE && u != 0xF7) return static_cast<unsigned char>(u - 0x20);
     switch (u) {
-        case 0x9A: return 0x8A;  // s caron
-        case 0x9C: return 0x8C;  // oe
-        case 0x9E: return 0x8E;  // z caron
-        case 0xFF: return 0x9F;  // y diaeresis
-        default: return u;
+        case 0x9A:
+            return 0x8A;  // s caron
+        case 0x9C:
+            return 0x8C;  // oe
+        case 0x9E:
+            return 0x8E;  // z caron
+        case 0xFF:
+            return 0x9F;  // y diaeresis
+        default:
+            return u;
     }
 }
 
@@ -75,9 +80,7 @@ bool SpellsPlainly(std::string_view name) {
 
 bool HasWildcard(std::string_view path) { return path.find_first_of("*?") != std::string_view::npos; }
 
-bool EndsInSeparator(std::string_view path) {
-    return !path.empty() && (path.back() == '\\' || path.back() == '/');
-}
+bool EndsInSeparator(std::string_view path) { return !path.empty() && (path.back() == '\\' || path.back() == '/'); }
 
 // "C:", "C:\x\.." and the like: no name of a folder's entry ends the path.
 bool EndsWithoutName(std::string_view path) {

@@ -13,14 +13,12 @@ namespace platform {
 // As GetPrivateProfileStringA. A null section lists the section names, a
 // null key the entry names, each ended by a NUL with a final extra NUL.
 // Returns the number of characters copied, not counting the final NUL.
-std::uint32_t GetPrivateProfileString(const char* section, const char* key,
-                                      const char* defaultValue, char* buffer,
+std::uint32_t GetPrivateProfileString(const char* section, const char* key, const char* defaultValue, char* buffer,
                                       std::uint32_t size, const std::string& fileName);
 
 // As GetPrivateProfileIntA: the default when the entry is missing, else the
 // leading decimal number of its value (0 when there is none).
-std::uint32_t GetPrivateProfileInt(const char* section, const char* key, int defaultValue,
-                                   const std::string& fileName);
+std::uint32_t GetPrivateProfileInt(const char* section, const char* key, int defaultValue, const std::string& fileName);
 
 // As GetPrivateProfileSectionA: "entry=value\0" for each line of the
 // section, then one more NUL; comments are left out.
@@ -29,7 +27,6 @@ std::uint32_t GetPrivateProfileSection(const char* section, char* buffer, std::u
 
 // As WritePrivateProfileStringA: a null value deletes the entry, a null key
 // the whole section. Returns false when the file cannot be written.
-bool WritePrivateProfileString(const char* section, const char* key, const char* value,
-                               const std::string& fileName);
+bool WritePrivateProfileString(const char* section, const char* key, const char* value, const std::string& fileName);
 
 }  // namespace platform

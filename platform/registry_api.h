@@ -74,10 +74,10 @@ long RegCloseKey(HKey key);
 
 // As RegQueryValueExA: with data null, reports type and size only; with a
 // buffer smaller than the data, answers kErrorMoreData and the needed size.
-long RegQueryValue(HKey key, const std::string& valueName, std::uint32_t* type,
-                   std::uint8_t* data, std::uint32_t* size);
-long RegSetValue(HKey key, const std::string& valueName, std::uint32_t type,
-                 const std::uint8_t* data, std::uint32_t size);
+long RegQueryValue(HKey key, const std::string& valueName, std::uint32_t* type, std::uint8_t* data,
+                   std::uint32_t* size);
+long RegSetValue(HKey key, const std::string& valueName, std::uint32_t type, const std::uint8_t* data,
+                 std::uint32_t size);
 long RegDeleteValue(HKey key, const std::string& valueName);
 // Deletes a key without subkeys; a key with subkeys is refused with 5.
 long RegDeleteKey(HKey parent, const std::string& subKey);
@@ -86,8 +86,8 @@ long RegDeleteKey(HKey parent, const std::string& subKey);
 // (room for the NUL included) and the name's length on return.
 long RegEnumKey(HKey key, std::uint32_t index, char* name, std::uint32_t* nameLength);
 // As RegEnumValueA; data may be null to ask for type and size only.
-long RegEnumValue(HKey key, std::uint32_t index, char* name, std::uint32_t* nameLength,
-                  std::uint32_t* type, std::uint8_t* data, std::uint32_t* dataSize);
+long RegEnumValue(HKey key, std::uint32_t index, char* name, std::uint32_t* nameLength, std::uint32_t* type,
+                  std::uint8_t* data, std::uint32_t* dataSize);
 
 struct KeyInfo {
     std::uint32_t subKeys = 0;
@@ -121,5 +121,13 @@ private:
     bool open_ = false;
     long status_ = 0;
 };
+
+// Makes the registry changes made so far lasting where they are not yet:
+// on Windows and on the emulated machine each change lasts as it is made,
+// and this does nothing; on an installation that is not running
+// (platform/offline_machine.h) it writes the changed hive files, all of
+// them or, when one cannot be written, none. 0, or a Win32 error code with
+// problem saying what was not saved.
+long SaveRegistryChanges(std::string& problem);
 
 }  // namespace platform

@@ -29,8 +29,8 @@ enum class OpenStatus {
 
 struct OpenResult {
     OpenStatus status = OpenStatus::kFailed;
-    FileHandle handle = 0;    // valid when kOpened
-    std::uint64_t size = 0;   // the file's length when opened, before any truncation
+    FileHandle handle = 0;   // valid when kOpened
+    std::uint64_t size = 0;  // the file's length when opened, before any truncation
 };
 
 // Opens an existing regular file for writing, exclusively; with truncate

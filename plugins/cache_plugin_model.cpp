@@ -14,9 +14,9 @@ namespace plugins {
 
 namespace {
 
-constexpr std::array<std::string_view, 15> kKeptExtensions = {
-    ".EXE", ".SYS", ".BAT", ".DLL", ".OCX", ".TLB", ".OCA", ".DEP",
-    ".AX",  ".CPL", ".CPX", ".SCP", ".MSC", ".EVT", ".INF"};
+constexpr std::array<std::string_view, 15> kKeptExtensions = {".EXE", ".SYS", ".BAT", ".DLL", ".OCX",
+                                                              ".TLB", ".OCA", ".DEP", ".AX",  ".CPL",
+                                                              ".CPX", ".SCP", ".MSC", ".EVT", ".INF"};
 
 char UpperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 
@@ -36,7 +36,7 @@ bool IsKeptCacheFile(const std::string& name) {
     return false;
 }
 
-CachePluginModel::CachePluginModel(scan::Host& host, PluginStatusModel& status, std::string programFolder)
+CachePluginModel::CachePluginModel(host::Host& host, PluginStatusModel& status, std::string programFolder)
     : host_(host), status_(status), programFolder_(std::move(programFolder)) {}
 
 std::string CachePluginModel::ContentFolder() const { return text1_ + "\\Content.IE5"; }
@@ -143,14 +143,14 @@ void CachePluginModel::OnRunNowClick() {
     }
 }
 
-void CachePluginModel::OnButton669Click() {
-    host_.MessageBoxWithIcon(kSecureDeletionMessage, kSecureDeletionTitle, scan::MessageIcon::kInformation);
+void CachePluginModel::OnMoreInformationClick() {
+    host_.MessageBoxWithIcon(kSecureDeletionMessage, kSecureDeletionTitle, host::MessageIcon::kInformation);
 }
 
-void CachePluginModel::OnCloseClick() { host_.UnloadWindow(scan::Window::kIeTempFilesPlugin); }
+void CachePluginModel::OnCloseClick() { host_.UnloadWindow(host::Window::kIeTempFilesPlugin); }
 
 void CachePluginModel::OnHelpClick() {
-    host_.MessageBoxWithIcon(kHelpMessage, kHelpTitle, scan::MessageIcon::kQuestion);
+    host_.MessageBoxWithIcon(kHelpMessage, kHelpTitle, host::MessageIcon::kQuestion);
 }
 
 }  // namespace plugins

@@ -16,8 +16,8 @@
 #include "plugins/plugin_file_removal.h"
 #include "plugins/pass_options.h"
 #include "plugins/plugin_status_model.h"
-#include "scan/control_state.h"
-#include "scan/host.h"
+#include "host/control_state.h"
+#include "host/host.h"
 
 namespace plugins {
 
@@ -40,7 +40,7 @@ public:
     static constexpr const char* kOption1 = "Default number of passes (2)";
     static constexpr const char* kOption2 = PassOptions::kCustomCaption;
     static constexpr const char* kLabel4 = "Custom pass number:";
-    static constexpr const char* kButton669 = "More Information";
+    static constexpr const char* kMoreInformationButton = "More Information";
     static constexpr const char* kSaveAllSettings = "Save Plug-in Settings";
     static constexpr const char* kRunNow = "Save Settings + Run Now";
     static constexpr const char* kClose = "Close";
@@ -79,7 +79,7 @@ public:
     static constexpr std::int16_t kDefaultPasses = 2;
 
     // programFolder: where the run-once command finds ixwipe.exe.
-    CachePluginModel(scan::Host& host, PluginStatusModel& status, std::string programFolder);
+    CachePluginModel(host::Host& host, PluginStatusModel& status, std::string programFolder);
 
     // The load step; a silent load shows no message box, but for a
     // "Content.IE5" folder that the platform deletes nothing in (a silent
@@ -91,9 +91,9 @@ public:
     void SecureDelete(bool silent) override;
 
     // State.
-    const std::string& Text1() const { return text1_; }
+    const std::string& FolderText() const { return text1_; }
     const std::vector<std::string>& CacheFolders() const { return cacheFolders_; }
-    const FileListBox& File1() const { return file1_; }
+    const FileListBox& FileList() const { return file1_; }
     bool CheckAutomaticClean() const { return automaticClean_; }
     bool CheckSecureDelete() const { return secureDelete_; }
     // Option1, Option2, Text2 and Label4.
@@ -106,12 +106,12 @@ public:
     // The user's clicks and typing.
     void SetCheckAutomaticClean(bool checked) { automaticClean_ = checked; }
     void OnCheckSecureDeleteClick(bool checked);
-    void OnOption1Click() { passes_.OnDefaultClick(); }
-    void OnOption2Click() { passes_.OnCustomClick(); }
+    void OnDefaultPassesClick() { passes_.OnDefaultClick(); }
+    void OnCustomPassesClick() { passes_.OnCustomClick(); }
     void SetText2(const std::string& text) { passes_.Type(text); }
     void OnSaveAllSettingsClick();
     void OnRunNowClick();
-    void OnButton669Click();
+    void OnMoreInformationClick();
     void OnCloseClick();
     void OnHelpClick();
 
@@ -125,7 +125,7 @@ private:
     // False when a pass-count message stopped the save.
     bool SaveSettings();
 
-    scan::Host& host_;
+    host::Host& host_;
     PluginStatusModel& status_;
     std::string programFolder_;
     std::string text1_;

@@ -26,8 +26,7 @@ public:
     };
 
     static constexpr const char* kSizeDescriptorError = "Incorrect size descriptor in DES decryption";
-    static constexpr const char* kLengthError =
-        "A DES ciphertext must be whole 8-byte blocks, at least 16 bytes";
+    static constexpr const char* kLengthError = "A DES ciphertext must be whole 8-byte blocks, at least 16 bytes";
 
     clsDES();
 

@@ -9,9 +9,9 @@ void CookieOptionsModel::Load() { passes_.LoadStored(kCookieSettingsKey); }
 void CookieOptionsModel::OnSaveClick() {
     if (!passes_.Save(host_, kCookieSettingsKey, kMessages, kMessageTitle)) return;
     host_.MessageBox(kSavedMessage, kMessageTitle);
-    host_.UnloadWindow(scan::Window::kCookieSecureDeletion);
+    host_.UnloadWindow(host::Window::kCookieSecureDeletion);
 }
 
-void CookieOptionsModel::OnCancelClick() { host_.UnloadWindow(scan::Window::kCookieSecureDeletion); }
+void CookieOptionsModel::OnCancelClick() { host_.UnloadWindow(host::Window::kCookieSecureDeletion); }
 
 }  // namespace plugins

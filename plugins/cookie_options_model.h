@@ -4,7 +4,7 @@
 #pragma once
 
 #include "plugins/pass_options.h"
-#include "scan/host.h"
+#include "host/host.h"
 
 namespace plugins {
 
@@ -24,15 +24,15 @@ public:
                                                  "The number of passes must be a whole number."};
     static constexpr const char* kSavedMessage = "Crumbex Plug-in Secure File Deletion settings saved.";
 
-    explicit CookieOptionsModel(scan::Host& host) : host_(host) {}
+    explicit CookieOptionsModel(host::Host& host) : host_(host) {}
 
     // The window is loaded: the stored count picks the option.
     void Load();
 
     // Option1, Option2, Text1 and Label1.
     const PassOptions& Passes() const { return passes_; }
-    void OnOption1Click() { passes_.OnDefaultClick(); }
-    void OnOption2Click() { passes_.OnCustomClick(); }
+    void OnDefaultPassesClick() { passes_.OnDefaultClick(); }
+    void OnCustomPassesClick() { passes_.OnCustomClick(); }
     void SetText1(const std::string& text) { passes_.Type(text); }
 
     // "Save Settings": a refused count leaves the window open and saves
@@ -42,7 +42,7 @@ public:
     void OnCancelClick();
 
 private:
-    scan::Host& host_;
+    host::Host& host_;
     PassOptions passes_{kOption1};
 };
 

@@ -10,7 +10,7 @@
 
 namespace plugins {
 
-CookiePluginModel::CookiePluginModel(scan::Host& host, PluginStatusModel& status, std::string programFolder)
+CookiePluginModel::CookiePluginModel(host::Host& host, PluginStatusModel& status, std::string programFolder)
     : host_(host), status_(status), programFolder_(std::move(programFolder)) {}
 
 void CookiePluginModel::Load(bool silent) {
@@ -136,21 +136,21 @@ void CookiePluginModel::OnRunNowClick() {
 }
 
 void CookiePluginModel::OnQuestionIgnoreListClick() {
-    host_.MessageBoxWithIcon(kIgnoreListMessage, kIgnoreListTitle, scan::MessageIcon::kInformation);
+    host_.MessageBoxWithIcon(kIgnoreListMessage, kIgnoreListTitle, host::MessageIcon::kInformation);
 }
 
-void CookiePluginModel::OnButton699Click() {
-    host_.MessageBoxWithIcon(kSecureDeletionMessage, kSecureDeletionTitle, scan::MessageIcon::kInformation);
+void CookiePluginModel::OnMoreInformationClick() {
+    host_.MessageBoxWithIcon(kSecureDeletionMessage, kSecureDeletionTitle, host::MessageIcon::kInformation);
 }
 
 void CookiePluginModel::OnConfigurationClick() {
-    if (configuration_.enabled) host_.ShowWindow(scan::Window::kCookieSecureDeletion);
+    if (configuration_.enabled) host_.ShowWindow(host::Window::kCookieSecureDeletion);
 }
 
-void CookiePluginModel::OnCloseClick() { host_.UnloadWindow(scan::Window::kCookiePlugin); }
+void CookiePluginModel::OnCloseClick() { host_.UnloadWindow(host::Window::kCookiePlugin); }
 
 void CookiePluginModel::OnHelpClick() {
-    host_.MessageBoxWithIcon(kHelpMessage, kHelpTitle, scan::MessageIcon::kQuestion);
+    host_.MessageBoxWithIcon(kHelpMessage, kHelpTitle, host::MessageIcon::kQuestion);
 }
 
 }  // namespace plugins

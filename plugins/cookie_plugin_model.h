@@ -16,8 +16,8 @@
 #include "plugins/file_list_box.h"
 #include "plugins/plugin_file_removal.h"
 #include "plugins/plugin_status_model.h"
-#include "scan/control_state.h"
-#include "scan/host.h"
+#include "host/control_state.h"
+#include "host/host.h"
 
 namespace plugins {
 
@@ -37,14 +37,15 @@ public:
     static constexpr const char* kDeleteFromIgnore = "Delete Selected from Ignore List";
     static constexpr const char* kSaveIgnoreList = "Save Ignore List";
     static constexpr const char* kQuestionIgnoreList = "?";
-    static constexpr const char* kButton699 = "More Information";
+    static constexpr const char* kMoreInformationButton = "More Information";
     static constexpr const char* kConfiguration = "Configuration";
     static constexpr const char* kSaveAllSettings = "Save Plug-in Settings";
     static constexpr const char* kRunNow = "Save Settings + Run Now";
     static constexpr const char* kClose = "Close";
     static constexpr const char* kHelp = "Help";
 
-    static constexpr const char* kNoFolderMessage = "The Crumbex Plug-in can't find your Internet Explorer cookies folder.";
+    static constexpr const char* kNoFolderMessage =
+        "The Crumbex Plug-in can't find your Internet Explorer cookies folder.";
     static constexpr const char* kRefusedFolderMessage =
         "The Crumbex Plug-in cleans only folders on this machine's own drives, reached without a link or a mount "
         "point, and leaves this cookies folder alone: ";
@@ -84,7 +85,7 @@ public:
 
     // programFolder: where the run-once command finds ixwipe.exe and, as
     // the platform places it, "cookieignore.ini" (no final backslash).
-    CookiePluginModel(scan::Host& host, PluginStatusModel& status, std::string programFolder);
+    CookiePluginModel(host::Host& host, PluginStatusModel& status, std::string programFolder);
 
     // The load step. A silent load shows no message box for a missing
     // cookies folder: nobody is there to close it. When that folder cannot
@@ -100,13 +101,13 @@ public:
     void SecureDelete(bool silent) override;
 
     // State.
-    const FileListBox& File1() const { return file1_; }
+    const FileListBox& FileList() const { return file1_; }
     const std::vector<std::string>& CookieIgnoreList() const { return ignoreList_; }
     std::optional<std::size_t> CookieIgnoreListSelected() const { return ignoreSelected_; }
-    const std::string& Text1() const { return text1_; }
+    const std::string& FolderText() const { return text1_; }
     bool CheckAutomaticClean() const { return automaticClean_; }
     bool CheckSecureDelete() const { return secureDelete_; }
-    const scan::Button& ConfigurationButton() const { return configuration_; }
+    const host::Button& ConfigurationButton() const { return configuration_; }
     // A run is deleting; it lets the interface handle clicks between files.
     bool Running() const { return running_; }
     // Told of every file a run deletes or shreds.
@@ -122,7 +123,7 @@ public:
     void OnDeleteFromIgnoreClick();
     void OnSaveIgnoreListClick();
     void OnQuestionIgnoreListClick();
-    void OnButton699Click();
+    void OnMoreInformationClick();
     void OnConfigurationClick();
     void OnSaveAllSettingsClick();
     void OnRunNowClick();
@@ -137,7 +138,7 @@ private:
     bool SaveIgnoreList();
     void SaveSwitches();
 
-    scan::Host& host_;
+    host::Host& host_;
     PluginStatusModel& status_;
     std::string programFolder_;
     clsDES encryptDes_;
@@ -149,7 +150,7 @@ private:
     std::optional<std::string> refusedFolder_;
     bool automaticClean_ = false;
     bool secureDelete_ = false;
-    scan::Button configuration_{kConfiguration, false};
+    host::Button configuration_{kConfiguration, false};
     bool running_ = false;
     FileReport report_;
 };

@@ -22,8 +22,8 @@ std::string_view TrimRight(std::string_view text) {
 // Windows-1252 character folds to: folding ASCII alone is exact.
 bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
     auto upper = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; };
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
-                                              [&](char x, char y) { return upper(x) == upper(y); });
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return upper(x) == upper(y); });
 }
 
 // The text a reader gets for an entry's value.
@@ -64,8 +64,8 @@ IgnoreListText ParseIgnoreListText(std::string_view text) {
         text.remove_prefix(text.starts_with("\r\n") ? 2 : std::min<std::size_t>(text.size(), 1));
         if (line.empty()) continue;
 
-        if (const std::size_t close = line.rfind(']'); line.front() == '[' && close != std::string_view::npos &&
-                                                       close > 0) {
+        if (const std::size_t close = line.rfind(']');
+            line.front() == '[' && close != std::string_view::npos && close > 0) {
             const std::string_view name = TrimRight(TrimLeft(line.substr(1, close - 1)));
             section = Section::kNone;
             if (EqualsIgnoringCase(name, kCountSection) && !std::exchange(countSectionSeen, true))
@@ -89,9 +89,9 @@ IgnoreListText ParseIgnoreListText(std::string_view text) {
     }
     // Sorting keeps the entries of one index in file order: the first stays.
     std::stable_sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
-    entries.erase(std::unique(entries.begin(), entries.end(),
-                              [](const auto& a, const auto& b) { return a.first == b.first; }),
-                  entries.end());
+    entries.erase(
+        std::unique(entries.begin(), entries.end(), [](const auto& a, const auto& b) { return a.first == b.first; }),
+        entries.end());
     for (auto& [index, value] : entries)
         if (value) result.entries.emplace_back(index, std::move(*value));
     return result;

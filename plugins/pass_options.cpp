@@ -49,7 +49,7 @@ void PassOptions::Type(const std::string& text) {
     if (count_.enabled) count_.text = text.substr(0, kMaxLength);
 }
 
-bool PassOptions::Save(scan::Host& host, const std::string& key, const PassCountMessages& messages,
+bool PassOptions::Save(host::Host& host, const std::string& key, const PassCountMessages& messages,
                        const char* title) const {
     if (customOption_.checked) {
         switch (CheckCustomPasses(count_.text)) {

@@ -7,7 +7,7 @@
 #include <cstddef>
 #include <string>
 
-#include "scan/host.h"
+#include "host/host.h"
 
 namespace plugins {
 
@@ -58,7 +58,7 @@ public:
     // With the custom option: writes the count as typed, or shows the
     // matching message and returns false, writing nothing. With the default
     // option: removes the stored count. With neither, nothing changes.
-    bool Save(scan::Host& host, const std::string& key, const PassCountMessages& messages, const char* title) const;
+    bool Save(host::Host& host, const std::string& key, const PassCountMessages& messages, const char* title) const;
 
 private:
     void SelectDefault();

@@ -2,13 +2,13 @@
 
 namespace plugins {
 
-void PluginPanelModel::OnChameleonButton1Click() { host_.ShowWindow(scan::Window::kCookiePlugin); }
+void PluginPanelModel::OnCookiePluginClick() { host_.ShowWindow(host::Window::kCookiePlugin); }
 
-void PluginPanelModel::OnChameleonButton3Click() { host_.ShowWindow(scan::Window::kIeTempFilesPlugin); }
+void PluginPanelModel::OnTempFilesPluginClick() { host_.ShowWindow(host::Window::kIeTempFilesPlugin); }
 
-void PluginPanelModel::OnChameleonButton2Click() {
-    host_.ShowWindow(scan::Window::kMain);
-    host_.UnloadWindow(scan::Window::kPluginPanel);
+void PluginPanelModel::OnBackToMainMenuClick() {
+    host_.ShowWindow(host::Window::kMain);
+    host_.UnloadWindow(host::Window::kPluginPanel);
 }
 
 }  // namespace plugins

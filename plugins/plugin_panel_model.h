@@ -3,7 +3,7 @@
 // panel, and the way back to the main window.
 #pragma once
 
-#include "scan/host.h"
+#include "host/host.h"
 
 namespace plugins {
 
@@ -30,17 +30,17 @@ public:
         "2 pass secure file shredding process for even more security.";
     static constexpr const char* kChameleonButton2 = "Back to Main Menu";
 
-    explicit PluginPanelModel(scan::Host& host) : host_(host) {}
+    explicit PluginPanelModel(host::Host& host) : host_(host) {}
 
     // "Crumbex" and "IE Temporary Internet File Cleaner": the plug-in's
     // window opens beside the panel, which stays.
-    void OnChameleonButton1Click();
-    void OnChameleonButton3Click();
+    void OnCookiePluginClick();
+    void OnTempFilesPluginClick();
     // "Back to Main Menu": the main window comes back, the panel goes.
-    void OnChameleonButton2Click();
+    void OnBackToMainMenuClick();
 
 private:
-    scan::Host& host_;
+    host::Host& host_;
 };
 
 }  // namespace plugins

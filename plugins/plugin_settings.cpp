@@ -18,8 +18,8 @@ void WriteSwitch(const std::string& key, const std::string& name, bool on) {
 
 std::optional<std::string> ShellFolder(const std::string& name) {
     modRegistry::ValueHolder value;
-    modRegistry::ReadValue("HKCU", "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders", name,
-                           "S", modRegistry::ValueHolder(modRegistry::kNone), value);
+    modRegistry::ReadValue("HKCU", "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders", name, "S",
+                           modRegistry::ValueHolder(modRegistry::kNone), value);
     if (!value.IsText() || value.Text() == modRegistry::kNone) return std::nullopt;
     return value.Text();
 }

@@ -5,7 +5,7 @@ namespace plugins {
 void PluginStatusModel::EnsureLoaded() {
     if (loaded_) return;
     loaded_ = true;
-    host_.SetTopMost(scan::Window::kPluginStatus, true);
+    host_.SetTopMost(host::Window::kPluginStatus, true);
     kept_ = host_.ActiveWindow();
 }
 
@@ -32,13 +32,13 @@ void PluginStatusModel::SetProgress(int percent) {
 void PluginStatusModel::Show() {
     EnsureLoaded();
     visible_ = true;
-    host_.ShowWindow(scan::Window::kPluginStatus);
+    host_.ShowWindow(host::Window::kPluginStatus);
 }
 
 void PluginStatusModel::HideAndUnload() {
     if (!loaded_) return;
-    if (visible_) host_.HideWindow(scan::Window::kPluginStatus);
-    host_.UnloadWindow(scan::Window::kPluginStatus);
+    if (visible_) host_.HideWindow(host::Window::kPluginStatus);
+    host_.UnloadWindow(host::Window::kPluginStatus);
     loaded_ = false;
     visible_ = false;
     kept_.reset();
@@ -48,12 +48,12 @@ void PluginStatusModel::HideAndUnload() {
     progress_ = {};
 }
 
-void PluginStatusModel::OnTimer1() {
+void PluginStatusModel::OnKeepOnTopTimer() {
     if (!visible_) return;
-    host_.SetTopMost(scan::Window::kPluginStatus, true);
+    host_.SetTopMost(host::Window::kPluginStatus, true);
     if (host_.ActiveWindow() != kept_) {
         if (kept_) host_.RestoreWindow(*kept_);
-        host_.SetTopMost(scan::Window::kPluginStatus, true);
+        host_.SetTopMost(host::Window::kPluginStatus, true);
     }
 }
 

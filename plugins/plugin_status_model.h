@@ -8,8 +8,8 @@
 #include <optional>
 #include <string>
 
-#include "scan/control_state.h"
-#include "scan/host.h"
+#include "host/control_state.h"
+#include "host/host.h"
 
 namespace plugins {
 
@@ -19,7 +19,7 @@ public:
     static constexpr const char* kLabel1 = "Nimbrel Plug-in Status";
     static constexpr int kTimer1IntervalMs = 1000;
 
-    explicit PluginStatusModel(scan::Host& host) : host_(host) {}
+    explicit PluginStatusModel(host::Host& host) : host_(host) {}
 
     // Each loads the window first when it is not loaded.
     void SetFrameCaption(const std::string& text);
@@ -34,27 +34,27 @@ public:
 
     // Timer1 fired: on top again, and the kept window shown again when
     // another window has become active.
-    void OnTimer1();
+    void OnKeepOnTopTimer();
 
     bool Loaded() const { return loaded_; }
     bool Visible() const { return visible_; }
     bool Timer1Enabled() const { return visible_; }
-    const scan::Label& Frame1() const { return frame1_; }
-    const scan::Label& Status() const { return status_; }
-    const scan::Label& Status2() const { return status2_; }
-    const scan::ProgressBar& Progress() const { return progress_; }
+    const host::Label& Frame1() const { return frame1_; }
+    const host::Label& Status() const { return status_; }
+    const host::Label& Status2() const { return status2_; }
+    const host::ProgressBar& Progress() const { return progress_; }
 
 private:
     void EnsureLoaded();
 
-    scan::Host& host_;
+    host::Host& host_;
     bool loaded_ = false;
     bool visible_ = false;
-    std::optional<scan::Window> kept_;
-    scan::Label frame1_;
-    scan::Label status_;
-    scan::Label status2_;
-    scan::ProgressBar progress_;
+    std::optional<host::Window> kept_;
+    host::Label frame1_;
+    host::Label status_;
+    host::Label status2_;
+    host::ProgressBar progress_;
 };
 
 }  // namespace plugins

@@ -2,7 +2,7 @@
 
 namespace plugins {
 
-PluginWindows::PluginWindows(scan::Host& host, bool silent, std::string programFolder)
+PluginWindows::PluginWindows(host::Host& host, bool silent, std::string programFolder)
     : host_(host), silent_(silent), programFolder_(std::move(programFolder)), status_(host) {}
 
 namespace {
@@ -23,9 +23,10 @@ CookiePluginModel& PluginWindows::Cookies() {
     if (!cookies_) {
         cookies_.emplace(host_, status_, programFolder_);
         cookies_->Load(silent_);
-        if (report_) cookies_->SetFileReport([this](const std::string& path, const clean::RowOutcome& outcome) {
-            report_("cookies", path, outcome);
-        });
+        if (report_)
+            cookies_->SetFileReport([this](const std::string& path, const clean::RowOutcome& outcome) {
+                report_("cookies", path, outcome);
+            });
     }
     return *cookies_;
 }
@@ -35,9 +36,9 @@ CachePluginModel& PluginWindows::Cache() {
     if (!cache_) {
         cache_.emplace(host_, status_, programFolder_);
         cache_->Load(silent_);
-        if (report_) cache_->SetFileReport([this](const std::string& path, const clean::RowOutcome& outcome) {
-            report_("cache", path, outcome);
-        });
+        if (report_)
+            cache_->SetFileReport(
+                [this](const std::string& path, const clean::RowOutcome& outcome) { report_("cache", path, outcome); });
     }
     return *cache_;
 }

@@ -12,7 +12,7 @@
 #include "plugins/cache_plugin_model.h"
 #include "plugins/cookie_plugin_model.h"
 #include "plugins/plugin_status_model.h"
-#include "scan/host.h"
+#include "host/host.h"
 
 namespace plugins {
 
@@ -23,7 +23,7 @@ public:
     // cannot be read, a folder the platform deletes nothing in).
     // programFolder: where ixwipe.exe is and, as the platform places it,
     // "cookieignore.ini"; no final backslash.
-    PluginWindows(scan::Host& host, bool silent, std::string programFolder);
+    PluginWindows(host::Host& host, bool silent, std::string programFolder);
 
     clean::AutomaticPlugin& Load(clean::Plugin plugin) override;
 
@@ -33,9 +33,9 @@ public:
 
     // Told of every file the plug-ins delete or shred, with the plug-in's
     // name ("cookies" or "cache").
-    void SetFileReport(std::function<void(const std::string& plugin, const std::string& path,
-                                          const clean::RowOutcome& outcome)>
-                           report);
+    void SetFileReport(
+        std::function<void(const std::string& plugin, const std::string& path, const clean::RowOutcome& outcome)>
+            report);
 
     // The window was closed: the next use loads it afresh. The model itself
     // goes only then, and never during its run: the handler that closed the
@@ -43,7 +43,7 @@ public:
     void Unload(clean::Plugin plugin);
 
 private:
-    scan::Host& host_;
+    host::Host& host_;
     bool silent_;
     std::string programFolder_;
     PluginStatusModel status_;

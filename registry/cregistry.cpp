@@ -25,20 +25,25 @@ constexpr std::uint32_t kSectionNameBuffer = 255;
 
 // Callers hold the hive as the signed value of its handle; the platform takes
 // the handle's unsigned Win32 value.
-platform::HKey Hive(std::int32_t eKey) {
-    return static_cast<platform::HKey>(static_cast<std::uint32_t>(eKey));
-}
+platform::HKey Hive(std::int32_t eKey) { return static_cast<platform::HKey>(static_cast<std::uint32_t>(eKey)); }
 
 // The hive as the trace names roots, so that listings and probes compare.
 std::string RootName(std::int32_t eKey) {
     switch (Hive(eKey)) {
-    case platform::kHkeyClassesRoot: return "HKCR";
-    case platform::kHkeyCurrentUser: return "HKCU";
-    case platform::kHkeyLocalMachine: return "HKLM";
-    case platform::kHkeyUsers: return "HKU";
-    case platform::kHkeyCurrentConfig: return "HKCC";
-    case platform::kHkeyDynData: return "HKDD";
-    default: return std::to_string(eKey);
+        case platform::kHkeyClassesRoot:
+            return "HKCR";
+        case platform::kHkeyCurrentUser:
+            return "HKCU";
+        case platform::kHkeyLocalMachine:
+            return "HKLM";
+        case platform::kHkeyUsers:
+            return "HKU";
+        case platform::kHkeyCurrentConfig:
+            return "HKCC";
+        case platform::kHkeyDynData:
+            return "HKDD";
+        default:
+            return std::to_string(eKey);
     }
 }
 
@@ -70,26 +75,25 @@ std::array<std::uint8_t, 4> FourBytes(const std::vector<std::uint8_t>& data) {
 
 std::int32_t LittleEndian(const std::array<std::uint8_t, 4>& b) {
     return static_cast<std::int32_t>(static_cast<std::uint32_t>(b[0]) | static_cast<std::uint32_t>(b[1]) << 8 |
-                                     static_cast<std::uint32_t>(b[2]) << 16 |
-                                     static_cast<std::uint32_t>(b[3]) << 24);
+                                     static_cast<std::uint32_t>(b[2]) << 16 | static_cast<std::uint32_t>(b[3]) << 24);
 }
 
 cRegistry::TaggedValue Decoded(std::uint32_t type, const std::vector<std::uint8_t>& data) {
     switch (type) {
-    case platform::kRegSz:
-    case platform::kRegMultiSz:
-        return TextOfData(data);
-    case platform::kRegExpandSz:
-        return platform::ExpandEnvironmentStrings(TextOfData(data));
-    case platform::kRegDword:
-        return LittleEndian(FourBytes(data));
-    case platform::kRegDwordBigEndian: {
-        auto bytes = FourBytes(data);
-        std::reverse(bytes.begin(), bytes.end());
-        return LittleEndian(bytes);
-    }
-    default:
-        return data;
+        case platform::kRegSz:
+        case platform::kRegMultiSz:
+            return TextOfData(data);
+        case platform::kRegExpandSz:
+            return platform::ExpandEnvironmentStrings(TextOfData(data));
+        case platform::kRegDword:
+            return LittleEndian(FourBytes(data));
+        case platform::kRegDwordBigEndian: {
+            auto bytes = FourBytes(data);
+            std::reverse(bytes.begin(), bytes.end());
+            return LittleEndian(bytes);
+        }
+        default:
+            return data;
     }
 }
 
@@ -167,8 +171,8 @@ bool cRegistry::DeleteValue() {
                       "Failed to open key " + KeyInMessage(eKey_, sSectionKey_) + "' for delete access");
     }
     if (platform::RegDeleteValue(key.Get(), sValueKey_) != platform::kErrorSuccess) {
-        errors::Raise(errors::kFailed, "Failed to delete registry Key: " + KeyInMessage(eKey_, sSectionKey_) +
-                                           "',Key: '" + sValueKey_);
+        errors::Raise(errors::kFailed,
+                      "Failed to delete registry Key: " + KeyInMessage(eKey_, sSectionKey_) + "',Key: '" + sValueKey_);
     }
     return true;
 }
@@ -211,36 +215,36 @@ void cRegistry::StoreValue(std::int32_t eKey, const std::string& sSection, const
     std::uint32_t storedType = 0;
     std::vector<std::uint8_t> data;
     switch (static_cast<std::uint32_t>(eValueType)) {
-    case platform::kRegSz:
-    case platform::kRegExpandSz: {
-        const std::string text = registry::TextOf(vValue);
-        storedType = NamesVariable(text) ? platform::kRegExpandSz : platform::kRegSz;
-        data.assign(text.begin(), text.end());
-        data.push_back(0);
-        break;
+        case platform::kRegSz:
+        case platform::kRegExpandSz: {
+            const std::string text = registry::TextOf(vValue);
+            storedType = NamesVariable(text) ? platform::kRegExpandSz : platform::kRegSz;
+            data.assign(text.begin(), text.end());
+            data.push_back(0);
+            break;
+        }
+        case platform::kRegBinary: {
+            const auto* bytes = std::get_if<std::vector<std::uint8_t>>(&vValue);
+            if (bytes == nullptr) errors::Raise(errors::kFailed, failure());
+            storedType = platform::kRegBinary;
+            data = *bytes;
+            break;
+        }
+        case platform::kRegDword:
+        case platform::kRegDwordBigEndian: {
+            std::int32_t number = 0;
+            if (!AsDword(vValue, number)) errors::Raise(errors::kFailed, failure());
+            const auto bits = static_cast<std::uint32_t>(number);
+            storedType = platform::kRegDword;
+            data = {static_cast<std::uint8_t>(bits), static_cast<std::uint8_t>(bits >> 8),
+                    static_cast<std::uint8_t>(bits >> 16), static_cast<std::uint8_t>(bits >> 24)};
+            break;
+        }
+        default:
+            return;
     }
-    case platform::kRegBinary: {
-        const auto* bytes = std::get_if<std::vector<std::uint8_t>>(&vValue);
-        if (bytes == nullptr) errors::Raise(errors::kFailed, failure());
-        storedType = platform::kRegBinary;
-        data = *bytes;
-        break;
-    }
-    case platform::kRegDword:
-    case platform::kRegDwordBigEndian: {
-        std::int32_t number = 0;
-        if (!AsDword(vValue, number)) errors::Raise(errors::kFailed, failure());
-        const auto bits = static_cast<std::uint32_t>(number);
-        storedType = platform::kRegDword;
-        data = {static_cast<std::uint8_t>(bits), static_cast<std::uint8_t>(bits >> 8),
-                static_cast<std::uint8_t>(bits >> 16), static_cast<std::uint8_t>(bits >> 24)};
-        break;
-    }
-    default:
-        return;
-    }
-    if (platform::RegSetValue(key.Get(), sValueName, storedType, data.data(), static_cast<std::uint32_t>(data.size())) !=
-        platform::kErrorSuccess) {
+    if (platform::RegSetValue(key.Get(), sValueName, storedType, data.data(),
+                              static_cast<std::uint32_t>(data.size())) != platform::kErrorSuccess) {
         errors::Raise(errors::kValueNotStored, failure());
     }
     lastWritten_ = vValue;

@@ -39,8 +39,8 @@ const std::string& ProgramName();
 class cRegistry {
 public:
     // A tagged value: a string, a 16- or 32-bit integer or a byte array.
-    using TaggedValue = std::variant<std::monostate, std::string, std::int16_t, std::int32_t,
-                                     std::vector<std::uint8_t>>;
+    using TaggedValue =
+        std::variant<std::monostate, std::string, std::int16_t, std::int32_t, std::vector<std::uint8_t>>;
 
     // Subkey listing. sSect is 1-based: index 0 is unused, so its size is
     // always iSectCount + 1. A key that cannot be opened lists as empty.
@@ -56,12 +56,10 @@ public:
     bool EnumerateValues(std::vector<std::string>& sKeyNames, std::int32_t& iKeyCount);
     void CreateEXEAssociation(const std::string& sExePath, const std::string& sClassName,
                               const std::string& sClassDescription, const std::string& sAssociation,
-                              const std::string& sOpenMenuText, bool bSupportPrint,
-                              const std::string& sPrintMenuText, bool bSupportNew,
-                              const std::string& sNewMenuText, bool bSupportInstall,
+                              const std::string& sOpenMenuText, bool bSupportPrint, const std::string& sPrintMenuText,
+                              bool bSupportNew, const std::string& sNewMenuText, bool bSupportInstall,
                               const std::string& sInstallMenuText, std::int32_t lDefaultIconIndex);
-    void CreateAdditionalEXEAssociations(const std::string& sClassName,
-                                         const std::vector<TaggedValue>& vItems);
+    void CreateAdditionalEXEAssociations(const std::string& sClassName, const std::vector<TaggedValue>& vItems);
 
     std::int32_t ValueType() const { return eValueType_; }
     void SetValueType(std::int32_t eValueType) { eValueType_ = eValueType; }

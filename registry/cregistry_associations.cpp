@@ -88,16 +88,15 @@ void cRegistry::CreateEXEAssociation(const std::string& sExePath, const std::str
     }
 }
 
-void cRegistry::CreateAdditionalEXEAssociations(const std::string& sClassName,
-                                                const std::vector<TaggedValue>& vItems) {
+void cRegistry::CreateAdditionalEXEAssociations(const std::string& sClassName, const std::vector<TaggedValue>& vItems) {
     if (vItems.size() % 3 != 0) {
         errors::Raise(errors::kBadItemList,
                       "Invalid parameter list passed to CreateAdditionalEXEAssociations - expected Name/Text/Command");
     }
     {
         registry::ScopedKey classKey;
-        if (sClassName.empty() ||
-            classKey.Open(platform::kHkeyClassesRoot, sClassName, platform::kKeyQueryValue) != platform::kErrorSuccess) {
+        if (sClassName.empty() || classKey.Open(platform::kHkeyClassesRoot, sClassName, platform::kKeyQueryValue) !=
+                                      platform::kErrorSuccess) {
             errors::Raise(errors::kClassNotDefined,
                           "Error - attempt to create additional associations before class defined.");
         }

@@ -21,8 +21,8 @@ constexpr std::uint32_t kSectionBuffer = 8192;
 std::string ReadEntry(const std::string& file, const std::string& section, const std::string& entry,
                       const std::string& fallback) {
     char buffer[kEntryBuffer];
-    const std::uint32_t length = platform::GetPrivateProfileString(
-        section.c_str(), entry.c_str(), fallback.c_str(), buffer, kEntryBuffer, file);
+    const std::uint32_t length =
+        platform::GetPrivateProfileString(section.c_str(), entry.c_str(), fallback.c_str(), buffer, kEntryBuffer, file);
     return std::string(buffer, length);
 }
 

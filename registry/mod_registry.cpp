@@ -22,9 +22,8 @@ struct RootName {
 };
 
 constexpr RootName kRoots[] = {
-    {"HKCU", platform::kHkeyCurrentUser}, {"HKLM", platform::kHkeyLocalMachine},
-    {"HKU", platform::kHkeyUsers},        {"HKDD", platform::kHkeyDynData},
-    {"HKCC", platform::kHkeyCurrentConfig}, {"HKCR", platform::kHkeyClassesRoot},
+    {"HKCU", platform::kHkeyCurrentUser}, {"HKLM", platform::kHkeyLocalMachine},  {"HKU", platform::kHkeyUsers},
+    {"HKDD", platform::kHkeyDynData},     {"HKCC", platform::kHkeyCurrentConfig}, {"HKCR", platform::kHkeyClassesRoot},
 };
 
 bool IsStringType(std::uint32_t type) {
@@ -72,8 +71,8 @@ long ReadNumber(HKey key, const std::string& valueName, Number& number) {
     return platform::RegQueryValue(key, valueName, &type, reinterpret_cast<std::uint8_t*>(&number), &size);
 }
 
-long ReadRegistryValue(HKey root, const std::string& key, const std::string& valueName,
-                       TypeCode code, ValueHolder& result) {
+long ReadRegistryValue(HKey root, const std::string& key, const std::string& valueName, TypeCode code,
+                       ValueHolder& result) {
     HKey handle = 0;
     const long opened = platform::RegOpenKey(root, key, platform::kKeyQueryValue, &handle);
     if (opened != platform::kErrorSuccess) return opened;
@@ -145,8 +144,8 @@ long ReadRegistrySection(HKey root, const std::string& key, std::string& text) {
         const std::string valueName(name.data(), nameLength);
         std::string data(number ? 4 : size, '\0');
         std::uint32_t read = static_cast<std::uint32_t>(data.size());
-        const long rc = platform::RegQueryValue(handle, valueName, &type,
-                                                reinterpret_cast<std::uint8_t*>(data.data()), &read);
+        const long rc =
+            platform::RegQueryValue(handle, valueName, &type, reinterpret_cast<std::uint8_t*>(data.data()), &read);
         if (rc != platform::kErrorSuccess) return rc;
         data.resize(read);
         text += valueName;
@@ -174,8 +173,7 @@ HKey ResolveRoot(const std::string& root) {
             const std::size_t length = std::strlen(name.name);
             if (root.size() != length) continue;
             bool same = true;
-            for (std::size_t i = 0; i < length && same; ++i)
-                same = (root[i] & ~0x20) == name.name[i];
+            for (std::size_t i = 0; i < length && same; ++i) same = (root[i] & ~0x20) == name.name[i];
             if (same) return name.handle;
         }
     }
@@ -218,8 +216,7 @@ long WriteValue(const std::string& root, const std::string& key, const std::stri
         if (rc == platform::kErrorSuccess) {
             OpenKey open(opened);
             if (code != TypeCode::Other && code != TypeCode::RawText)
-                rc = platform::RegSetValue(opened, valueName, type,
-                                           reinterpret_cast<const std::uint8_t*>(data.data()),
+                rc = platform::RegSetValue(opened, valueName, type, reinterpret_cast<const std::uint8_t*>(data.data()),
                                            static_cast<std::uint32_t>(data.size()));
             const long closed = open.Close();
             if (rc == platform::kErrorSuccess) rc = closed;

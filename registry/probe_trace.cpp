@@ -20,8 +20,8 @@ std::FILE* TraceFile() {
 
 bool TraceEnabled() { return TraceFile() != nullptr; }
 
-void TraceCall(std::string_view routine, std::string_view root, std::string_view key,
-               std::string_view valueName, std::string_view typeCode, long outcome) {
+void TraceCall(std::string_view routine, std::string_view root, std::string_view key, std::string_view valueName,
+               std::string_view typeCode, long outcome) {
     std::FILE* file = TraceFile();
     if (file == nullptr) return;
     std::string line;

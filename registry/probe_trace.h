@@ -9,7 +9,7 @@
 namespace modRegistry {
 
 bool TraceEnabled();
-void TraceCall(std::string_view routine, std::string_view root, std::string_view key,
-               std::string_view valueName, std::string_view typeCode, long outcome);
+void TraceCall(std::string_view routine, std::string_view root, std::string_view key, std::string_view valueName,
+               std::string_view typeCode, long outcome);
 
 }  // namespace modRegistry

@@ -130,8 +130,7 @@ private:
         if (status != platform::kErrorSuccess) return CannotRead(fullName, status);
         for (const ValueEntry& value : values) {
             if (!AppendRegValueLines(text_, value.name, value.type, value.data)) {
-                return "cannot export value \"" + value.name + "\" of " + fullName +
-                       ": its name holds a line break";
+                return "cannot export value \"" + value.name + "\" of " + fullName + ": its name holds a line break";
             }
         }
         return "";

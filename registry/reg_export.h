@@ -27,8 +27,7 @@ std::string ExportRegistry(std::string& text);
 // Appends the line or lines of one value ("name"=data), hex data wrapped
 // with '\' within 80 columns as regedit does. Returns false, appending
 // nothing, when the name holds a line break, which a .reg file cannot carry.
-bool AppendRegValueLines(std::string& text, std::string_view name, std::uint32_t type,
-                         std::string_view data);
+bool AppendRegValueLines(std::string& text, std::string_view name, std::uint32_t type, std::string_view data);
 
 // The bytes of a .reg file as regedit writes it: UTF-16LE with a
 // byte-order mark, CRLF line ends.

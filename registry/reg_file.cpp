@@ -55,8 +55,7 @@ bool ParseHexNumber(std::string_view digits, std::size_t maxDigits, std::uint32_
     number = 0;
     for (char c : digits) {
         if (!std::isxdigit(static_cast<unsigned char>(c))) return false;
-        const int digit = std::isdigit(static_cast<unsigned char>(c)) ? c - '0'
-                                                                       : std::tolower(c) - 'a' + 10;
+        const int digit = std::isdigit(static_cast<unsigned char>(c)) ? c - '0' : std::tolower(c) - 'a' + 10;
         number = number << 4 | static_cast<std::uint32_t>(digit);
     }
     return true;
@@ -87,17 +86,14 @@ std::string ReadQuoted(std::string_view& text, std::size_t line, std::size_t max
         }
         if (++i == text.size()) break;
         if (text[i] != '\\' && text[i] != '"') {
-            Refuse(line, std::string("unknown escape \\") + text[i] +
-                             " in quoted text (write a backslash as \\\\)");
+            Refuse(line, std::string("unknown escape \\") + text[i] + " in quoted text (write a backslash as \\\\)");
         }
         unescaped += text[i];
     }
     Refuse(line, "missing closing quote");
 }
 
-std::string ValueTooLarge() {
-    return "value data larger than " + std::to_string(kMaxImportValueSize) + " bytes";
-}
+std::string ValueTooLarge() { return "value data larger than " + std::to_string(kMaxImportValueSize) + " bytes"; }
 
 // "01,ab,2" and so on; blanks around bytes and one trailing comma allowed.
 std::string ParseHexBytes(std::string_view list, std::size_t line) {
@@ -125,8 +121,8 @@ std::string ParseHexBytes(std::string_view list, std::size_t line) {
 std::string Utf16LeBytesToAnsi(const std::string& bytes) {
     std::u16string text;
     for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
-        text += static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
-                                      static_cast<unsigned char>(bytes[i + 1]) << 8);
+        text +=
+            static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) | static_cast<unsigned char>(bytes[i + 1]) << 8);
     }
     return platform::Utf16ToAnsi(text);
 }
@@ -141,8 +137,8 @@ public:
         if (header == kHeaderUnicode) {
             unicode_ = true;
         } else if (header != kHeaderAnsi) {
-            Refuse(1, "not a registry file: the first line must be \"" + std::string(kHeaderUnicode) +
-                          "\" or \"" + std::string(kHeaderAnsi) + "\"");
+            Refuse(1, "not a registry file: the first line must be \"" + std::string(kHeaderUnicode) + "\" or \"" +
+                          std::string(kHeaderAnsi) + "\"");
         }
         while (NextLine()) {
             const std::string_view text = TrimLeft(lines_.Line());
@@ -200,9 +196,9 @@ private:
         text.remove_prefix(1);
         std::string name;
         if (!isDefault) {
-            name = ReadQuoted(text, line, platform::kMaxValueNameLength,
-                              "value name longer than " + std::to_string(platform::kMaxValueNameLength) +
-                                  " characters");
+            name =
+                ReadQuoted(text, line, platform::kMaxValueNameLength,
+                           "value name longer than " + std::to_string(platform::kMaxValueNameLength) + " characters");
         }
         text = TrimLeft(text);
         if (text.empty() || text.front() != '=') Refuse(line, "missing '=' after the value name");
@@ -242,7 +238,7 @@ private:
             }
             value.data = ParseHexBytes(GatherHexText(text.substr(close + 2)), line);
             const bool textType = value.type == platform::kRegSz || value.type == platform::kRegExpandSz ||
-                                   value.type == platform::kRegMultiSz;
+                                  value.type == platform::kRegMultiSz;
             if (unicode_ && textType) value.data = Utf16LeBytesToAnsi(value.data);
         } else {
             Refuse(line, "unknown value data (expected \"text\", dword:, hex: or hex(n):)");

@@ -57,8 +57,8 @@ bool RegFileLines::NextUtf16() {
     // Find the line's end first: a line too long is refused without being
     // copied.
     auto unitAt = [this](std::size_t at) {
-        return static_cast<char16_t>(static_cast<unsigned char>(bytes_[at]) |
-                                     static_cast<unsigned char>(bytes_[at + 1]) << 8);
+        return static_cast<char16_t>(static_cast<unsigned char>(bytes_[at]) | static_cast<unsigned char>(bytes_[at + 1])
+                                                                                  << 8);
     };
     std::size_t end = position_;
     while (bytes_.size() - end >= 2 && unitAt(end) != u'\n') {

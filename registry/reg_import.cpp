@@ -16,12 +16,17 @@ std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
 
 std::string Describe(const RegOperation& operation) {
     const std::string key = FullKeyName(operation.key);
-    const std::string value = operation.valueName.empty() ? "the default value" : "value " + Quoted(operation.valueName);
+    const std::string value =
+        operation.valueName.empty() ? "the default value" : "value " + Quoted(operation.valueName);
     switch (operation.kind) {
-        case RegOperation::Kind::kCreateKey: return "cannot create key " + key;
-        case RegOperation::Kind::kDeleteKeyTree: return "cannot delete key " + key;
-        case RegOperation::Kind::kSetValue: return "cannot set " + value + " of " + key;
-        case RegOperation::Kind::kDeleteValue: return "cannot delete " + value + " of " + key;
+        case RegOperation::Kind::kCreateKey:
+            return "cannot create key " + key;
+        case RegOperation::Kind::kDeleteKeyTree:
+            return "cannot delete key " + key;
+        case RegOperation::Kind::kSetValue:
+            return "cannot set " + value + " of " + key;
+        case RegOperation::Kind::kDeleteValue:
+            return "cannot delete " + value + " of " + key;
     }
     return "";
 }

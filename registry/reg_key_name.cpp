@@ -24,8 +24,7 @@ constexpr std::array<RootNames, 5> kRoots = {{
 bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
     for (std::size_t i = 0; i < a.size(); ++i) {
-        if (std::toupper(static_cast<unsigned char>(a[i])) !=
-            std::toupper(static_cast<unsigned char>(b[i]))) {
+        if (std::toupper(static_cast<unsigned char>(a[i])) != std::toupper(static_cast<unsigned char>(b[i]))) {
             return false;
         }
     }
@@ -39,8 +38,7 @@ std::string ParseKeyName(std::string_view text, KeyName& key) {
     const std::string_view rootName = text.substr(0, slash);
     key = KeyName{};
     for (const RootNames& names : kRoots) {
-        if (EqualsIgnoringCase(rootName, names.longName) ||
-            EqualsIgnoringCase(rootName, names.shortName)) {
+        if (EqualsIgnoringCase(rootName, names.longName) || EqualsIgnoringCase(rootName, names.shortName)) {
             key.root = names.root;
         }
     }
@@ -58,8 +56,7 @@ std::string ParseKeyName(std::string_view text, KeyName& key) {
         const std::string_view component = path.substr(start, end - start);
         if (component.empty()) return "empty key name component in \"" + std::string(text) + "\"";
         if (component.size() > platform::kMaxKeyNameLength) {
-            return "key name component of " + std::to_string(component.size()) +
-                   " characters (255 at most)";
+            return "key name component of " + std::to_string(component.size()) + " characters (255 at most)";
         }
         if (end == path.size()) break;
         start = end + 1;

@@ -40,18 +40,24 @@ std::string ValueHolder::AsText() const {
 
 bool ValueHolder::AsBoolean(Bool16& out) const {
     std::int64_t number = 0;
-    if (IsBoolean()) number = Boolean().bits;
-    else if (IsInteger()) number = Integer();
-    else if (!ParseNumber(Text(), number)) return false;
+    if (IsBoolean())
+        number = Boolean().bits;
+    else if (IsInteger())
+        number = Integer();
+    else if (!ParseNumber(Text(), number))
+        return false;
     out = number != 0 ? kTrue : kFalse;
     return true;
 }
 
 bool ValueHolder::AsInteger(std::int32_t& out) const {
     std::int64_t number = 0;
-    if (IsBoolean()) number = Boolean().IsTrue() ? -1 : 0;
-    else if (IsInteger()) number = Integer();
-    else if (!ParseNumber(Text(), number)) return false;
+    if (IsBoolean())
+        number = Boolean().IsTrue() ? -1 : 0;
+    else if (IsInteger())
+        number = Integer();
+    else if (!ParseNumber(Text(), number))
+        return false;
     if (number < INT32_MIN || number > INT32_MAX) return false;
     out = static_cast<std::int32_t>(number);
     return true;

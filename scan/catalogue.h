@@ -9,7 +9,13 @@
 // hive's name and i its index in the hive list. An empty cell or a dash is
 // written _.
 //
-// One interpreter (catalogue_interpreter.h) runs every table.
+// The short names of the notation (_, n, x, e, h, i, HKCU, S, BB, N(), item,
+// gate, H1 ...) live in catalogue::notation, which only the tables open (in
+// namespace scan::tables); code names the types of this namespace instead.
+//
+// One interpreter (catalogue_interpreter.h) runs every table; every table is
+// listed in catalogue_tables.h, and catalogue_check.h holds the rules of a
+// table's structure that the interpreter relies on.
 #pragma once
 
 #include <array>
@@ -21,19 +27,12 @@ namespace scan::catalogue {
 
 // An empty cell or a dash.
 struct Dash {};
-inline constexpr Dash _{};
 
 enum class Slot : std::uint8_t { kText, kN, kX, kE, kH, kI };
 
 struct Placeholder {
     Slot slot;
 };
-
-inline constexpr Placeholder n{Slot::kN};
-inline constexpr Placeholder x{Slot::kX};
-inline constexpr Placeholder e{Slot::kE};
-inline constexpr Placeholder h{Slot::kH};
-inline constexpr Placeholder i{Slot::kI};
 
 struct Piece {
     std::string_view text;
@@ -54,22 +53,15 @@ struct Text {
     constexpr Text() = default;
     constexpr Text(Dash) {}
     template <class... P>
-        requires(sizeof...(P) >= 1 && sizeof...(P) <= kMaxPieces)
-    constexpr Text(P... parts) : pieces{Piece(parts)...}, size(sizeof...(P)) {}
+    requires(sizeof...(P) >= 1 && sizeof...(P) <= kMaxPieces) constexpr Text(P... parts)
+        : pieces{Piece(parts)...}, size(sizeof...(P)) {}
 
     constexpr bool Empty() const { return size == 0; }
 };
 
-// The unnamed (default) value of a key: its name is the empty string.
-inline constexpr Text unnamed{""};
-
 struct Root {
     const char* name = nullptr;
 };
-
-inline constexpr Root HKCU{"HKCU"};
-inline constexpr Root HKLM{"HKLM"};
-inline constexpr Root HKU{"HKU"};
 
 // The type code passed to ReadValue, or a key probe through ReadSection.
 struct Type {
@@ -78,13 +70,8 @@ struct Type {
     constexpr bool IsKeyProbe() const { return code == nullptr; }
 };
 
-inline constexpr Type S{"S"};
-inline constexpr Type BB{"BB"};
-inline constexpr Type D{"D"};
-inline constexpr Type B{"B"};
-inline constexpr Type key{};
-
 // The letter table: position 1 is "a", 26 "z", 27 "{", 28 "|", 29 "}".
+inline constexpr int kLetterCount = 29;
 constexpr char Letter(int position) { return static_cast<char>(96 + position); }
 constexpr int LetterPosition(char letter) { return letter - 96; }
 
@@ -110,19 +97,6 @@ struct Range {
     }
 };
 
-// n first–last
-constexpr Range N(int first, int last) { return {Range::Loop::kNumber, first, last}; }
-// x first–last, e.g. X('a', 'z') or X('a', '}')
-constexpr Range X(char first, char last) {
-    return {Range::Loop::kLetter, LetterPosition(first), LetterPosition(last)};
-}
-// e first–last, alone or around a number or letter loop: E(1, 149, N(0, 9))
-constexpr Range E(int first, int last, Range inner = {}) {
-    inner.extFirst = first;
-    inner.extLast = last;
-    return inner;
-}
-
 enum class Count : std::uint8_t { kNone, kList, kItem };
 
 struct CountCell {
@@ -131,9 +105,6 @@ struct CountCell {
     constexpr CountCell(Count c) : count(c) {}
 };
 
-inline constexpr Count list = Count::kList;
-inline constexpr Count item = Count::kItem;
-
 // A for-each-hive group: consecutive rows with the same group run together
 // for each user hive. 0 is no group.
 struct Group {
@@ -141,10 +112,6 @@ struct Group {
     constexpr Group(Dash) {}
     constexpr explicit Group(int groupNumber) : number(groupNumber) {}
 };
-
-inline constexpr Group H1{1}, H2{2}, H3{3}, H4{4}, H5{5}, H6{6}, H7{7}, H8{8}, H9{9}, H10{10},
-    H11{11}, H12{12}, H13{13}, H14{14}, H15{15}, H16{16}, H17{17}, H18{18}, H19{19}, H20{20},
-    H21{21};
 
 // The Notes cell: what a row records where it differs from the recording
 // rule, and how it depends on the rows around it. Parts combine with |.
@@ -182,6 +149,60 @@ constexpr Notes operator|(Notes a, const Notes& b) {
     a.onlyWhenAboveFound = a.onlyWhenAboveFound || b.onlyWhenAboveFound;
     return a;
 }
+
+struct Row {
+    Group group;
+    Root root;
+    Text key;
+    Text value;
+    Type type;
+    Range range;
+    Text label;
+    CountCell count;
+    Notes notes;
+};
+
+// The words the tables are written in, one cell at a time.
+namespace notation {
+
+// An empty cell or a dash.
+inline constexpr Dash _{};
+
+inline constexpr Placeholder n{Slot::kN};
+inline constexpr Placeholder x{Slot::kX};
+inline constexpr Placeholder e{Slot::kE};
+inline constexpr Placeholder h{Slot::kH};
+inline constexpr Placeholder i{Slot::kI};
+
+// The unnamed (default) value of a key: its name is the empty string.
+inline constexpr Text unnamed{""};
+
+inline constexpr Root HKCU{"HKCU"};
+inline constexpr Root HKLM{"HKLM"};
+inline constexpr Root HKU{"HKU"};
+
+inline constexpr Type S{"S"};
+inline constexpr Type BB{"BB"};
+inline constexpr Type D{"D"};
+inline constexpr Type B{"B"};
+inline constexpr Type key{};
+
+// n first–last
+constexpr Range N(int first, int last) { return {Range::Loop::kNumber, first, last}; }
+// x first–last, e.g. X('a', 'z') or X('a', '}')
+constexpr Range X(char first, char last) { return {Range::Loop::kLetter, LetterPosition(first), LetterPosition(last)}; }
+// e first–last, alone or around a number or letter loop: E(1, 149, N(0, 9))
+constexpr Range E(int first, int last, Range inner = {}) {
+    inner.extFirst = first;
+    inner.extLast = last;
+    return inner;
+}
+
+inline constexpr Count list = Count::kList;
+inline constexpr Count item = Count::kItem;
+
+inline constexpr Group H1{1}, H2{2}, H3{3}, H4{4}, H5{5}, H6{6}, H7{7}, H8{8}, H9{9}, H10{10}, H11{11}, H12{12},
+    H13{13}, H14{14}, H15{15}, H16{16}, H17{17}, H18{18}, H19{19}, H20{20}, H21{21};
 
 // key; parent ..., subkey ...
 constexpr Notes Key(Text parent, Text subkey) {
@@ -238,16 +259,6 @@ constexpr Notes SwitchGroup() {
     return notes;
 }
 
-struct Row {
-    Group group;
-    Root root;
-    Text key;
-    Text value;
-    Type type;
-    Range range;
-    Text label;
-    CountCell count;
-    Notes notes;
-};
+}  // namespace notation
 
 }  // namespace scan::catalogue

@@ -1,11 +1,13 @@
 #include "scan/catalogue_interpreter.h"
 
+#include <cassert>
 #include <exception>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "registry/mod_registry.h"
+#include "scan/catalogue_check.h"
 #include "scan/category_switch.h"
 #include "scan/extension_table.h"
 #include "scan/record.h"
@@ -31,12 +33,24 @@ std::string Fill(const Text& text, const Bindings& b) {
     for (std::size_t k = 0; k < text.size; ++k) {
         const Piece& piece = text.pieces[k];
         switch (piece.slot) {
-            case Slot::kText: out += piece.text; break;
-            case Slot::kN: out += std::to_string(b.number); break;
-            case Slot::kX: out += Letter(b.letter); break;
-            case Slot::kE: out += b.extension; break;
-            case Slot::kH: out += *b.hive; break;
-            case Slot::kI: out += std::to_string(b.hiveIndex); break;
+            case Slot::kText:
+                out += piece.text;
+                break;
+            case Slot::kN:
+                out += std::to_string(b.number);
+                break;
+            case Slot::kX:
+                out += Letter(b.letter);
+                break;
+            case Slot::kE:
+                out += b.extension;
+                break;
+            case Slot::kH:
+                out += *b.hive;
+                break;
+            case Slot::kI:
+                out += std::to_string(b.hiveIndex);
+                break;
         }
     }
     return out;
@@ -88,8 +102,7 @@ private:
     std::size_t RunExtensionLoop(std::size_t begin, std::size_t end, const Bindings& outer) {
         const Row& first = rows_[begin];
         std::size_t stop = begin + 1;
-        while (stop < end && rows_[stop].range.HasExtensionLoop() &&
-               rows_[stop].range.SameExtensionLoop(first.range) &&
+        while (stop < end && rows_[stop].range.HasExtensionLoop() && rows_[stop].range.SameExtensionLoop(first.range) &&
                rows_[stop].group.number == first.group.number) {
             ++stop;
         }
@@ -134,15 +147,16 @@ private:
 
     void RunRow(std::size_t index, Bindings b) {
         const Row& row = rows_[index];
-        const bool gated =
-            row.notes.onlyWhenAboveFound || (index > 0 && rows_[index - 1].notes.gate);
+        const bool gated = row.notes.onlyWhenAboveFound || (index > 0 && rows_[index - 1].notes.gate);
         if (gated && (index == 0 || !found_[index - 1])) {
             found_[index] = false;
             return;
         }
         bool any = false;
         switch (row.range.loop) {
-            case Range::Loop::kOnce: any = Probe(row, b); break;
+            case Range::Loop::kOnce:
+                any = Probe(row, b);
+                break;
             case Range::Loop::kNumber:
                 for (b.number = row.range.first; b.number <= row.range.last; ++b.number) {
                     any = Probe(row, b) || any;
@@ -186,9 +200,8 @@ private:
         return found;
     }
 
-    void RecordFind(const Row& row, const Bindings& b, const std::string& keyPath,
-                    const std::string& valueName) {
-        clean::DetectedItem found;
+    void RecordFind(const Row& row, const Bindings& b, const std::string& keyPath, const std::string& valueName) {
+        scan::DetectedItem found;
         found.label = Fill(row.label, b);
         found.mainkey = row.root.name;
         if (row.notes.recordsKey) {
@@ -196,10 +209,9 @@ private:
             found.value = Fill(row.notes.subkey, b);
             found.kind = "Key";
         } else {
-            found.subkey =
-                row.notes.subkeyOverride.Empty() ? keyPath : Fill(row.notes.subkeyOverride, b);
+            found.subkey = row.notes.subkeyOverride.Empty() ? keyPath : Fill(row.notes.subkeyOverride, b);
             found.value = valueName;
-            found.valueType = row.notes.valueTypeOverride != nullptr ? row.notes.valueTypeOverride
+            found.valueType = row.notes.valueTypeOverride != nullptr    ? row.notes.valueTypeOverride
                               : std::string_view(row.type.code) == "BB" ? "B"
                                                                         : row.type.code;
             found.kind = "Value";
@@ -218,6 +230,9 @@ private:
 }  // namespace
 
 void RunCatalogue(ScanContext& ctx, std::span<const Row> rows, CatalogueOptions options) {
+    // The tables are checked as they are built (catalogue_tables.h); rows
+    // built at run time, from the names a scanner finds, in debug builds here.
+    assert(!catalogue::FindFault(rows).Found());
     Interpreter(ctx, rows, options).Run();
 }
 

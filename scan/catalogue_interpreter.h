@@ -22,7 +22,6 @@ struct CatalogueOptions {
     bool ignoreErrorsPerProbe = false;
 };
 
-void RunCatalogue(ScanContext& ctx, std::span<const catalogue::Row> rows,
-                  CatalogueOptions options = {});
+void RunCatalogue(ScanContext& ctx, std::span<const catalogue::Row> rows, CatalogueOptions options = {});
 
 }  // namespace scan

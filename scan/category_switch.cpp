@@ -20,8 +20,7 @@ void OverrideCategories(std::map<std::string, bool> forced) { Overrides() = std:
 
 bool SwitchOn(const std::string& root, const std::string& key, const std::string& id) {
     modRegistry::ValueHolder result;
-    modRegistry::ReadValue(root, key, id, "B", modRegistry::ValueHolder::Boolean(CategoryDefault(id)),
-                           result);
+    modRegistry::ReadValue(root, key, id, "B", modRegistry::ValueHolder::Boolean(CategoryDefault(id)), result);
     if (!Overrides().empty() && platform::EqualsIgnoringCase(root, "HKCU") &&
         platform::EqualsIgnoringCase(key, kIgnoreKey)) {
         if (const auto forced = Overrides().find(id); forced != Overrides().end()) return forced->second;

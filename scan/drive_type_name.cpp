@@ -6,12 +6,18 @@ namespace scan {
 
 std::string DriveTypeName(const std::string& letter) {
     switch (platform::DriveType(letter + ":\\")) {
-        case platform::kDriveRemovable: return "Removable";
-        case platform::kDriveFixed: return "Drive Fixed";
-        case platform::kDriveRemote: return "Remote";
-        case platform::kDriveCdrom: return "CD-Rom";
-        case platform::kDriveRamdisk: return "Ram disk";
-        default: return "Unrecognized";
+        case platform::kDriveRemovable:
+            return "Removable";
+        case platform::kDriveFixed:
+            return "Drive Fixed";
+        case platform::kDriveRemote:
+            return "Remote";
+        case platform::kDriveCdrom:
+            return "CD-Rom";
+        case platform::kDriveRamdisk:
+            return "Ram disk";
+        default:
+            return "Unrecognized";
     }
 }
 

@@ -9,9 +9,11 @@
 
 namespace scan {
 
-// Rows are written as the catalogue tables write them:
+// Rows are written as the catalogue tables write them, with the notation
+// opened in each function that builds them:
 // {Group, Root, Key, Value, Type, Range, Label, Count, Notes}
-using namespace catalogue;
+using catalogue::Root;
+using catalogue::Row;
 
 namespace {
 
@@ -21,8 +23,8 @@ std::int32_t ClassKey(const char* root) {
 
 }  // namespace
 
-Piece Literal(const std::string& text) {
-    Piece piece;
+catalogue::Piece Literal(const std::string& text) {
+    catalogue::Piece piece;
     piece.text = text;
     return piece;
 }
@@ -43,6 +45,7 @@ std::vector<std::string> Subkeys(ScanContext& ctx, const char* root, const std::
 void ScanMruListEx(ScanContext& ctx, const char* root, const std::string& key, const std::string& label) {
     const std::string main = label + " - MAIN";
     const std::string entry = label + " - ";
+    using namespace catalogue::notation;
     const Row rows[] = {
         {_, Root{root}, {Literal(key)}, {"MRUListEx"}, BB, _, {Literal(main)}, list, _},
         {_, Root{root}, {Literal(key)}, {n}, BB, N(0, 249), {Literal(entry), n}, item, _},
@@ -60,21 +63,23 @@ void ScanEveryValue(ScanContext& ctx, const char* root, const std::string& key, 
     for (std::int32_t index = 1; index <= count; ++index) {
         const std::string& name = names[static_cast<std::size_t>(index)];
         const std::string entry = label + " - " + name;
+        using namespace catalogue::notation;
         const Row row{_, Root{root}, {Literal(key)}, {Literal(name)}, BB, _, {Literal(entry)}, item, _};
         RunCatalogue(ctx, std::span(&row, 1));
     }
 }
 
 void ScanKeyTree(ScanContext& ctx, const char* root, const std::string& parent, const std::string& name,
-                 const std::string& label, Count count) {
+                 const std::string& label, catalogue::Count count) {
     const std::string path = parent + name;
     const std::string inner = path + "\\";
     for (const std::string& child : Subkeys(ctx, root, path)) {
         ScanKeyTree(ctx, root, inner, child, label + name + "\\", count);
     }
     const std::string labelled = label + name;
-    const Row row{_, Root{root}, {Literal(path)}, _, key, _, {Literal(labelled)}, count,
-                  Key({Literal(parent)}, {Literal(name)})};
+    using namespace catalogue::notation;
+    const Row row{
+        _, Root{root}, {Literal(path)}, _, key, _, {Literal(labelled)}, count, Key({Literal(parent)}, {Literal(name)})};
     RunCatalogue(ctx, std::span(&row, 1));
 }
 

@@ -3,15 +3,13 @@
 #include <string>
 
 #include "platform/ansi_case.h"
-#include "scan/catalogue.h"
 #include "scan/catalogue_interpreter.h"
 #include "scan/enumerated_lists.h"
+#include "scan/explorer_history_list_tables.h"
 
 namespace scan {
 
 namespace {
-
-using namespace catalogue;
 
 constexpr const char* kExplorer = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\";
 constexpr const char* kRecentApps = "Software\\Microsoft\\Windows\\CurrentVersion\\Search\\RecentApps";
@@ -22,42 +20,6 @@ constexpr const char* kLocalSettingsShell = "Local Settings\\Software\\Microsoft
 // counters.
 constexpr const char* kXpUserAssist[] = {"{5E6AB780-7743-11CF-A12B-00AA004AE837}",
                                          "{75048700-EF1F-11D0-9888-006097DEACF9}"};
-
-// One row per catalogue row, in probe order:
-// {Group, Root, Key, Value, Type, Range, Label, Count, Notes}
-// clang-format off
-// Explorer's lists under keys of fixed names, current user and each hive:
-// typed paths, search terms, the common dialogs' last folders, the
-// programs' dialog sizes and first folders, and mapped network drives.
-constexpr Row kExplorerLists[] = {
-    {_, HKCU, {"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\TypedPaths"}, {"url", n}, S, N(1, 99), {"Windows Explorer - Typed Paths - Url", n}, item, _},
-    {_, HKCU, {"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\WordWheelQuery"}, {"MRUListEx"}, BB, _, {"Windows Explorer - Search Terms MRU - MAIN"}, list, _},
-    {_, HKCU, {"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\WordWheelQuery"}, {n}, BB, N(0, 249), {"Windows Explorer - Search Terms MRU - ", n}, item, _},
-    {_, HKCU, {"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\ComDlg32\\LastVisitedPidlMRU"}, {"MRUListEx"}, BB, _, {"Dialog - Last Visited Folders MRU - MAIN"}, list, _},
-    {_, HKCU, {"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\ComDlg32\\LastVisitedPidlMRU"}, {n}, BB, N(0, 249), {"Dialog - Last Visited Folders MRU - ", n}, item, _},
-    {_, HKCU, {"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\ComDlg32\\LastVisitedPidlMRULegacy"}, {"MRUListEx"}, BB, _, {"Dialog - Last Visited Folders MRU (Legacy) - MAIN"}, list, _},
-    {_, HKCU, {"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\ComDlg32\\LastVisitedPidlMRULegacy"}, {n}, BB, N(0, 249), {"Dialog - Last Visited Folders MRU (Legacy) - ", n}, item, _},
-    {_, HKCU, {"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\ComDlg32\\CIDSizeMRU"}, {"MRUListEx"}, BB, _, {"Dialog - Window Sizes MRU - MAIN"}, list, _},
-    {_, HKCU, {"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\ComDlg32\\CIDSizeMRU"}, {n}, BB, N(0, 249), {"Dialog - Window Sizes MRU - ", n}, item, _},
-    {_, HKCU, {"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\ComDlg32\\FirstFolder"}, {"MRUListEx"}, BB, _, {"Dialog - First Folder MRU - MAIN"}, list, _},
-    {_, HKCU, {"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\ComDlg32\\FirstFolder"}, {n}, BB, N(0, 249), {"Dialog - First Folder MRU - ", n}, item, _},
-    {_, HKCU, {"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Map Network Drive MRU"}, {"MRUList"}, S, _, {"Windows Explorer - Map Network Drive MRU - MAIN"}, list, _},
-    {_, HKCU, {"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Map Network Drive MRU"}, {x}, S, X('a', 'z'), {"Windows Explorer - Map Network Drive MRU - (", x, ")"}, item, _},
-    {H1, HKU, {h, "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\TypedPaths"}, {"url", n}, S, N(1, 99), {"Windows Explorer - Typed Paths {", i, "} - Url", n}, item, _},
-    {H1, HKU, {h, "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\WordWheelQuery"}, {"MRUListEx"}, BB, _, {"Windows Explorer - Search Terms MRU {", i, "} - MAIN"}, list, _},
-    {H1, HKU, {h, "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\WordWheelQuery"}, {n}, BB, N(0, 249), {"Windows Explorer - Search Terms MRU {", i, "} - ", n}, item, _},
-    {H1, HKU, {h, "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\ComDlg32\\LastVisitedPidlMRU"}, {"MRUListEx"}, BB, _, {"Dialog - Last Visited Folders MRU {", i, "} - MAIN"}, list, _},
-    {H1, HKU, {h, "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\ComDlg32\\LastVisitedPidlMRU"}, {n}, BB, N(0, 249), {"Dialog - Last Visited Folders MRU {", i, "} - ", n}, item, _},
-    {H1, HKU, {h, "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\ComDlg32\\LastVisitedPidlMRULegacy"}, {"MRUListEx"}, BB, _, {"Dialog - Last Visited Folders MRU (Legacy) {", i, "} - MAIN"}, list, _},
-    {H1, HKU, {h, "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\ComDlg32\\LastVisitedPidlMRULegacy"}, {n}, BB, N(0, 249), {"Dialog - Last Visited Folders MRU (Legacy) {", i, "} - ", n}, item, _},
-    {H1, HKU, {h, "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\ComDlg32\\CIDSizeMRU"}, {"MRUListEx"}, BB, _, {"Dialog - Window Sizes MRU {", i, "} - MAIN"}, list, _},
-    {H1, HKU, {h, "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\ComDlg32\\CIDSizeMRU"}, {n}, BB, N(0, 249), {"Dialog - Window Sizes MRU {", i, "} - ", n}, item, _},
-    {H1, HKU, {h, "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\ComDlg32\\FirstFolder"}, {"MRUListEx"}, BB, _, {"Dialog - First Folder MRU {", i, "} - MAIN"}, list, _},
-    {H1, HKU, {h, "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\ComDlg32\\FirstFolder"}, {n}, BB, N(0, 249), {"Dialog - First Folder MRU {", i, "} - ", n}, item, _},
-    {H1, HKU, {h, "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Map Network Drive MRU"}, {"MRUList"}, S, _, {"Windows Explorer - Map Network Drive MRU {", i, "} - MAIN"}, list, _},
-    {H1, HKU, {h, "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Map Network Drive MRU"}, {x}, S, X('a', 'z'), {"Windows Explorer - Map Network Drive MRU {", i, "} - (", x, ")"}, item, _},
-};
-// clang-format on
 
 // The lists found by listing keys: the search terms of each place searched
 // (a subkey of WordWheelQuery), the Open/Save dialog's files of each
@@ -81,7 +43,8 @@ void ScanListedExplorerLists(ScanContext& ctx, const UserRegistry& user) {
     }
     const std::string recentApps = user.prefix + kRecentApps;
     for (const std::string& app : Subkeys(ctx, user.root, recentApps)) {
-        ScanKeyTree(ctx, user.root, recentApps + "\\", app, "Windows Search - Recent Apps" + user.tag + " - ", item);
+        ScanKeyTree(ctx, user.root, recentApps + "\\", app, "Windows Search - Recent Apps" + user.tag + " - ",
+                    catalogue::Count::kItem);
     }
 }
 
@@ -95,7 +58,7 @@ bool IsXpUserAssist(const std::string& guid) {
 }  // namespace
 
 void ScanExplorerHistory(ScanContext& ctx) {
-    RunCatalogue(ctx, kExplorerLists);
+    RunCatalogue(ctx, tables::kExplorerLists);
     for (const UserRegistry& user : UserRegistries(ctx)) ScanListedExplorerLists(ctx, user);
 }
 
@@ -107,7 +70,8 @@ void ScanUserAssistSeven(ScanContext& ctx) {
         for (const std::string& guid : Subkeys(ctx, user.root, userAssist)) {
             if (IsXpUserAssist(guid)) continue;
             ScanKeyTree(ctx, user.root, userAssist + "\\" + guid + "\\", "Count",
-                        "Windows UserAssist MRU (Windows 7+)" + user.tag + " - " + guid + "\\", list);
+                        "Windows UserAssist MRU (Windows 7+)" + user.tag + " - " + guid + "\\",
+                        catalogue::Count::kList);
         }
     }
 }
@@ -117,9 +81,10 @@ void ScanUserAssistSeven(ScanContext& ctx) {
 void ScanShellBags(ScanContext& ctx) {
     for (const UserRegistry& user : UserRegistries(ctx)) {
         for (const char* tree : {"BagMRU", "Bags"}) {
-            ScanKeyTree(ctx, user.root, user.prefix + kShell, tree, "Windows Shell Bags" + user.tag + " - ", item);
+            ScanKeyTree(ctx, user.root, user.prefix + kShell, tree, "Windows Shell Bags" + user.tag + " - ",
+                        catalogue::Count::kItem);
             ScanKeyTree(ctx, user.root, user.classesPrefix + kLocalSettingsShell, tree,
-                        "Windows Shell Bags (Local Settings)" + user.tag + " - ", item);
+                        "Windows Shell Bags (Local Settings)" + user.tag + " - ", catalogue::Count::kItem);
         }
     }
 }

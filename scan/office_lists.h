@@ -5,9 +5,9 @@
 
 namespace scan {
 
-void ScanMicrosoftOffice(ScanContext& ctx);       // step 1, "MSOffice"
-void ScanWordPerfect(ScanContext& ctx);           // step 3, "wordperfect"
-void ScanQuattroPro(ScanContext& ctx);            // step 4, "quattropro"
-void ScanCorelPresentations(ScanContext& ctx);    // step 5, "corelpresentations"
+void ScanMicrosoftOffice(ScanContext& ctx);     // step 1, "MSOffice"
+void ScanWordPerfect(ScanContext& ctx);         // step 3, "wordperfect"
+void ScanQuattroPro(ScanContext& ctx);          // step 4, "quattropro"
+void ScanCorelPresentations(ScanContext& ctx);  // step 5, "corelpresentations"
 
 }  // namespace scan

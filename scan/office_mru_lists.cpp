@@ -3,15 +3,12 @@
 #include <span>
 #include <string>
 
-#include "scan/catalogue.h"
 #include "scan/catalogue_interpreter.h"
 #include "scan/enumerated_lists.h"
 
 namespace scan {
 
 namespace {
-
-using namespace catalogue;
 
 constexpr const char* kVersions[] = {"12.0", "14.0", "15.0", "16.0"};
 constexpr const char* kLists[] = {"File MRU", "Place MRU"};
@@ -22,11 +19,13 @@ constexpr const char* kLists[] = {"File MRU", "Place MRU"};
 void ScanItemList(ScanContext& ctx, const char* root, const std::string& key, const std::string& label) {
     const std::string items = label + " - Item ";
     const std::string metadata = label + " - Item Metadata ";
+    using catalogue::Root;
+    using namespace catalogue::notation;
     // {Group, Root, Key, Value, Type, Range, Label, Count, Notes}
-    const Row rows[] = {
-        {_, Root{root}, {Literal(key)}, _, catalogue::key, _, _, _, gate},
+    const catalogue::Row rows[] = {
+        {_, Root{root}, {Literal(key)}, _, catalogue::notation::key, _, _, _, gate},
         {_, Root{root}, {Literal(key)}, {"Item ", n}, S, N(1, 99), {Literal(items), n}, item, _},
-        {_, Root{root}, {Literal(key)}, _, catalogue::key, _, _, _, gate},
+        {_, Root{root}, {Literal(key)}, _, catalogue::notation::key, _, _, _, gate},
         {_, Root{root}, {Literal(key)}, {"Item Metadata ", n}, S, N(1, 99), {Literal(metadata), n}, item, _},
     };
     RunCatalogue(ctx, rows);

@@ -3,8 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "clean/clean_item.h"
-#include "clean/path_guard.h"
+#include "platform/path_guard.h"
 #include "platform/file_listing.h"
 #include "platform/registry_api.h"
 #include "platform/system_info.h"
@@ -25,7 +24,7 @@ constexpr const char* kShellFolders = "Software\\Microsoft\\Windows\\CurrentVers
 constexpr std::size_t kUserNameBuffer = 199;
 
 // The directory look-up that the clean repeats before deleting.
-bool Exists(const std::string& path) { return platform::FindEntry(path, clean::kExistsMask).has_value(); }
+bool Exists(const std::string& path) { return platform::FindEntry(path, platform::kExistsMask).has_value(); }
 
 // Only string data is taken for a path: a number, a list or binary data
 // read as text is no folder, whatever its bytes spell.
@@ -68,7 +67,7 @@ std::optional<std::string> WindowsRecentFolder() {
     // The Windows directory in any spelling, a drive's root, a relative path
     // or one that does not plainly spell its folder ("..", a NUL from a
     // string list) must never have its files listed for deleting.
-    if (clean::IsProtectedPath(folder, platform::WindowsDirectory())) return std::nullopt;
+    if (platform::IsProtectedPath(folder, platform::WindowsDirectory())) return std::nullopt;
     if (!Exists(folder)) return std::nullopt;
     return folder;
 }

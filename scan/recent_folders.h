@@ -8,8 +8,8 @@
 
 namespace scan {
 
-void ScanOfficeRecentFolders(ScanContext& ctx);   // step 2, "OfficeFolder"
-void ScanWindowsRecentFolder(ScanContext& ctx);   // step 6, "WinRecent"
+void ScanOfficeRecentFolders(ScanContext& ctx);  // step 2, "OfficeFolder"
+void ScanWindowsRecentFolder(ScanContext& ctx);  // step 6, "WinRecent"
 
 // The folder that the current user's "Recent" shell folder value names,
 // when it is one whose files may be listed for deleting: stored as a

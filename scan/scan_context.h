@@ -3,16 +3,16 @@
 // results window that holds the store of detected items.
 #pragma once
 
-#include "clean/results_model.h"
-#include "scan/host.h"
+#include "scan/results_model.h"
+#include "host/host.h"
 #include "scan/scan_window_state.h"
 
 namespace scan {
 
 struct ScanContext {
-    Host& host;
+    host::Host& host;
     ScanWindowState& window;
-    clean::ResultsModel& results;
+    scan::ResultsModel& results;
 };
 
 // A scanner: an operation of the scan window without arguments or result;

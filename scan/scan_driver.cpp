@@ -36,9 +36,7 @@ struct Line {
 
 constexpr const char* always = nullptr;
 
-constexpr Line Step(const char* category, Scanner scanner) {
-    return {Line::Kind::kStep, category, scanner, 0};
-}
+constexpr Line Step(const char* category, Scanner scanner) { return {Line::Kind::kStep, category, scanner, 0}; }
 constexpr Line Progress(int percent) { return {Line::Kind::kProgress, nullptr, nullptr, percent}; }
 constexpr Line YieldOnly() { return {Line::Kind::kYield}; }
 
@@ -137,15 +135,16 @@ void EndOfScan(ScanContext& ctx) {
     ScanWindowState& window = ctx.window;
     window.CoolProgress1.Percent = 100;
     window.Label4.caption = "Scanning Complete";
-    const long total = CounterValue(window.listsdetected) + CounterValue(window.itemsdetected);
+    const long total = window.counts.lists + window.counts.items;
+    window.counts.total = total;
     window.totaldetected.caption = std::to_string(total);
     window.chameleonButton2.caption = "Main Menu";
     if (total > 0) {
         window.cleanbutton1.enabled = true;
         window.resultsbutton.enabled = true;
-        window.totaldetected.colour = kRed;
+        window.totaldetected.colour = host::kRed;
     }
-    ctx.results.totaldetected = window.totaldetected.caption;
+    ctx.results.total = total;
 }
 
 }  // namespace

@@ -16,8 +16,7 @@ bool IsClassesHive(const std::string& name) {
 
 }  // namespace
 
-std::vector<std::string> ListSubkeys(cRegistry& registry, std::int32_t classKey,
-                                     const std::string& sectionKey) {
+std::vector<std::string> ListSubkeys(cRegistry& registry, std::int32_t classKey, const std::string& sectionKey) {
     registry.SetClassKey(classKey);
     registry.SetSectionKey(sectionKey);
     std::vector<std::string> sections;

@@ -17,8 +17,7 @@ inline constexpr std::int32_t kClassKeyUsers = -2147483645;
 
 // The subkey names of sectionKey under classKey, in the platform's order;
 // none when the key cannot be opened.
-std::vector<std::string> ListSubkeys(cRegistry& registry, std::int32_t classKey,
-                                     const std::string& sectionKey);
+std::vector<std::string> ListSubkeys(cRegistry& registry, std::int32_t classKey, const std::string& sectionKey);
 
 // The user hive list: the subkeys of HKEY_USERS except those whose last 8
 // characters, upper-cased, are "_CLASSES".

@@ -16,7 +16,7 @@ struct ScanCategory {
     const char* id;        // the value name, written exactly so
     const char* checkBox;  // the settings window's check box
     const char* caption;
-    bool defaultOn;        // what a missing value stands for
+    bool defaultOn;  // what a missing value stands for
 };
 
 inline constexpr std::size_t kCategoryCount = 27;

@@ -12,7 +12,7 @@ struct CategoryHelp {
     const char* button;      // the "?" button
     const char* categoryId;  // the category it sits beside
     const char* title;
-    const char* text;        // paragraphs joined by two line feeds
+    const char* text;  // paragraphs joined by two line feeds
 };
 
 inline constexpr std::size_t kHelpCount = 8;

@@ -6,7 +6,7 @@
 
 namespace settings {
 
-SettingsWindowModel::SettingsWindowModel(scan::Host& host) : host_(host) { checked_.fill(true); }
+SettingsWindowModel::SettingsWindowModel(host::Host& host) : host_(host) { checked_.fill(true); }
 
 void SettingsWindowModel::Load() {
     checked_.fill(true);
@@ -28,27 +28,27 @@ void SettingsWindowModel::SaveSwitches() {
     }
 }
 
-void SettingsWindowModel::OnSaveSettingsButton1Click() {
+void SettingsWindowModel::OnSaveSettingsClick() {
     SaveSwitches();
     host_.MessageBox(kSavedMessage, kMessageTitle);
 }
 
-void SettingsWindowModel::OnDeleteSettingsButton1Click() {
+void SettingsWindowModel::OnDeleteSettingsClick() {
     for (const ScanCategory& category : kScanCategories) {
         modRegistry::RemoveValue("HKCU", scan::kIgnoreKey, category.id);
     }
     host_.MessageBox(kDeletedMessage, kMessageTitle);
-    host_.UnloadWindow(scan::Window::kSettings);
+    host_.UnloadWindow(host::Window::kSettings);
 }
 
-void SettingsWindowModel::OnChameleonButton1Click() {
+void SettingsWindowModel::OnGoToPluginsClick() {
     SaveSwitches();
-    host_.ShowWindow(scan::Window::kPluginPanel);
-    host_.UnloadWindow(scan::Window::kMain);
-    host_.UnloadWindow(scan::Window::kSettings);
+    host_.ShowWindow(host::Window::kPluginPanel);
+    host_.UnloadWindow(host::Window::kMain);
+    host_.UnloadWindow(host::Window::kSettings);
 }
 
-void SettingsWindowModel::OnSettingsClose1Click() { host_.UnloadWindow(scan::Window::kSettings); }
+void SettingsWindowModel::OnCloseClick() { host_.UnloadWindow(host::Window::kSettings); }
 
 void SettingsWindowModel::OnHelpButtonClick(std::size_t help) {
     if (help >= kHelpCount) return;

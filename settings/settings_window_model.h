@@ -7,7 +7,7 @@
 #include <array>
 #include <cstddef>
 
-#include "scan/host.h"
+#include "host/host.h"
 #include "settings/scan_categories.h"
 
 namespace settings {
@@ -24,10 +24,10 @@ public:
     static constexpr const char* kFrame2 = "Plugins";
     static constexpr const char* kPluginsLabel =
         "Nimbrel plug-ins provide additional cleaning support for other items on disk.";
-    static constexpr const char* kGoToPlugins = "Go to Plugins";        // chameleonButton1
-    static constexpr const char* kSaveSettings = "Save Settings";       // SaveSettingsButton1
+    static constexpr const char* kGoToPlugins = "Go to Plugins";                     // chameleonButton1
+    static constexpr const char* kSaveSettings = "Save Settings";                    // SaveSettingsButton1
     static constexpr const char* kDeleteSettings = "Delete Settings from Registry";  // DeleteSettingsButton1
-    static constexpr const char* kClose = "Close";                      // SettingsClose1
+    static constexpr const char* kClose = "Close";                                   // SettingsClose1
 
     static constexpr const char* kSavedMessage = "Scan Option Settings Saved";
     static constexpr const char* kDeletedMessage =
@@ -37,7 +37,7 @@ public:
 
     // The two columns of check boxes, top to bottom, by category id.
     static constexpr std::array<const char*, 10> kLeftColumn = {
-        "IETypedURL", "WinRun",  "googletoolbar",      "OfficeFolder", "userassist",
+        "IETypedURL", "WinRun",      "googletoolbar",      "OfficeFolder", "userassist",
         "regedit",    "wordperfect", "corelpresentations", "unreadmail",   "vs6"};
     static constexpr std::array<const char*, 10> kRightColumn = {
         "MSOffice",       "WinStream",  "WinFind",          "WinRecent",       "miscnotlists",
@@ -50,7 +50,7 @@ public:
                                                                     "shellbags"};
     static constexpr std::array<const char*, 3> kNewerRightColumn = {"MSOffice2007", "remotedesktop", "mediatools"};
 
-    explicit SettingsWindowModel(scan::Host& host);
+    explicit SettingsWindowModel(host::Host& host);
 
     // The window is loaded: every box starts checked and those whose
     // category reads as false are unchecked.
@@ -61,17 +61,17 @@ public:
     // The user clicks a box.
     void SetChecked(std::size_t category, bool checked) { checked_[category] = checked; }
 
-    void OnSaveSettingsButton1Click();
-    void OnDeleteSettingsButton1Click();
-    void OnChameleonButton1Click();  // "Go to Plugins"
-    void OnSettingsClose1Click();
+    void OnSaveSettingsClick();
+    void OnDeleteSettingsClick();
+    void OnGoToPluginsClick();  // "Go to Plugins"
+    void OnCloseClick();
     // One of the "?" buttons, by index in kCategoryHelp.
     void OnHelpButtonClick(std::size_t help);
 
 private:
     void SaveSwitches();
 
-    scan::Host& host_;
+    host::Host& host_;
     std::array<bool, kCategoryCount> checked_;
 };
 

@@ -4,10 +4,10 @@
 
 namespace ui {
 
-void AboutWindowModel::OnCmdOKClick() { host_.UnloadWindow(scan::Window::kAbout); }
+void AboutWindowModel::OnOkClick() { host_.UnloadWindow(host::Window::kAbout); }
 
-void AboutWindowModel::OnFAQbutton1Click() { host_.ShowWindow(scan::Window::kFaq); }
+void AboutWindowModel::OnFaqClick() { host_.ShowWindow(host::Window::kFaq); }
 
-void AboutWindowModel::OnCmdSysInfoClick() { StartSysInfo(host_); }
+void AboutWindowModel::OnSystemInfoClick() { StartSysInfo(host_); }
 
 }  // namespace ui

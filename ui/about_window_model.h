@@ -2,7 +2,7 @@
 // it, open the FAQ window beside it and start the System Information tool.
 #pragma once
 
-#include "scan/host.h"
+#include "host/host.h"
 #include "ui/addresses.h"
 #include "ui/program_version.h"
 
@@ -24,14 +24,14 @@ public:
     static constexpr const char* kcmdSysInfo = "System Information";
     static constexpr const char* kFAQbutton1 = "View FAQ";
 
-    explicit AboutWindowModel(scan::Host& host) : host_(host) {}
+    explicit AboutWindowModel(host::Host& host) : host_(host) {}
 
-    void OnCmdOKClick();       // unloads the window
-    void OnFAQbutton1Click();  // shows FAQfrm; this window stays
-    void OnCmdSysInfoClick();  // StartSysInfo
+    void OnOkClick();          // unloads the window
+    void OnFaqClick();         // shows FAQfrm; this window stays
+    void OnSystemInfoClick();  // StartSysInfo
 
 private:
-    scan::Host& host_;
+    host::Host& host_;
 };
 
 }  // namespace ui

@@ -1,7 +1,7 @@
 // The quick FAQ window (FAQfrm): two answers and a "Close" button.
 #pragma once
 
-#include "scan/host.h"
+#include "host/host.h"
 
 namespace ui {
 
@@ -21,12 +21,12 @@ public:
         "MRU lists point to).";
     static constexpr const char* kchameleonButton98 = "Close";
 
-    explicit FaqWindowModel(scan::Host& host) : host_(host) {}
+    explicit FaqWindowModel(host::Host& host) : host_(host) {}
 
-    void OnChameleonButton98Click() { host_.UnloadWindow(scan::Window::kFaq); }
+    void OnCloseClick() { host_.UnloadWindow(host::Window::kFaq); }
 
 private:
-    scan::Host& host_;
+    host::Host& host_;
 };
 
 }  // namespace ui

@@ -9,27 +9,27 @@ void MainWindowModel::Load(const std::string& commandLine, const SilentScan& sil
     if (!IsSilentCommandLine(commandLine)) return;
     silent_ = true;
     silentScan();
-    host_.UnloadWindow(scan::Window::kMain);
+    host_.UnloadWindow(host::Window::kMain);
 }
 
-void MainWindowModel::OnScanButton1Click() {
-    host_.ShowWindow(scan::Window::kScan);
-    host_.HideWindow(scan::Window::kMain);
+void MainWindowModel::OnScanClick() {
+    host_.ShowWindow(host::Window::kScan);
+    host_.HideWindow(host::Window::kMain);
 }
 
-void MainWindowModel::OnSettingsButton1Click() { host_.ShowWindow(scan::Window::kSettings); }
+void MainWindowModel::OnSettingsClick() { host_.ShowWindow(host::Window::kSettings); }
 
-void MainWindowModel::OnAboutButton1Click() { host_.ShowWindow(scan::Window::kAbout); }
+void MainWindowModel::OnAboutClick() { host_.ShowWindow(host::Window::kAbout); }
 
-void MainWindowModel::OnExitButton1Click() {
-    host_.UnloadWindow(scan::Window::kAbout);
-    host_.UnloadWindow(scan::Window::kFaq);
+void MainWindowModel::OnExitClick() {
+    host_.UnloadWindow(host::Window::kAbout);
+    host_.UnloadWindow(host::Window::kFaq);
     host_.EndProgram();
 }
 
-void MainWindowModel::OnQuestionButtonNumberClick() { host_.MessageBox(kDatabaseText, kDatabaseTitle); }
+void MainWindowModel::OnDatabaseInfoClick() { host_.MessageBox(kDatabaseText, kDatabaseTitle); }
 
-void MainWindowModel::OnLabel6Click() { host_.OpenWebAddress(kLabel6); }
+void MainWindowModel::OnWebAddressClick() { host_.OpenWebAddress(kLabel6); }
 
 void MainWindowModel::OnCloseRequest() { host_.EndProgram(); }
 

@@ -6,7 +6,7 @@
 #include <functional>
 #include <string>
 
-#include "scan/host.h"
+#include "host/host.h"
 #include "ui/addresses.h"
 
 namespace ui {
@@ -38,7 +38,7 @@ public:
     // shown, and ending the program.
     using SilentScan = std::function<void()>;
 
-    explicit MainWindowModel(scan::Host& host) : host_(host) {}
+    explicit MainWindowModel(host::Host& host) : host_(host) {}
 
     // The load step: with "-SILENT" it sets the silent flag and runs the
     // silent scan, and should that return, the main window is unloaded.
@@ -46,18 +46,17 @@ public:
     void Load(const std::string& commandLine, const SilentScan& silentScan);
     bool Silent() const { return silent_; }
 
-
-    void OnScanButton1Click();
-    void OnSettingsButton1Click();
-    void OnAboutButton1Click();
-    void OnExitButton1Click();
-    void OnQuestionButtonNumberClick();
-    void OnLabel6Click();
+    void OnScanClick();
+    void OnSettingsClick();
+    void OnAboutClick();
+    void OnExitClick();
+    void OnDatabaseInfoClick();
+    void OnWebAddressClick();
     // The close box: the program ends, whatever else is open.
     void OnCloseRequest();
 
 private:
-    scan::Host& host_;
+    host::Host& host_;
     bool silent_ = false;
 };
 

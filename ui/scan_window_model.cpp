@@ -7,13 +7,12 @@
 
 namespace ui {
 
-ScanWindowModel::ScanWindowModel(scan::Host& host, clean::ResultsModel& results, bool silent,
-                                 SilentTail silentTail)
+ScanWindowModel::ScanWindowModel(host::Host& host, scan::ResultsModel& results, bool silent, SilentTail silentTail)
     : host_(host), results_(results), silent_(silent), silentTail_(std::move(silentTail)) {}
 
 void ScanWindowModel::Load() { timer1Enabled_ = !silent_; }
 
-void ScanWindowModel::OnTimer1() {
+void ScanWindowModel::OnStartTimer() {
     if (!timer1Enabled_) return;
     timer1Enabled_ = false;
     Scan();
@@ -28,25 +27,25 @@ void ScanWindowModel::Scan() {
         results_.store.Clear();
         return;
     }
-    if (silent_ && silentTail_) silentTail_(scan::CounterValue(state_.totaldetected));
+    if (silent_ && silentTail_) silentTail_(state_.counts.total.value_or(0));
 }
 
-void ScanWindowModel::OnChameleonButton2Click() {
+void ScanWindowModel::OnAbortOrMainMenuClick() {
     if (state_.chameleonButton2.caption == "Abort") {
         state_.abortRequested = true;
-        host_.ShowWindow(scan::Window::kMain);
+        host_.ShowWindow(host::Window::kMain);
     } else {
-        host_.ShowWindow(scan::Window::kMain);
-        host_.RestoreWindow(scan::Window::kMain);
+        host_.ShowWindow(host::Window::kMain);
+        host_.RestoreWindow(host::Window::kMain);
         results_.store.Clear();
     }
-    host_.UnloadWindow(scan::Window::kScan);
+    host_.UnloadWindow(host::Window::kScan);
 }
 
 void ScanWindowModel::OnResultsButtonClick() {
     if (!state_.resultsbutton.enabled) return;
-    host_.ShowWindow(scan::Window::kResults);
-    host_.UnloadWindow(scan::Window::kScan);
+    host_.ShowWindow(host::Window::kResults);
+    host_.UnloadWindow(host::Window::kScan);
 }
 
 void ScanWindowModel::OnCloseRequest() {

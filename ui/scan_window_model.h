@@ -6,8 +6,8 @@
 
 #include <functional>
 
-#include "clean/results_model.h"
-#include "scan/host.h"
+#include "scan/results_model.h"
+#include "host/host.h"
 #include "scan/scan_window_state.h"
 
 namespace ui {
@@ -27,8 +27,7 @@ public:
     // Supplied by the program's start-up together with the clean engine.
     using SilentTail = std::function<void(long total)>;
 
-    ScanWindowModel(scan::Host& host, clean::ResultsModel& results, bool silent,
-                    SilentTail silentTail = {});
+    ScanWindowModel(host::Host& host, scan::ResultsModel& results, bool silent, SilentTail silentTail = {});
 
     const scan::ScanWindowState& State() const { return state_; }
     bool Timer1Enabled() const { return timer1Enabled_; }
@@ -37,20 +36,20 @@ public:
     // the start-up code calls Scan itself.
     void Load();
     // Timer1 fired: it fires once and starts the scan.
-    void OnTimer1();
+    void OnStartTimer();
     // The whole scan; in silent mode followed by the silent tail.
     void Scan();
 
     // chameleonButton2: "Abort" while scanning, "Main Menu" afterwards.
-    void OnChameleonButton2Click();
+    void OnAbortOrMainMenuClick();
     // resultsbutton: "Show Results".
     void OnResultsButtonClick();
     // The close box: the program ends, even during a scan.
     void OnCloseRequest();
 
 private:
-    scan::Host& host_;
-    clean::ResultsModel& results_;
+    host::Host& host_;
+    scan::ResultsModel& results_;
     bool silent_;
     SilentTail silentTail_;
     scan::ScanWindowState state_;

@@ -3,17 +3,17 @@
 // raise, goes to stderr, since nobody is there to click it away.
 #pragma once
 
-#include "scan/host.h"
+#include "host/host.h"
 
 namespace ui {
 
-class SilentHost : public scan::Host {
+class SilentHost : public host::Host {
 public:
     void Yield() override {}
     void MessageBox(const std::string& text, const std::string& title) override;
-    void ShowWindow(scan::Window) override {}
-    void RestoreWindow(scan::Window) override {}
-    void UnloadWindow(scan::Window) override {}
+    void ShowWindow(host::Window) override {}
+    void RestoreWindow(host::Window) override {}
+    void UnloadWindow(host::Window) override {}
     void EndProgram() override { ended_ = true; }
 
     bool Ended() const { return ended_; }

@@ -7,13 +7,13 @@
 
 namespace ui {
 
-long RunSilentScan(scan::Host& host, clean::PluginLoader* plugins) {
-    clean::ResultsModel results;
+long RunSilentScan(host::Host& host, clean::PluginLoader* plugins) {
+    scan::ResultsModel results;
     clean::CleanState state;
     clean::CleanContext clean{host, results, state, plugins, true};
     ScanWindowModel window(host, results, true, [&](long total) {
         if (total > 0) {
-            clean::CleanAll(clean, std::to_string(total));
+            clean::CleanAll(clean, total);
             return;
         }
         clean::RunAutomaticPlugins(plugins, true);

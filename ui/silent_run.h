@@ -5,7 +5,7 @@
 #include <string>
 
 #include "clean/automatic_plugins.h"
-#include "scan/host.h"
+#include "host/host.h"
 
 namespace ui {
 
@@ -13,6 +13,6 @@ namespace ui {
 // plug-ins, or, when nothing was found, the plug-ins alone; the program
 // ends (host.EndProgram) inside. plugins is null where none is built in.
 // Returns how many items the clean was to delete but are still there.
-long RunSilentScan(scan::Host& host, clean::PluginLoader* plugins);
+long RunSilentScan(host::Host& host, clean::PluginLoader* plugins);
 
 }  // namespace ui

@@ -2,9 +2,9 @@
 
 namespace ui {
 
-void SetTopMost(scan::Host& host, scan::Window window, bool on) { host.SetTopMost(window, on); }
+void SetTopMost(host::Host& host, host::Window window, bool on) { host.SetTopMost(window, on); }
 
-void ShowTopMost(scan::Host& host, scan::Window window) {
+void ShowTopMost(host::Host& host, host::Window window) {
     host.ShowWindow(window);
     host.RestoreWindow(window);
     SetTopMost(host, window, true);

@@ -2,15 +2,15 @@
 // window uses.
 #pragma once
 
-#include "scan/host.h"
+#include "host/host.h"
 
 namespace ui {
 
 // Makes the window topmost (on) or an ordinary window; position and size
 // stay as they are.
-void SetTopMost(scan::Host& host, scan::Window window, bool on);
+void SetTopMost(host::Host& host, host::Window window, bool on);
 
 // Shows the window in its normal state, then makes it topmost.
-void ShowTopMost(scan::Host& host, scan::Window window);
+void ShowTopMost(host::Host& host, host::Window window);
 
 }  // namespace ui

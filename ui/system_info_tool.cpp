@@ -18,19 +18,17 @@ constexpr std::uint32_t kBufferChars = 1024;
 std::optional<std::string> ToolInFolder(const std::string& folder) {
     const std::string path = folder + "\\MSINFO32.EXE";
     const auto attributes = platform::GetFileAttributes(path);
-    constexpr std::uint32_t kNotOrdinary = platform::kFileAttributeHidden |
-                                           platform::kFileAttributeSystem |
-                                           platform::kFileAttributeDirectory;
+    constexpr std::uint32_t kNotOrdinary =
+        platform::kFileAttributeHidden | platform::kFileAttributeSystem | platform::kFileAttributeDirectory;
     if (!attributes || (*attributes & kNotOrdinary) != 0) return std::nullopt;
     return path;
 }
 
 std::optional<std::string> ToolPath() {
-    const KeyValue path = GetKeyValue(platform::kHkeyLocalMachine,
-                                      "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH");
+    const KeyValue path = GetKeyValue(platform::kHkeyLocalMachine, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH");
     if (path.found) return path.text;
-    const KeyValue location = GetKeyValue(platform::kHkeyLocalMachine,
-                                          "SOFTWARE\\Microsoft\\Shared Tools Location", "MSINFO");
+    const KeyValue location =
+        GetKeyValue(platform::kHkeyLocalMachine, "SOFTWARE\\Microsoft\\Shared Tools Location", "MSINFO");
     if (location.found) return ToolInFolder(location.text);
     return std::nullopt;
 }
@@ -58,7 +56,7 @@ KeyValue GetKeyValue(platform::HKey root, const std::string& keyPath, const std:
     return {true, text};
 }
 
-void StartSysInfo(scan::Host& host) {
+void StartSysInfo(host::Host& host) {
     const std::optional<std::string> path = ToolPath();
     if (!path || !platform::StartProgram(*path)) host.MessageBox(kSysInfoUnavailable, "Nimbrel");
 }

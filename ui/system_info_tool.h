@@ -5,7 +5,7 @@
 #include <string>
 
 #include "platform/registry_api.h"
-#include "scan/host.h"
+#include "host/host.h"
 
 namespace ui {
 
@@ -25,6 +25,6 @@ KeyValue GetKeyValue(platform::HKey root, const std::string& keyPath, const std:
 // that "Shared Tools Location" names when an ordinary file is there; starts
 // it without waiting. When there is no path or the start fails, a message
 // box titled "Nimbrel" says that the tool is unavailable.
-void StartSysInfo(scan::Host& host);
+void StartSysInfo(host::Host& host);
 
 }  // namespace ui

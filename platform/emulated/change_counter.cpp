@@ -35,8 +35,8 @@ std::string ChangeCounter::Open(const std::filesystem::path& file) {
         ::close(fd);
         return "";
     }
-    void* map = ::mmap(nullptr, sizeof(std::uint64_t), writable_ ? PROT_READ | PROT_WRITE : PROT_READ,
-                       MAP_SHARED, fd, 0);
+    void* map =
+        ::mmap(nullptr, sizeof(std::uint64_t), writable_ ? PROT_READ | PROT_WRITE : PROT_READ, MAP_SHARED, fd, 0);
     ::close(fd);
     if (map != MAP_FAILED) counter_ = static_cast<std::uint64_t*>(map);
     return "";

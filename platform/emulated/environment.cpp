@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/ansi_case.h"
+#include "platform/emulated/installation.h"
 #include "platform/emulated/machine_layout.h"
 #include "platform/emulated/prefix.h"
 #include "platform/registry_api.h"
@@ -14,6 +15,7 @@ namespace platform {
 namespace {
 
 std::vector<std::pair<std::string, std::string>> Variables() {
+    if (const emulated::Installation* installation = emulated::CurrentInstallation()) return installation->environment;
     const std::string profile = emulated::ProfileFolder();
     return {
         {"SystemRoot", emulated::kWindowsDirectory},

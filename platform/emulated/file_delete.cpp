@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "platform/emulated/drive_walk.h"
+#include "platform/emulated/installation.h"
 #include "platform/file_listing.h"
 #include "platform/registry_api.h"
 
@@ -29,9 +30,12 @@ using emulated::Descriptor;
 
 long Win32Error(int error) {
     switch (error) {
-        case ENOENT: return kErrorFileNotFound;
-        case ENOTDIR: return kErrorPathNotFound;
-        default: return kErrorAccessDenied;
+        case ENOENT:
+            return kErrorFileNotFound;
+        case ENOTDIR:
+            return kErrorPathNotFound;
+        default:
+            return kErrorAccessDenied;
     }
 }
 
@@ -84,6 +88,9 @@ bool EmptyFolder(int dirFd, std::uint64_t mount) {
 // The entry path names, reached for deleting, with its status (not
 // followed when it is a link).
 long Reach(const std::string& path, emulated::WalkEnd& end, struct stat& info) {
+    // A machine that may not be changed (an installation mounted read-only,
+    // or looked at with --read-only) deletes nothing.
+    if (const long refusal = emulated::WriteRefusal(); refusal != kErrorSuccess) return refusal;
     if (const long status = emulated::WalkToEntry(path, end); status != kErrorSuccess) return status;
     if (fstatat(end.folder.Get(), end.name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0) return Win32Error(errno);
     return kErrorSuccess;

@@ -37,8 +37,7 @@ long ListFiles(const std::string& folder, const std::string& pattern, bool inclu
     names.clear();
     emulated::Descriptor opened;
     std::uint64_t mount = 0;
-    if (const long status = emulated::OpenFolderInside(folder, opened, mount); status != kErrorSuccess)
-        return status;
+    if (const long status = emulated::OpenFolderInside(folder, opened, mount); status != kErrorSuccess) return status;
     DIR* dir = fdopendir(opened.Get());
     if (dir == nullptr) return kErrorAccessDenied;
     opened.Release();
@@ -50,8 +49,7 @@ long ListFiles(const std::string& folder, const std::string& pattern, bool inclu
         if (!MatchesPattern(pattern, name)) continue;
         const std::optional<std::uint32_t> attributes = emulated::AttributesAt(dirfd(dir), hostName);
         if (!attributes || (*attributes & kFileAttributeDirectory) != 0) continue;
-        if (!includeHiddenAndSystem && (*attributes & (kFileAttributeHidden | kFileAttributeSystem)) != 0)
-            continue;
+        if (!includeHiddenAndSystem && (*attributes & (kFileAttributeHidden | kFileAttributeSystem)) != 0) continue;
         found.push_back(name);
     }
     closedir(dir);

@@ -68,9 +68,7 @@ std::uint32_t StoredDosAttribute(const std::string& hostPath) {
     return emulated::ParseDosAttribute(data.data(), static_cast<std::size_t>(size)) & kStoredAttributeMask;
 }
 
-bool IsDotName(std::string_view name) {
-    return !name.empty() && name[0] == '.' && name != "." && name != "..";
-}
+bool IsDotName(std::string_view name) { return !name.empty() && name[0] == '.' && name != "." && name != ".."; }
 
 // info: the entry's status (its target's, for a link that leads somewhere);
 // xattrPath: a path to it for reading its stored DOS attribute.

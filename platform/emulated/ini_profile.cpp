@@ -39,8 +39,9 @@
 
 #include "platform/ansi_case.h"
 #include "platform/emulated/dos_attribute.h"
-#include "platform/emulated/machine_layout.h"
+#include "platform/emulated/installation.h"
 #include "platform/emulated/paths.h"
+#include "platform/system_info.h"
 
 namespace platform {
 
@@ -160,7 +161,7 @@ std::filesystem::path HostFileOf(const std::string& fileName) {
     // A bare file name lives in the Windows directory, as on Windows.
     const bool bare =
         fileName.find_first_of("\\/") == std::string::npos && !(fileName.size() >= 2 && fileName[1] == ':');
-    return emulated::ToHostPath(bare ? std::string(emulated::kWindowsDirectory) + "\\" + fileName : fileName);
+    return emulated::ToHostPath(bare ? WindowsDirectory() + "\\" + fileName : fileName);
 }
 
 enum class ReadResult { Read, Missing, Failed };
@@ -242,8 +243,7 @@ std::string TemporaryName(const std::filesystem::path& target) {
 // Replaces target's content with text through a temporary file in the same
 // folder, keeping the mode (and stored DOS attributes) of an existing file.
 // A read-only file is refused, as Windows refuses to open it for writing.
-bool ReplaceFileContent(const std::filesystem::path& target, std::string_view text,
-                        const LockedFolder& folder) {
+bool ReplaceFileContent(const std::filesystem::path& target, std::string_view text, const LockedFolder& folder) {
     struct stat info;
     const bool exists = stat(target.c_str(), &info) == 0;
     if (exists && (!S_ISREG(info.st_mode) || (info.st_mode & S_IWUSR) == 0)) return false;
@@ -261,8 +261,7 @@ bool ReplaceFileContent(const std::filesystem::path& target, std::string_view te
     if (exists) {
         ok = fchmod(fd, info.st_mode & 07777) == 0;
         std::array<char, 256> stored;
-        const ssize_t size =
-            getxattr(target.c_str(), emulated::kDosAttributeXattr, stored.data(), stored.size());
+        const ssize_t size = getxattr(target.c_str(), emulated::kDosAttributeXattr, stored.data(), stored.size());
         if (ok && size > 0)
             fsetxattr(fd, emulated::kDosAttributeXattr, stored.data(), static_cast<std::size_t>(size), 0);
     }
@@ -409,8 +408,8 @@ void SetEntry(std::string& text, std::string_view sectionName, std::string_view 
 
 }  // namespace
 
-std::uint32_t GetPrivateProfileString(const char* section, const char* key, const char* defaultValue,
-                                      char* buffer, std::uint32_t size, const std::string& fileName) {
+std::uint32_t GetPrivateProfileString(const char* section, const char* key, const char* defaultValue, char* buffer,
+                                      std::uint32_t size, const std::string& fileName) {
     if (buffer == nullptr || size == 0) return 0;
     const std::string text = ReadProfile(fileName);
     const Document document = Parse(text);
@@ -431,8 +430,7 @@ std::uint32_t GetPrivateProfileString(const char* section, const char* key, cons
         return CopyString(fallback, buffer, size);
     }
     const Line* entry = found != nullptr ? FindEntry(document, *found, key) : nullptr;
-    return CopyString(entry != nullptr && entry->hasValue ? StripQuotes(entry->value) : fallback, buffer,
-                      size);
+    return CopyString(entry != nullptr && entry->hasValue ? StripQuotes(entry->value) : fallback, buffer, size);
 }
 
 std::uint32_t GetPrivateProfileInt(const char* section, const char* key, int defaultValue,
@@ -471,9 +469,8 @@ std::uint32_t GetPrivateProfileSection(const char* section, char* buffer, std::u
     return CopyList(lines, buffer, size);
 }
 
-bool WritePrivateProfileString(const char* section, const char* key, const char* value,
-                               const std::string& fileName) {
-    if (section == nullptr || fileName.empty()) return false;
+bool WritePrivateProfileString(const char* section, const char* key, const char* value, const std::string& fileName) {
+    if (section == nullptr || fileName.empty() || emulated::WriteRefusal() != 0) return false;
     std::filesystem::path target = HostFileOf(fileName);
     // Write through a symbolic link rather than over it.
     if (struct stat info; lstat(target.c_str(), &info) == 0 && S_ISLNK(info.st_mode)) {

@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 
 #include "platform/ansi_case.h"
 
@@ -25,6 +26,32 @@ struct RegValue {
 // The values of one key in insertion order, found by name in constant time.
 class ValueList {
 public:
+    ValueList() = default;
+    // A copy or a moved-to list starts its enumeration afresh: the cursor
+    // points into the list it was taken from.
+    ValueList(const ValueList& other) : byId_(other.byId_), idByUpperName_(other.idByUpperName_) {}
+    ValueList(ValueList&& other) noexcept
+        : byId_(std::move(other.byId_)), idByUpperName_(std::move(other.idByUpperName_)) {
+        other.cursorValid_ = false;
+    }
+    ValueList& operator=(const ValueList& other) {
+        if (this != &other) {
+            byId_ = other.byId_;
+            idByUpperName_ = other.idByUpperName_;
+            cursorValid_ = false;
+        }
+        return *this;
+    }
+    ValueList& operator=(ValueList&& other) noexcept {
+        if (this != &other) {
+            byId_ = std::move(other.byId_);
+            idByUpperName_ = std::move(other.idByUpperName_);
+            cursorValid_ = false;
+            other.cursorValid_ = false;
+        }
+        return *this;
+    }
+
     const RegValue* Find(std::string_view name) const;
     // The value at an index of the enumeration order; walking the indexes
     // in turn costs one step each.
@@ -58,6 +85,9 @@ struct RegKey {
     bool valuesLoaded = false;
     std::map<std::string, RegKey*, UnicodeOrder> children;  // by upper-cased name
     ValueList values;
+    // Its subkeys and values are still to be read into the tree (a store
+    // that reads a key whole as it is reached: KeyStore::Ready).
+    bool unread = false;
 
     RegKey* Child(std::string_view upperName) const;
     // The child at an index of the enumeration order; walking the indexes

@@ -68,7 +68,8 @@ std::string InstallLogonCommand(const std::string& name, const std::vector<std::
     command.push_back(self.string());
     command.insert(command.end(), arguments.begin(), arguments.end());
     for (const std::string& argument : command)
-        if (argument.find_first_of("\r\n") != std::string::npos) return "a line break cannot be part of an autostart command";
+        if (argument.find_first_of("\r\n") != std::string::npos)
+            return "a line break cannot be part of an autostart command";
     const std::filesystem::path folder = AutostartFolder();
     if (folder.empty()) return "cannot tell the home folder for the autostart entry";
     std::filesystem::create_directories(folder, error);
@@ -82,7 +83,9 @@ std::string InstallLogonCommand(const std::string& name, const std::vector<std::
                "Type=Application\n"
                "Name=Nimbrel run-once list\n"
                "Comment=Starts the commands scheduled for the next logon, such as ixwipe\n"
-               "Exec=" << ExecLine(command) << "\n"
+               "Exec="
+            << ExecLine(command)
+            << "\n"
                "NoDisplay=true\n"
                "Terminal=false\n"
                "X-GNOME-Autostart-enabled=true\n";

@@ -5,9 +5,12 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "platform/emulated/installation.h"
+#include "platform/emulated/key_store.h"
 #include "platform/emulated/registry_store.h"
 #include "platform/registry_api.h"
 
@@ -37,12 +40,24 @@ struct Machine {
     HandleTable handles;
     std::string problem;  // why the store cannot be used, once tried
     bool tried = false;
+    // An installation in use instead of the prefix, with the store of its
+    // hive files; store above then stays closed.
+    std::unique_ptr<Installation> installation;
+    std::unique_ptr<KeyStore> hives;
 };
 
 // The machine in use; its store is open unless problem says why not.
 Machine& CurrentMachine();
 
+// The store that serves the registry calls: the prefix's, or the hives of
+// the installation in use.
+KeyStore& ActiveStore();
+
 // The store, ready for a call; null with *error set when it cannot be used.
-RegistryStore* UsableStore(long* error);
+KeyStore* UsableStore(long* error);
+
+// Switches this process to an installation: from now on its hives serve
+// the registry calls and its drive is the only one.
+void UseInstallation(Installation installation, std::unique_ptr<KeyStore> hives);
 
 }  // namespace platform::emulated

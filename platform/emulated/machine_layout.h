@@ -10,8 +10,7 @@ namespace platform::emulated {
 inline constexpr const char* kCurrentUserSid = "S-1-5-21-0-0-0-1000";
 // HKEY_CLASSES_ROOT and HKEY_CURRENT_CONFIG, below HKEY_LOCAL_MACHINE.
 inline constexpr const char* kClassesRootPath = "SOFTWARE\\Classes";
-inline constexpr const char* kCurrentConfigPath =
-    "SYSTEM\\CurrentControlSet\\Hardware Profiles\\Current";
+inline constexpr const char* kCurrentConfigPath = "SYSTEM\\CurrentControlSet\\Hardware Profiles\\Current";
 
 inline constexpr const char* kWindowsDirectory = "C:\\WINDOWS";
 // Nimbrel's own folder on this machine, as its programs see it; made

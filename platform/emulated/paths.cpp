@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "platform/ansi_case.h"
+#include "platform/emulated/installation.h"
 #include "platform/emulated/prefix.h"
 #include "platform/emulated/stand_in_name.h"
 #include "platform/file_names.h"
@@ -108,11 +109,7 @@ std::vector<std::string_view> Components(std::string_view rest, bool absolute) {
     return components;
 }
 
-std::string DriveRoot(char letter) {
-    letter = LowerAscii(letter);
-    if (letter == 'z') return "/";
-    return (CurrentPrefix() / (std::string("drive_") + letter)).string();
-}
+std::string DriveRoot(char letter) { return DriveFolder(letter).string(); }
 
 // The drive of the working directory: Z: unless it lies in a drive folder.
 char CurrentDrive() {
@@ -142,12 +139,22 @@ std::filesystem::path AbsoluteNormal(const std::filesystem::path& path) {
 
 }  // namespace
 
+std::filesystem::path DriveFolder(char letter) {
+    letter = LowerAscii(letter);
+    if (letter == 'z') return "/";
+    // An installation's system drive is the folder it is mounted on; its
+    // other letters, like UNC paths, lie below a prefix that names nothing.
+    if (const Installation* installation = CurrentInstallation();
+        installation != nullptr && letter == installation->systemDriveLetter && !installation->systemDrive.empty())
+        return installation->systemDrive;
+    return CurrentPrefix() / (std::string("drive_") + letter);
+}
+
 std::filesystem::path PrefixHome() {
     std::filesystem::path home;
     if (const char* nimbrelHome = NonEmptyEnv("NIMBREL_HOME")) {
         home = nimbrelHome;
-    } else if (const char* dataHome = NonEmptyEnv("XDG_DATA_HOME");
-               dataHome != nullptr && dataHome[0] == '/') {
+    } else if (const char* dataHome = NonEmptyEnv("XDG_DATA_HOME"); dataHome != nullptr && dataHome[0] == '/') {
         home = std::filesystem::path(dataHome) / "nimbrel";
     } else {
         std::filesystem::path userHome;
@@ -232,13 +239,22 @@ std::optional<std::string> EntryIgnoringCase(int folderFd, std::string_view name
 
 std::string ToWindowsPath(const std::filesystem::path& hostPath) {
     const std::string path = AbsoluteNormal(hostPath).string();
+    if (const Installation* installation = CurrentInstallation();
+        installation != nullptr && !installation->systemDrive.empty()) {
+        const std::string drive = AbsoluteNormal(installation->systemDrive).string();
+        const bool inside = path.size() > drive.size() && path.compare(0, drive.size(), drive) == 0 &&
+                            (path[drive.size()] == '/' || drive == "/");
+        if (path == drive || inside) {
+            std::string windows{static_cast<char>(installation->systemDriveLetter - 'a' + 'A'), ':', '\\'};
+            if (inside) windows += ToBackslashes(std::string_view(path).substr(drive == "/" ? 1 : drive.size() + 1));
+            return windows;
+        }
+    }
     const std::string prefix = AbsoluteNormal(CurrentPrefix()).string();
-    if (path.size() > prefix.size() && path.compare(0, prefix.size(), prefix) == 0 &&
-        path[prefix.size()] == '/') {
+    if (path.size() > prefix.size() && path.compare(0, prefix.size(), prefix) == 0 && path[prefix.size()] == '/') {
         const std::string_view inside = std::string_view(path).substr(prefix.size() + 1);
         constexpr std::string_view kDriveFolder = "drive_";
-        if (inside.size() >= kDriveFolder.size() + 1 &&
-            inside.substr(0, kDriveFolder.size()) == kDriveFolder) {
+        if (inside.size() >= kDriveFolder.size() + 1 && inside.substr(0, kDriveFolder.size()) == kDriveFolder) {
             const char letter = inside[kDriveFolder.size()];
             const std::string_view after = inside.substr(kDriveFolder.size() + 1);
             // drive_z is not Z:, which is the host's root.

@@ -11,6 +11,12 @@
 
 namespace platform::emulated {
 
+// The host folder of a drive letter: Z: is the host's root; on the prefix
+// X: is drive_x in it; on an installation (installation.h) its system
+// drive is the folder it is mounted on, and every other letter a folder
+// that names nothing.
+std::filesystem::path DriveFolder(char letter);
+
 // $NIMBREL_HOME, else $XDG_DATA_HOME/nimbrel, else ~/.local/share/nimbrel.
 std::filesystem::path PrefixHome();
 

@@ -2,7 +2,9 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <memory>
 #include <system_error>
+#include <utility>
 
 #include "platform/emulated/machine.h"
 #include "platform/emulated/machine_layout.h"
@@ -35,9 +37,7 @@ void OpenStore(Machine& machine) {
         machine.problem = "the prefix " + machine.home.string() + " cannot be created: " + error.message();
         return;
     }
-    machine.problem = machine.store.Open(
-        machine.home / "registry.db",
-        SetUpMachine);
+    machine.problem = machine.store.Open(machine.home / "registry.db", SetUpMachine);
 }
 
 }  // namespace
@@ -51,8 +51,18 @@ Machine& CurrentMachine() {
     return *machine;
 }
 
-RegistryStore* UsableStore(long* error) {
+KeyStore& ActiveStore() {
     Machine& machine = CurrentMachine();
+    if (machine.hives) return *machine.hives;
+    return machine.store;
+}
+
+KeyStore* UsableStore(long* error) {
+    Machine& machine = CurrentMachine();
+    if (machine.hives) {
+        *error = machine.hives->Refresh();
+        return *error == kErrorSuccess ? machine.hives.get() : nullptr;
+    }
     if (!machine.tried) OpenStore(machine);
     if (!machine.store.IsOpen()) {
         *error = kErrorBadDb;
@@ -67,6 +77,23 @@ void UsePrefix(const std::filesystem::path& home) {
     delete machine;
     machine = new Machine;
     machine->home = home.empty() ? PrefixHome() : home;
+}
+
+void UseInstallation(Installation installation, std::unique_ptr<KeyStore> hives) {
+    Machine*& machine = ActiveMachine();
+    delete machine;
+    machine = new Machine;
+    machine->home = kNoPrefix;
+    machine->tried = true;  // the prefix's store is never opened
+    machine->installation = std::make_unique<Installation>(std::move(installation));
+    machine->hives = std::move(hives);
+}
+
+const Installation* CurrentInstallation() { return CurrentMachine().installation.get(); }
+
+long WriteRefusal() {
+    const Installation* installation = CurrentInstallation();
+    return installation != nullptr ? installation->writeRefusal : kErrorSuccess;
 }
 
 std::filesystem::path CurrentPrefix() { return CurrentMachine().home; }

@@ -39,8 +39,7 @@ constexpr ProfileFolderValue kShellFolders[] = {
 
 long SetUpMachine(RegistryStore& store) {
     const std::string user = std::string("HKEY_USERS\\") + kCurrentUserSid;
-    const std::string shellFolders =
-        user + "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+    const std::string shellFolders = user + "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
     const std::string keys[] = {
         std::string("HKEY_LOCAL_MACHINE\\") + kClassesRootPath,
         std::string("HKEY_LOCAL_MACHINE\\") + kCurrentConfigPath,

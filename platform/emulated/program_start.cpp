@@ -17,8 +17,7 @@ bool StartProgram(const std::string& path) {
     if (path.empty()) return false;
     const std::string host = emulated::ToHostPath(path).string();
     struct stat info {};
-    if (stat(host.c_str(), &info) != 0 || !S_ISREG(info.st_mode) ||
-        access(host.c_str(), X_OK) != 0) {
+    if (stat(host.c_str(), &info) != 0 || !S_ISREG(info.st_mode) || access(host.c_str(), X_OK) != 0) {
         return false;
     }
 

@@ -12,18 +12,20 @@ namespace platform {
 
 namespace {
 
+using emulated::KeyStore;
 using emulated::RegKey;
-using emulated::RegistryStore;
 
 struct Resolved {
     long error = kErrorSuccess;
-    RegistryStore* store = nullptr;
+    KeyStore* store = nullptr;
     RegKey* key = nullptr;
     std::uint32_t access = kKeyAllAccess;
     bool predefined = false;
 };
 
-RegKey* Walk(RegistryStore& store, RegKey* key, std::string_view path) {
+// The key path names below key, each key on the way reached through the
+// store (which reads or loads it as it needs to).
+RegKey* Walk(KeyStore& store, RegKey* key, std::string_view path) {
     thread_local std::string upper;
     while (key != nullptr && !path.empty()) {
         const std::size_t cut = path.find('\\');
@@ -38,7 +40,7 @@ RegKey* Walk(RegistryStore& store, RegKey* key, std::string_view path) {
 }
 
 // The code of a load from the store that failed, else the given one.
-long FaultOr(RegistryStore& store, long code) {
+long FaultOr(KeyStore& store, long code) {
     const long fault = store.TakeLoadFault();
     return fault != kErrorSuccess ? fault : code;
 }
@@ -48,13 +50,17 @@ Resolved Resolve(HKey handle) {
     Resolved result;
     result.store = emulated::UsableStore(&result.error);
     if (result.store == nullptr) return result;
-    RegistryStore& store = *result.store;
+    KeyStore& store = *result.store;
     result.predefined = true;
     switch (handle) {
-        case kHkeyLocalMachine: result.key = store.Find(emulated::kLocalMachineId); break;
-        case kHkeyUsers: result.key = store.Find(emulated::kUsersId); break;
+        case kHkeyLocalMachine:
+            result.key = store.Find(emulated::kLocalMachineId);
+            break;
+        case kHkeyUsers:
+            result.key = store.Find(emulated::kUsersId);
+            break;
         case kHkeyCurrentUser:
-            result.key = Walk(store, store.Find(emulated::kUsersId), emulated::kCurrentUserSid);
+            result.key = Walk(store, store.Find(emulated::kUsersId), store.CurrentUserSid());
             break;
         case kHkeyClassesRoot:
             result.key = Walk(store, store.Find(emulated::kLocalMachineId), emulated::kClassesRootPath);
@@ -214,8 +220,8 @@ long RegEnumKey(HKey key, std::uint32_t index, char* name, std::uint32_t* nameLe
     return kErrorSuccess;
 }
 
-long RegEnumValue(HKey key, std::uint32_t index, char* name, std::uint32_t* nameLength,
-                  std::uint32_t* type, std::uint8_t* data, std::uint32_t* dataSize) {
+long RegEnumValue(HKey key, std::uint32_t index, char* name, std::uint32_t* nameLength, std::uint32_t* type,
+                  std::uint8_t* data, std::uint32_t* dataSize) {
     const Resolved resolved = Resolve(key);
     if (const long rc = NeedAccess(resolved, kKeyQueryValue); rc != kErrorSuccess) return rc;
     if (name == nullptr || nameLength == nullptr) return kErrorInvalidParameter;
@@ -258,19 +264,26 @@ long RegQueryInfoKey(HKey key, KeyInfo* info) {
 }
 
 RegistryBatch::RegistryBatch() {
-    if (emulated::RegistryStore* store = emulated::UsableStore(&status_))
-        status_ = store->BeginBatch();
+    if (emulated::KeyStore* store = emulated::UsableStore(&status_)) status_ = store->BeginBatch();
     open_ = status_ == kErrorSuccess;
 }
 
 RegistryBatch::~RegistryBatch() {
-    if (open_) emulated::CurrentMachine().store.RollbackBatch();
+    if (open_) emulated::ActiveStore().RollbackBatch();
 }
 
 long RegistryBatch::Commit() {
     if (!open_) return status_ != kErrorSuccess ? status_ : kErrorInvalidParameter;
     open_ = false;
-    return emulated::CurrentMachine().store.CommitBatch();
+    return emulated::ActiveStore().CommitBatch();
+}
+
+long SaveRegistryChanges(std::string& problem) {
+    problem.clear();
+    long status = kErrorSuccess;
+    emulated::KeyStore* store = emulated::UsableStore(&status);
+    if (store == nullptr) return status;
+    return store->Save(problem);
 }
 
 }  // namespace platform

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "platform/emulated/checked_stamp.h"
+#include "platform/emulated/machine_layout.h"
 #include "platform/emulated/setup_files.h"
 #include "platform/emulated/store_file.h"
 #include "platform/registry_api.h"
@@ -33,18 +34,25 @@ long Win32FromSqlite(int code) {
     switch (code & 0xFF) {
         case SQLITE_OK:
         case SQLITE_DONE:
-        case SQLITE_ROW: return kErrorSuccess;
+        case SQLITE_ROW:
+            return kErrorSuccess;
         case SQLITE_BUSY:
-        case SQLITE_LOCKED: return kErrorBusy;
+        case SQLITE_LOCKED:
+            return kErrorBusy;
         case SQLITE_READONLY:
         case SQLITE_PERM:
         case SQLITE_AUTH:
-        case SQLITE_CANTOPEN: return kErrorAccessDenied;
-        case SQLITE_FULL: return kErrorDiskFull;
-        case SQLITE_NOMEM: return kErrorNotEnoughMemory;
+        case SQLITE_CANTOPEN:
+            return kErrorAccessDenied;
+        case SQLITE_FULL:
+            return kErrorDiskFull;
+        case SQLITE_NOMEM:
+            return kErrorNotEnoughMemory;
         case SQLITE_CORRUPT:
-        case SQLITE_NOTADB: return kErrorBadDb;
-        default: return kErrorRegistryIoFailed;
+        case SQLITE_NOTADB:
+            return kErrorBadDb;
+        default:
+            return kErrorRegistryIoFailed;
     }
 }
 
@@ -135,10 +143,9 @@ void RegistryStore::Close() {
 }
 
 void RegistryStore::Release() {
-    for (Statement* statement :
-         {&version_query_, &version_bump_, &key_of_id_, &key_children_, &key_child_, &key_insert_, &key_delete_,
-          &values_of_key_delete_, &values_of_key_, &value_set_, &value_delete_, &changes_since_, &change_insert_,
-          &changes_prune_})
+    for (Statement* statement : {&version_query_, &version_bump_, &key_of_id_, &key_children_, &key_child_,
+                                 &key_insert_, &key_delete_, &values_of_key_delete_, &values_of_key_, &value_set_,
+                                 &value_delete_, &changes_since_, &change_insert_, &changes_prune_})
         *statement = {};
     sqlite3_close(db_);
     db_ = nullptr;
@@ -164,9 +171,9 @@ bool RegistryStore::Prepare() {
     changes_since_ = Statement(db_, "SELECT version, key FROM changes WHERE version > ? ORDER BY version");
     change_insert_ = Statement(db_, "INSERT OR IGNORE INTO changes(version, key) VALUES(?, ?)");
     changes_prune_ = Statement(db_, "DELETE FROM changes WHERE version <= ?");
-    return version_query_.Valid() && version_bump_.Valid() && key_of_id_.Valid() && key_children_.Valid() && key_child_.Valid() &&
-           key_insert_.Valid() && key_delete_.Valid() && values_of_key_delete_.Valid() && values_of_key_.Valid() &&
-           value_set_.Valid() && value_delete_.Valid();
+    return version_query_.Valid() && version_bump_.Valid() && key_of_id_.Valid() && key_children_.Valid() &&
+           key_child_.Valid() && key_insert_.Valid() && key_delete_.Valid() && values_of_key_delete_.Valid() &&
+           values_of_key_.Valid() && value_set_.Valid() && value_delete_.Valid();
 }
 
 std::string RegistryStore::Open(const std::filesystem::path& path, const SetUp& setUp) {
@@ -240,7 +247,8 @@ std::string RegistryStore::CheckWhole() {
 
 std::string RegistryStore::OpenExisting(const std::filesystem::path& path) {
     const std::string name = path.string();
-    if (const std::string fault = StoreFileFault(path); !fault.empty()) return "the registry store " + name + " " + fault;
+    if (const std::string fault = StoreFileFault(path); !fault.empty())
+        return "the registry store " + name + " " + fault;
     const std::filesystem::path counterFile = path.parent_path() / "registry.version";
     const std::pair<const char*, std::filesystem::path> companions[] = {
         {"log", name + "-wal"}, {"shared memory", name + "-shm"}, {"change counter", counterFile}};
@@ -420,6 +428,8 @@ long RegistryStore::CatchUp(std::int64_t version) {
     return kErrorSuccess;
 }
 
+std::string_view RegistryStore::CurrentUserSid() const { return kCurrentUserSid; }
+
 long RegistryStore::Refresh() {
     if (db_ == nullptr) return kErrorBadDb;
     loadFault_ = 0;
@@ -447,7 +457,8 @@ bool RegistryStore::LoadChildren(RegKey* key) {
     key_children_.Reset();
     key_children_.Bind(1, key->id);
     int rc;
-    while ((rc = key_children_.Step()) == SQLITE_ROW) rows.emplace_back(key_children_.Integer(0), key_children_.Bytes(1));
+    while ((rc = key_children_.Step()) == SQLITE_ROW)
+        rows.emplace_back(key_children_.Integer(0), key_children_.Bytes(1));
     key_children_.Reset();
     if (rc != SQLITE_DONE) {
         LoadFailed(rc);
@@ -676,8 +687,7 @@ long RegistryStore::DeleteKey(std::int64_t keyId) {
     });
 }
 
-long RegistryStore::SetValue(std::int64_t keyId, std::string_view name, std::uint32_t type,
-                             std::string_view data) {
+long RegistryStore::SetValue(std::int64_t keyId, std::string_view name, std::uint32_t type, std::string_view data) {
     return Mutate([&]() -> long {
         RegKey* key = Find(keyId);
         if (key == nullptr) return MissingKey();

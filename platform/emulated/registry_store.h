@@ -18,20 +18,18 @@
 #include <vector>
 
 #include "platform/emulated/change_counter.h"
+#include "platform/emulated/key_store.h"
 #include "platform/emulated/key_tree.h"
 #include "platform/emulated/sqlite_statement.h"
 
 namespace platform::emulated {
 
-inline constexpr std::int64_t kLocalMachineId = 1;
-inline constexpr std::int64_t kUsersId = 2;
-
-class RegistryStore {
+class RegistryStore : public KeyStore {
 public:
     using SetUp = std::function<long(RegistryStore&)>;
 
     RegistryStore() = default;
-    ~RegistryStore();
+    ~RegistryStore() override;
     RegistryStore(const RegistryStore&) = delete;
     RegistryStore& operator=(const RegistryStore&) = delete;
 
@@ -45,31 +43,31 @@ public:
     void Close();
 
     // Brings the in-memory copy up to date; 0 or a Win32 error code.
-    long Refresh();
+    long Refresh() override;
+    std::string_view CurrentUserSid() const override;
 
     // Reads, loading from the database what the copy lacks. A load that
     // fails answers as if nothing were there and leaves its code for
     // TakeLoadFault.
-    RegKey* Find(std::int64_t id);
-    RegKey* Child(RegKey* key, std::string_view upperName);
-    const RegKey& WithChildren(RegKey* key);
-    const ValueList& Values(RegKey* key);
-    long TakeLoadFault();
+    RegKey* Find(std::int64_t id) override;
+    RegKey* Child(RegKey* key, std::string_view upperName) override;
+    const RegKey& WithChildren(RegKey* key) override;
+    const ValueList& Values(RegKey* key) override;
+    long TakeLoadFault() override;
 
     // Changes name keys by id: the transaction brings the copy up to date
     // first, which may drop any RegKey of the copy.
     // Creates the path of names below parent as far as it is missing.
     long CreatePath(std::int64_t parentId, const std::vector<std::string_view>& names,
-                    std::int64_t* createdId);
+                    std::int64_t* createdId) override;
     // Deletes a key without subkeys.
-    long DeleteKey(std::int64_t keyId);
-    long SetValue(std::int64_t keyId, std::string_view name, std::uint32_t type,
-                  std::string_view data);
-    long DeleteValue(std::int64_t keyId, std::string_view name);
+    long DeleteKey(std::int64_t keyId) override;
+    long SetValue(std::int64_t keyId, std::string_view name, std::uint32_t type, std::string_view data) override;
+    long DeleteValue(std::int64_t keyId, std::string_view name) override;
 
-    long BeginBatch();
-    long CommitBatch();
-    void RollbackBatch();
+    long BeginBatch() override;
+    long CommitBatch() override;
+    void RollbackBatch() override;
 
 private:
     std::string Create(const std::filesystem::path& path, const SetUp& setUp);
@@ -101,7 +99,7 @@ private:
     std::uint64_t counterSeen_ = 0;
     std::int64_t version_ = -1;  // of the database the copy reflects
     bool inBatch_ = false;
-    bool stale_ = false;  // the copy may hold changes that were rolled back
+    bool stale_ = false;      // the copy may hold changes that were rolled back
     bool committed_ = false;  // by this process, since it opened the store
     long loadFault_ = 0;
     // Keys whose subkeys or values the open transaction changed; the copy

@@ -9,6 +9,7 @@
 #include <cstdio>
 
 #include "platform/emulated/drive_walk.h"
+#include "platform/emulated/installation.h"
 #include "platform/registry_api.h"
 
 namespace platform::shred_io {
@@ -30,12 +31,13 @@ OpenResult Refuse(int fd) {
 }  // namespace
 
 OpenResult OpenExclusive(const std::string& path, bool truncate) {
+    if (emulated::WriteRefusal() != kErrorSuccess) return {};
     WalkEnd entry;
     if (emulated::WalkToEntry(path, entry) != kErrorSuccess) return {};
     // O_NOFOLLOW: a link is never written through. O_NONBLOCK: a FIFO
     // without a reader fails at once instead of hanging the open.
-    const int fd = ::openat(entry.folder.Get(), entry.name.c_str(),
-                            O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_DSYNC);
+    const int fd =
+        ::openat(entry.folder.Get(), entry.name.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_DSYNC);
     if (fd < 0) {
         if (errno == ELOOP && IsLinkAt(entry)) return {OpenStatus::kSymbolicLink, 0, 0};
         return {};
@@ -72,6 +74,7 @@ bool Rewind(FileHandle file) { return ::lseek(static_cast<int>(file), 0, SEEK_SE
 void Close(FileHandle file) { ::close(static_cast<int>(file)); }
 
 RenameStatus RenameNoReplace(const std::string& from, const std::string& to) {
+    if (emulated::WriteRefusal() != kErrorSuccess) return RenameStatus::kFailed;
     WalkEnd source;
     // Resolved without regard to case, so an entry "A~" blocks "a~" as on Windows.
     WalkEnd target;
@@ -97,6 +100,7 @@ RenameStatus RenameNoReplace(const std::string& from, const std::string& to) {
 }
 
 bool DeleteEntry(const std::string& path) {
+    if (emulated::WriteRefusal() != kErrorSuccess) return false;
     WalkEnd entry;
     if (emulated::WalkToEntry(path, entry) != kErrorSuccess) return false;
     struct stat info;

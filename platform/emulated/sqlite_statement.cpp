@@ -5,8 +5,7 @@
 namespace platform::emulated {
 
 Statement::Statement(sqlite3* db, const char* sql) {
-    if (sqlite3_prepare_v3(db, sql, -1, SQLITE_PREPARE_PERSISTENT, &stmt_, nullptr) != SQLITE_OK)
-        stmt_ = nullptr;
+    if (sqlite3_prepare_v3(db, sql, -1, SQLITE_PREPARE_PERSISTENT, &stmt_, nullptr) != SQLITE_OK) stmt_ = nullptr;
 }
 
 Statement::~Statement() { sqlite3_finalize(stmt_); }
@@ -29,8 +28,7 @@ Statement& Statement::Bind(int index, std::int64_t value) {
 Statement& Statement::Bind(int index, std::string_view bytes) {
     // A zero-length blob must still be a blob, not NULL.
     static const char kEmpty = 0;
-    sqlite3_bind_blob64(stmt_, index, bytes.empty() ? &kEmpty : bytes.data(), bytes.size(),
-                        SQLITE_TRANSIENT);
+    sqlite3_bind_blob64(stmt_, index, bytes.empty() ? &kEmpty : bytes.data(), bytes.size(), SQLITE_TRANSIENT);
     return *this;
 }
 

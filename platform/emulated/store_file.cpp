@@ -40,8 +40,8 @@ std::string StoreFileFault(const std::filesystem::path& path) {
         return std::string("cannot be read: ") + std::strerror(errno);
     }
     struct stat info {};
-    const std::string kind = ::fstat(fd, &info) == 0 ? FileKindFault(info.st_mode)
-                                                     : std::string("cannot be read: ") + std::strerror(errno);
+    const std::string kind =
+        ::fstat(fd, &info) == 0 ? FileKindFault(info.st_mode) : std::string("cannot be read: ") + std::strerror(errno);
     char header[kHeaderSize] = {};
     std::size_t got = 0;
     while (kind.empty() && got < kHeaderSize) {
@@ -61,7 +61,7 @@ std::string StoreFileFault(const std::filesystem::path& path) {
 }
 
 bool StoreFileAtSizeLimit(const std::filesystem::path& database) {
-    rlimit limit {};
+    rlimit limit{};
     if (::getrlimit(RLIMIT_FSIZE, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY) return false;
     // Within a few pages of the limit: a write of whole pages stopped there.
     constexpr std::uintmax_t kSlack = 64 * 1024;

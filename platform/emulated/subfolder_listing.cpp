@@ -21,8 +21,7 @@ long ListSubfolders(const std::string& folder, std::vector<std::string>& names) 
     names.clear();
     emulated::Descriptor opened;
     std::uint64_t mount = 0;
-    if (const long status = emulated::OpenFolderInside(folder, opened, mount); status != kErrorSuccess)
-        return status;
+    if (const long status = emulated::OpenFolderInside(folder, opened, mount); status != kErrorSuccess) return status;
     DIR* dir = fdopendir(opened.Get());
     if (dir == nullptr) return kErrorAccessDenied;
     opened.Release();
@@ -35,7 +34,8 @@ long ListSubfolders(const std::string& folder, std::vector<std::string>& names) 
             found.push_back(emulated::WindowsName(name));
     }
     closedir(dir);
-    std::sort(found.begin(), found.end(), [](const std::string& a, const std::string& b) { return FileNameLess(a, b); });
+    std::sort(found.begin(), found.end(),
+              [](const std::string& a, const std::string& b) { return FileNameLess(a, b); });
     names = std::move(found);
     return kErrorSuccess;
 }

@@ -9,7 +9,9 @@
 #include <cstring>
 #include <string_view>
 
+#include "platform/emulated/installation.h"
 #include "platform/emulated/machine_layout.h"
+#include "platform/emulated/paths.h"
 #include "platform/emulated/prefix.h"
 #include "platform/registry_api.h"
 
@@ -24,7 +26,7 @@ struct DriveTypeText {
 
 // Wine's names for the types.
 constexpr DriveTypeText kDriveTypeTexts[] = {
-    {"floppy", kDriveRemovable}, {"hd", kDriveFixed},       {"network", kDriveRemote},
+    {"floppy", kDriveRemovable}, {"hd", kDriveFixed},        {"network", kDriveRemote},
     {"cdrom", kDriveCdrom},      {"ramdisk", kDriveRamdisk},
 };
 
@@ -51,15 +53,27 @@ std::optional<std::uint32_t> ConfiguredType(char letter) {
 
 }  // namespace
 
-std::string WindowsDirectory() { return emulated::kWindowsDirectory; }
+std::string WindowsDirectory() {
+    if (const emulated::Installation* installation = emulated::CurrentInstallation())
+        return installation->windowsDirectory;
+    return emulated::kWindowsDirectory;
+}
 
 std::optional<std::string> UserName(std::size_t bufferChars) {
     std::string name = emulated::LogonName();
+    if (const emulated::Installation* installation = emulated::CurrentInstallation()) {
+        if (!installation->userName) return std::nullopt;
+        name = *installation->userName;
+    }
     if (name.size() + 1 > bufferChars) return std::nullopt;
     return name;
 }
 
-std::string CurrentUserSid() { return emulated::kCurrentUserSid; }
+std::string CurrentUserSid() {
+    if (const emulated::Installation* installation = emulated::CurrentInstallation())
+        return installation->currentUserSid;
+    return emulated::kCurrentUserSid;
+}
 
 std::uint32_t DriveType(const std::string& root) {
     // "C:" and "C:\" name the drive; anything else is not a drive's root.
@@ -71,7 +85,7 @@ std::uint32_t DriveType(const std::string& root) {
     if (std::optional<std::uint32_t> configured = ConfiguredType(drive)) return *configured;
     if (drive == 'z') return kDriveFixed;
     struct stat info;
-    const std::string folder = (emulated::CurrentPrefix() / (std::string("drive_") + drive)).string();
+    const std::string folder = emulated::DriveFolder(drive).string();
     return stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode) ? kDriveFixed : kDriveNoRootDir;
 }
 

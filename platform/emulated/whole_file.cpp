@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "platform/emulated/installation.h"
 #include "platform/emulated/paths.h"
 
 namespace platform {
@@ -51,8 +52,8 @@ bool WriteAll(int fd, std::string_view bytes) {
 // by the exclusive create.
 std::filesystem::path TemporaryName(const std::filesystem::path& target) {
     static std::atomic<unsigned> counter{0};
-    return target.parent_path() / ("." + target.filename().string() + "." + std::to_string(::getpid()) + "-" +
-                                   std::to_string(counter++));
+    return target.parent_path() /
+           ("." + target.filename().string() + "." + std::to_string(::getpid()) + "-" + std::to_string(counter++));
 }
 
 void SyncFolder(const std::filesystem::path& folder) {
@@ -92,10 +93,11 @@ WholeFile ReadWholeFile(const std::string& path, std::uint64_t maxBytes) {
 }
 
 bool WriteWholeFile(const std::string& path, std::string_view bytes) {
+    if (emulated::WriteRefusal() != 0) return false;
     const std::filesystem::path target = emulated::ToHostPath(path);
     // Read-only on the emulated machine means no owner write bit.
-    if (struct stat info {}; ::lstat(target.c_str(), &info) == 0 &&
-                             (S_ISDIR(info.st_mode) || (S_ISREG(info.st_mode) && (info.st_mode & S_IWUSR) == 0)))
+    if (struct stat info{}; ::lstat(target.c_str(), &info) == 0 &&
+                            (S_ISDIR(info.st_mode) || (S_ISREG(info.st_mode) && (info.st_mode & S_IWUSR) == 0)))
         return false;
 
     std::filesystem::path temporary;
@@ -121,6 +123,7 @@ bool WriteWholeFile(const std::string& path, std::string_view bytes) {
 bool CreateFolderPath(const std::string& path) {
     const std::filesystem::path folder = emulated::ToHostPath(path);
     std::error_code error;
+    if (emulated::WriteRefusal() != 0) return std::filesystem::is_directory(folder, error);
     std::filesystem::create_directories(folder, error);
     return std::filesystem::is_directory(folder, error);
 }

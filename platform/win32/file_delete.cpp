@@ -29,9 +29,9 @@ bool DeleteTree(const std::wstring& path) {
         // deletion, so that it cannot be renamed or swapped for a junction
         // meanwhile, but without the delete access that would keep
         // FindFirstFile from listing it.
-        const HANDLE held = ::CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                          nullptr, OPEN_EXISTING,
-                                          FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+        const HANDLE held =
+            ::CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                          OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
         if (held == INVALID_HANDLE_VALUE) return false;
         BY_HANDLE_FILE_INFORMATION info;
         folder = ::GetFileInformationByHandle(held, &info) && (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0 &&

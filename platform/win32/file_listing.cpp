@@ -46,8 +46,7 @@ long ListFiles(const std::string& folder, const std::string& pattern, bool inclu
     std::vector<std::string> found;
     do {
         if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) continue;
-        if (!includeHiddenAndSystem &&
-            (data.dwFileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) != 0)
+        if (!includeHiddenAndSystem && (data.dwFileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) != 0)
             continue;
         const std::optional<std::string> name = win32::ListedName(data);
         if (name && MatchesPattern(pattern, *name)) found.push_back(*name);

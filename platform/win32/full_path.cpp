@@ -7,8 +7,7 @@ namespace platform {
 std::string FullPath(const std::string& path) {
     std::string full(MAX_PATH, '\0');
     for (;;) {
-        const DWORD length =
-            ::GetFullPathNameA(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+        const DWORD length = ::GetFullPathNameA(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
         if (length == 0) return path;
         if (length < full.size()) {
             full.resize(length);

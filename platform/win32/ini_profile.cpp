@@ -5,8 +5,7 @@
 
 namespace platform {
 
-std::uint32_t GetPrivateProfileString(const char* section, const char* key,
-                                      const char* defaultValue, char* buffer,
+std::uint32_t GetPrivateProfileString(const char* section, const char* key, const char* defaultValue, char* buffer,
                                       std::uint32_t size, const std::string& fileName) {
     return ::GetPrivateProfileStringA(section, key, defaultValue, buffer, size, fileName.c_str());
 }
@@ -21,8 +20,7 @@ std::uint32_t GetPrivateProfileSection(const char* section, char* buffer, std::u
     return ::GetPrivateProfileSectionA(section, buffer, size, fileName.c_str());
 }
 
-bool WritePrivateProfileString(const char* section, const char* key, const char* value,
-                               const std::string& fileName) {
+bool WritePrivateProfileString(const char* section, const char* key, const char* value, const std::string& fileName) {
     return ::WritePrivateProfileStringA(section, key, value, fileName.c_str()) != FALSE;
 }
 

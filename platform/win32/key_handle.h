@@ -12,8 +12,7 @@ namespace platform::win32 {
 
 inline HKEY ToHkey(HKey key) {
     if (key >= kHkeyClassesRoot && key <= kHkeyDynData) {
-        return reinterpret_cast<HKEY>(
-            static_cast<ULONG_PTR>(static_cast<LONG_PTR>(static_cast<std::int32_t>(key))));
+        return reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(static_cast<LONG_PTR>(static_cast<std::int32_t>(key))));
     }
     return reinterpret_cast<HKEY>(key);
 }

@@ -27,8 +27,7 @@ void OpenEntry::MakeWritable() {
     FILE_BASIC_INFO basic = {};  // times of 0 stay as they are
     basic.FileAttributes = attributes_ & ~FILE_ATTRIBUTE_READONLY;
     if (basic.FileAttributes == 0) basic.FileAttributes = FILE_ATTRIBUTE_NORMAL;
-    if (::SetFileInformationByHandle(handle_, FileBasicInfo, &basic, sizeof basic))
-        attributes_ = basic.FileAttributes;
+    if (::SetFileInformationByHandle(handle_, FileBasicInfo, &basic, sizeof basic)) attributes_ = basic.FileAttributes;
 }
 
 long OpenEntry::Delete() {

@@ -39,25 +39,23 @@ long RegOpenKey(HKey parent, const std::string& subKey, std::uint32_t access, HK
 
 long RegCreateKey(HKey parent, const std::string& subKey, std::uint32_t access, HKey* result) {
     HKEY created = nullptr;
-    const LONG status = ::RegCreateKeyExA(ToHkey(parent), subKey.c_str(), 0, nullptr,
-                                          REG_OPTION_NON_VOLATILE, access, nullptr, &created,
-                                          nullptr);
+    const LONG status = ::RegCreateKeyExA(ToHkey(parent), subKey.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, access,
+                                          nullptr, &created, nullptr);
     *result = status == ERROR_SUCCESS ? FromHkey(created) : 0;
     return status;
 }
 
 long RegCloseKey(HKey key) { return ::RegCloseKey(ToHkey(key)); }
 
-long RegQueryValue(HKey key, const std::string& valueName, std::uint32_t* type,
-                   std::uint8_t* data, std::uint32_t* size) {
+long RegQueryValue(HKey key, const std::string& valueName, std::uint32_t* type, std::uint8_t* data,
+                   std::uint32_t* size) {
     DwordArg typeArg(type);
     DwordArg sizeArg(size);
-    return ::RegQueryValueExA(ToHkey(key), valueName.c_str(), nullptr, typeArg.get(), data,
-                              sizeArg.get());
+    return ::RegQueryValueExA(ToHkey(key), valueName.c_str(), nullptr, typeArg.get(), data, sizeArg.get());
 }
 
-long RegSetValue(HKey key, const std::string& valueName, std::uint32_t type,
-                 const std::uint8_t* data, std::uint32_t size) {
+long RegSetValue(HKey key, const std::string& valueName, std::uint32_t type, const std::uint8_t* data,
+                 std::uint32_t size) {
     return ::RegSetValueExA(ToHkey(key), valueName.c_str(), 0, type, data, size);
 }
 
@@ -65,23 +63,19 @@ long RegDeleteValue(HKey key, const std::string& valueName) {
     return ::RegDeleteValueA(ToHkey(key), valueName.c_str());
 }
 
-long RegDeleteKey(HKey parent, const std::string& subKey) {
-    return ::RegDeleteKeyA(ToHkey(parent), subKey.c_str());
-}
+long RegDeleteKey(HKey parent, const std::string& subKey) { return ::RegDeleteKeyA(ToHkey(parent), subKey.c_str()); }
 
 long RegEnumKey(HKey key, std::uint32_t index, char* name, std::uint32_t* nameLength) {
     DwordArg lengthArg(nameLength);
-    return ::RegEnumKeyExA(ToHkey(key), index, name, lengthArg.get(), nullptr, nullptr, nullptr,
-                           nullptr);
+    return ::RegEnumKeyExA(ToHkey(key), index, name, lengthArg.get(), nullptr, nullptr, nullptr, nullptr);
 }
 
-long RegEnumValue(HKey key, std::uint32_t index, char* name, std::uint32_t* nameLength,
-                  std::uint32_t* type, std::uint8_t* data, std::uint32_t* dataSize) {
+long RegEnumValue(HKey key, std::uint32_t index, char* name, std::uint32_t* nameLength, std::uint32_t* type,
+                  std::uint8_t* data, std::uint32_t* dataSize) {
     DwordArg lengthArg(nameLength);
     DwordArg typeArg(type);
     DwordArg sizeArg(dataSize);
-    return ::RegEnumValueA(ToHkey(key), index, name, lengthArg.get(), nullptr, typeArg.get(), data,
-                           sizeArg.get());
+    return ::RegEnumValueA(ToHkey(key), index, name, lengthArg.get(), nullptr, typeArg.get(), data, sizeArg.get());
 }
 
 long RegQueryInfoKey(HKey key, KeyInfo* info) {
@@ -90,9 +84,8 @@ long RegQueryInfoKey(HKey key, KeyInfo* info) {
     DWORD values = 0;
     DWORD maxValueNameLength = 0;
     DWORD maxValueLength = 0;
-    const LONG status =
-        ::RegQueryInfoKeyA(ToHkey(key), nullptr, nullptr, nullptr, &subKeys, &maxSubKeyLength,
-                           nullptr, &values, &maxValueNameLength, &maxValueLength, nullptr, nullptr);
+    const LONG status = ::RegQueryInfoKeyA(ToHkey(key), nullptr, nullptr, nullptr, &subKeys, &maxSubKeyLength, nullptr,
+                                           &values, &maxValueNameLength, &maxValueLength, nullptr, nullptr);
     if (status == ERROR_SUCCESS) {
         info->subKeys = subKeys;
         info->maxSubKeyLength = maxSubKeyLength;

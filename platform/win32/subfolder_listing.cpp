@@ -33,7 +33,8 @@ long ListSubfolders(const std::string& folder, std::vector<std::string>& names) 
         if (const std::optional<std::string> name = win32::ListedName(entry)) found.push_back(*name);
     } while (::FindNextFileA(find, &entry));
     ::FindClose(find);
-    std::sort(found.begin(), found.end(), [](const std::string& a, const std::string& b) { return FileNameLess(a, b); });
+    std::sort(found.begin(), found.end(),
+              [](const std::string& a, const std::string& b) { return FileNameLess(a, b); });
     names = std::move(found);
     return 0;
 }

@@ -98,8 +98,7 @@ bool WriteWholeFile(const std::string& path, std::string_view bytes) {
     // GetTempFileName creates the new file, under a name of its own.
     char temporary[MAX_PATH];
     if (::GetTempFileNameA(FolderOf(path).c_str(), "nbr", 0, temporary) == 0) return false;
-    Handle file(::CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL,
-                              nullptr));
+    Handle file(::CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     bool ok = file.get() != INVALID_HANDLE_VALUE && WriteAll(file.get(), bytes) && ::FlushFileBuffers(file.get());
     ok = (file.get() == INVALID_HANDLE_VALUE || file.Close()) && ok;
     ok = ok && ::MoveFileExA(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);

@@ -10,7 +10,7 @@
 #include "clean/clean_engine.h"
 #include "clean/completion_window_model.h"
 #include "clean/registry_backup.h"
-#include "clean/registry_row.h"
+#include "scan/registry_row.h"
 #include "clean/results_window_model.h"
 #include "platform/files.h"
 #include "platform/system_info.h"
@@ -21,7 +21,7 @@
 
 namespace {
 
-using clean::DetectedItem;
+using scan::DetectedItem;
 using testing_support::WriteBytes;
 
 // Loads nothing and notes when it was asked to, in the host's log, so that
@@ -51,7 +51,7 @@ protected:
         Add({"Item 0", folder.Path("a.lnk"), " ", " ", " ", "File"});
         Add({"Item 1", folder.Path("b.lnk"), " ", " ", " ", "File"});
         Add({"Guarded", "C:\\", "", "", "", "Folder"});  // never deleted, never counted
-        results.totaldetected = "5";
+        results.total = 5;
     }
 
     void Add(const DetectedItem& item) { results.store.Append(item); }
@@ -66,14 +66,14 @@ protected:
     testing_support::ScratchKey key;
     testing_support::ScratchFolder folder;
     testing_support::RecordingHost host;
-    clean::ResultsModel results;
-    clean::CleanState state{7, 3, false, "stale"};
+    scan::ResultsModel results;
+    clean::CleanState state{7, 3, false, 9};
     NotingLoader plugins{host.calls};
 };
 
 TEST_F(CleanEngineTest, CleanAllDeletesEveryRowCountsWhatIsGoneAndShowsTheCompletionWindow) {
     clean::CleanContext ctx = Context(false);
-    clean::CleanAll(ctx, "5");
+    clean::CleanAll(ctx, 5);
     EXPECT_FALSE(ValueThere("url1"));
     EXPECT_FALSE(ValueThere("url2"));
     EXPECT_TRUE(ValueThere("url3"));
@@ -82,7 +82,7 @@ TEST_F(CleanEngineTest, CleanAllDeletesEveryRowCountsWhatIsGoneAndShowsTheComple
     EXPECT_EQ(state.CleanedCount, 4);
     EXPECT_EQ(state.NotDeletedCount, 1);  // the guarded drive root is still there
     EXPECT_TRUE(state.AllCleaned);
-    EXPECT_EQ(state.totaldetected, "5");
+    EXPECT_EQ(state.detected, 5);
     EXPECT_EQ(results.store.RowCount(), 0u);
     EXPECT_EQ(host.calls, (std::vector<std::string>{"show completion", "unload scan"}));
 
@@ -98,7 +98,7 @@ TEST_F(CleanEngineTest, WhenEverythingGoesTheStatusIsGood) {
     Add({"Url1", key.RootName(), key.Path("TypedURLs"), "url1", "S", "Value"});
     Add({"Url9", key.RootName(), key.Path("TypedURLs"), "url9", "S", "Value"});  // gone already
     clean::CleanContext ctx = Context(false);
-    clean::CleanAll(ctx, "2");
+    clean::CleanAll(ctx, 2);
     EXPECT_EQ(state.CleanedCount, 2);
     const clean::CompletionWindowModel completion(host, state);
     EXPECT_EQ(completion.sysstatus.caption, "Good");
@@ -112,13 +112,14 @@ TEST_F(CleanEngineTest, ItemsThatStayAreNotCountedAndEveryRowIsReported) {
     Add({"Account", key.RootName(), key.Path("Accounts"), "anna", "", "Key"});  // has a subkey: stays
     namespace fs = std::filesystem;
     fs::permissions(testing_support::HostPath(folder.Path("b.lnk")),
-                    fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write, fs::perm_options::remove);
+                    fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
     std::vector<std::string> reported;
     clean::CleanContext ctx = Context(false);
     ctx.report = [&](const DetectedItem& row, const clean::RowOutcome& outcome) {
         reported.push_back(row.label + " " + std::string(clean::RowResultName(outcome.result)));
     };
-    clean::CleanAll(ctx, "6");
+    clean::CleanAll(ctx, 6);
     fs::permissions(testing_support::HostPath(folder.Path("b.lnk")), fs::perms::owner_write, fs::perm_options::add);
 
     EXPECT_EQ(reported, (std::vector<std::string>{"Url1 deleted", "Url2 deleted", "Item 0 deleted", "Item 1 failed",
@@ -164,7 +165,7 @@ TEST_F(CleanEngineTest, AnUncheckedRowKeepsItsTwinUnderTheUsersSid) {
 
 TEST_F(CleanEngineTest, CleanAllInSilentModeShowsNothingAndEndsTheProgram) {
     clean::CleanContext ctx = Context(true);
-    clean::CleanAll(ctx, "5");
+    clean::CleanAll(ctx, 5);
     EXPECT_FALSE(FileThere("a.lnk"));
     EXPECT_EQ(state.CleanedCount, 4);
     EXPECT_EQ(host.calls, std::vector<std::string>{"end"});
@@ -181,7 +182,7 @@ TEST_F(CleanEngineTest, CleanSelectedKeepsUncheckedRowsOnDiskAndInTheRegistryBut
     EXPECT_TRUE(FileThere("b.lnk"));
     EXPECT_EQ(state.CleanedCount, 2);
     EXPECT_FALSE(state.AllCleaned);
-    EXPECT_EQ(state.totaldetected, "5");
+    EXPECT_EQ(state.detected, 5);
     EXPECT_EQ(results.store.RowCount(), 0u);
     EXPECT_EQ(host.calls, (std::vector<std::string>{"show completion", "unload results"}));
 
@@ -219,7 +220,7 @@ TEST_F(CleanEngineTest, WhatChangedAfterItWasFoundIsLeftAndReportedSo) {
     const DetectedItem url2{"Url2", key.RootName(), key.Path("TypedURLs"), "url2", "S", "Value"};
     const DetectedItem url3{"Url3", key.RootName(), key.Path("TypedURLs"), "url3", "S", "Value"};
     const DetectedItem count{"Count", key.RootName(), key.Path("Lists"), "Count", "", "Key"};
-    for (const DetectedItem& row : {url1, url2, url3}) results.store.Append(row, clean::ItemSnapshot(row));
+    for (const DetectedItem& row : {url1, url2, url3}) results.store.Append(row, scan::ItemSnapshot(row));
     results.store.Append(count);
     std::string backup;
     ASSERT_EQ(clean::BackUpRegistryRows(results.store, backup), "");
@@ -232,7 +233,7 @@ TEST_F(CleanEngineTest, WhatChangedAfterItWasFoundIsLeftAndReportedSo) {
     ctx.report = [&](const DetectedItem& row, const clean::RowOutcome& outcome) {
         reported.push_back(row.label + " " + std::string(clean::RowResultName(outcome.result)));
     };
-    clean::CleanAll(ctx, "4");
+    clean::CleanAll(ctx, 4);
     EXPECT_EQ(reported, (std::vector<std::string>{"Url1 deleted", "Url2 changed", "Url3 absent", "Count changed"}));
     EXPECT_FALSE(ValueThere("url1"));
     EXPECT_TRUE(ValueThere("url2"));
@@ -246,10 +247,10 @@ TEST_F(CleanEngineTest, WhatChangedAfterItWasFoundIsLeftAndReportedSo) {
 TEST_F(CleanEngineTest, AnEmptyStoreCleansNothingAndReportsGood) {
     results.store.Clear();
     clean::CleanContext ctx = Context(false);
-    clean::CleanAll(ctx, "0");
+    clean::CleanAll(ctx, 0);
     EXPECT_EQ(state.CleanedCount, 0);
     EXPECT_TRUE(state.AllCleaned);
-    EXPECT_EQ(state.totaldetected, "0");
+    EXPECT_EQ(state.detected, 0);
 }
 
 }  // namespace

@@ -15,7 +15,7 @@
 namespace {
 
 using clean::CleanAction;
-using clean::DetectedItem;
+using scan::DetectedItem;
 using testing_support::HostPath;
 using testing_support::WriteBytes;
 
@@ -85,7 +85,8 @@ TEST_F(CleanItemTest, EachKindReportsWhatBecameOfItsItem) {
         {KeyRow("Deep", "Account"), RowResult::kFailed},
         // Without a name, RegDeleteKey would take the parent key itself.
         {KeyRow("Lists", ""), RowResult::kSkipped},
-        {{"MS Office 'Recent' Folder (User)", folder.Path("Office\\Recent"), "", "", "", "Folder"}, RowResult::kDeleted},
+        {{"MS Office 'Recent' Folder (User)", folder.Path("Office\\Recent"), "", "", "", "Folder"},
+         RowResult::kDeleted},
         {PathRow(folder.Path("a.lnk"), "File"), RowResult::kDeleted},
         {PathRow(folder.Path("gone"), "Folder"), RowResult::kAbsent},
         {PathRow(folder.Path("gone"), "File"), RowResult::kAbsent},
@@ -149,8 +150,8 @@ TEST_F(CleanItemTest, TheWindowsDirectoryAndTheDriveRootAreSkipped) {
     for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     std::string upper = windows;
     for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    for (const std::string& path : {windows, lower, upper, windows + "\\", lower + "\\", std::string("C:\\"),
-                                    std::string("c:\\")}) {
+    for (const std::string& path :
+         {windows, lower, upper, windows + "\\", lower + "\\", std::string("C:\\"), std::string("c:\\")}) {
         for (const char* kind : {"Folder", "File"}) {
             const clean::CleanDecision decision = clean::DecideClean(PathRow(path, kind), windows);
             EXPECT_EQ(decision.action, CleanAction::kNothing) << path << " " << kind;

@@ -16,7 +16,7 @@ TEST(CompletionWindowModelTest, OpensWithZeroTotalsAndGoodInGreen) {
     EXPECT_EQ(model.totaldetected.caption, "0");
     EXPECT_EQ(model.totalcleaned.caption, "0");
     EXPECT_EQ(model.sysstatus.caption, "Good");
-    EXPECT_EQ(model.sysstatus.colour, (scan::Rgb{0, 128, 0}));
+    EXPECT_EQ(model.sysstatus.colour, (host::Rgb{0, 128, 0}));
     EXPECT_EQ(model.cleanbutton.caption, "Main Menu");
 }
 
@@ -24,10 +24,9 @@ TEST(CompletionWindowModelTest, StatusAfterTheClean) {
     struct Case {
         bool allCleaned;
         const char* status;
-        scan::Rgb colour;
+        host::Rgb colour;
     };
-    for (const Case& c : {Case{true, "Good", {0, 128, 0}},
-                          Case{false, "Some items not deleted.", {128, 128, 0}}}) {
+    for (const Case& c : {Case{true, "Good", {0, 128, 0}}, Case{false, "Some items not deleted.", {128, 128, 0}}}) {
         testing_support::RecordingHost host;
         CompletionWindowModel model(host);
         model.Load(c.allCleaned);
@@ -40,9 +39,8 @@ TEST(CompletionWindowModelTest, StatusAfterTheClean) {
 TEST(CompletionWindowModelTest, MainMenuBringsTheMainWindowBackAndUnloadsOnlyItself) {
     testing_support::RecordingHost host;
     CompletionWindowModel model(host);
-    model.OnCleanbuttonClick();
-    EXPECT_EQ(host.calls,
-              (std::vector<std::string>{"show main", "restore main", "unload completion"}));
+    model.OnMainMenuClick();
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"show main", "restore main", "unload completion"}));
 }
 
 TEST(CompletionWindowModelTest, CloseBoxEndsTheProgram) {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "clean/path_guard.h"
+#include "platform/path_guard.h"
 
 namespace {
 
@@ -19,7 +19,7 @@ struct GuardRow {
 class PathGuardTest : public ::testing::TestWithParam<GuardRow> {};
 
 TEST_P(PathGuardTest, AgainstWindowsDirectoryInCapitals) {
-    EXPECT_EQ(clean::IsProtectedPath(GetParam().path, "C:\\WINDOWS"), GetParam().isProtected);
+    EXPECT_EQ(platform::IsProtectedPath(GetParam().path, "C:\\WINDOWS"), GetParam().isProtected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -32,15 +32,12 @@ INSTANTIATE_TEST_SUITE_P(
         GuardRow{"WindowsDirectoryWithSlashes", "C:/windows/", true},
         GuardRow{"WindowsDirectoryWithDotComponent", "C:\\.\\WINDOWS\\.", true},
         GuardRow{"WindowsDirectoryThroughDotDot", "C:\\WINDOWS\\system32\\..", true},
-        GuardRow{"WindowsDirectoryWithDoubledSeparators", "C:\\\\WINDOWS", true},
-        GuardRow{"DriveRoot", "C:\\", true},
-        GuardRow{"FiveCharacters", "C:\\ab", true},
-        GuardRow{"SixCharacters", "C:\\abc", false},
+        GuardRow{"WindowsDirectoryWithDoubledSeparators", "C:\\\\WINDOWS", true}, GuardRow{"DriveRoot", "C:\\", true},
+        GuardRow{"FiveCharacters", "C:\\ab", true}, GuardRow{"SixCharacters", "C:\\abc", false},
         GuardRow{"OfficeFolderInsideWindows", "C:\\WINDOWS\\Application Data\\Microsoft\\Office\\Recent", false},
         GuardRow{"SimilarName", "C:\\WINDOWS2", false},
         GuardRow{"RecentFile", "C:\\Documents and Settings\\anna\\Recent\\a.lnk", false},
-        GuardRow{"RelativePath", "Recent\\a.lnk", true},
-        GuardRow{"DriveRelativePath", "C:Recent\\a.lnk", true},
+        GuardRow{"RelativePath", "Recent\\a.lnk", true}, GuardRow{"DriveRelativePath", "C:Recent\\a.lnk", true},
         GuardRow{"RootedWithoutDrive", "\\Recent\\a.lnk", true},
         GuardRow{"UncPath", "\\\\server\\share\\Recent", false},
         GuardRow{"DotDotClimbingAboveTheDrive", "C:\\..\\..\\WINDOWS", true},
@@ -63,29 +60,29 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PathGuardTest2, AnUnknownWindowsDirectoryProtectsOnlyShortAndRelativePaths) {
-    EXPECT_FALSE(clean::IsProtectedPath("C:\\WINDOWS", ""));
-    EXPECT_TRUE(clean::IsProtectedPath("C:\\", ""));
-    EXPECT_TRUE(clean::IsProtectedPath("Recent\\x", ""));
+    EXPECT_FALSE(platform::IsProtectedPath("C:\\WINDOWS", ""));
+    EXPECT_TRUE(platform::IsProtectedPath("C:\\", ""));
+    EXPECT_TRUE(platform::IsProtectedPath("Recent\\x", ""));
 }
 
 TEST(PathGuardTest2, AWindowsDirectoryGivenWithAFinalBackslashStillMatches) {
-    EXPECT_TRUE(clean::IsProtectedPath("c:\\winnt", "C:\\WINNT\\"));
+    EXPECT_TRUE(platform::IsProtectedPath("c:\\winnt", "C:\\WINNT\\"));
     // A folder that holds the Windows directory goes with it.
-    EXPECT_TRUE(clean::IsProtectedPath("C:\\OS", "C:\\OS\\WINDOWS"));
-    EXPECT_TRUE(clean::IsProtectedPath("c:\\os\\Recent\\..", "C:\\OS\\WINDOWS"));
-    EXPECT_FALSE(clean::IsProtectedPath("C:\\OS\\Recent", "C:\\OS\\WINDOWS"));
+    EXPECT_TRUE(platform::IsProtectedPath("C:\\OS", "C:\\OS\\WINDOWS"));
+    EXPECT_TRUE(platform::IsProtectedPath("c:\\os\\Recent\\..", "C:\\OS\\WINDOWS"));
+    EXPECT_FALSE(platform::IsProtectedPath("C:\\OS\\Recent", "C:\\OS\\WINDOWS"));
 }
 
 TEST(PathGuardTest2, APathCutShortByANulIsNeverDeleted) {
     // Every file call stops at the NUL: this would delete C:\WINDOWS.
-    EXPECT_TRUE(clean::IsProtectedPath("C:\\WINDOWS\0\\Recent"s, "C:\\WINDOWS"));
-    EXPECT_TRUE(clean::IsProtectedPath("C:\\Documents and Settings\\anna\\Recent\0C:\\"s, "C:\\WINDOWS"));
+    EXPECT_TRUE(platform::IsProtectedPath("C:\\WINDOWS\0\\Recent"s, "C:\\WINDOWS"));
+    EXPECT_TRUE(platform::IsProtectedPath("C:\\Documents and Settings\\anna\\Recent\0C:\\"s, "C:\\WINDOWS"));
 }
 
 TEST(PathGuardTest2, SamePathComparesAccentedLettersWithoutRegardToCase) {
-    EXPECT_TRUE(clean::SamePath("C:\\\xC9t\xE9", "c:\\\xE9T\xC9\\"));  // Été
-    EXPECT_FALSE(clean::SamePath("C:\\a\\b", "C:\\a"));
-    EXPECT_FALSE(clean::SamePath("\\\\a\\b", "C:\\a\\b"));
+    EXPECT_TRUE(platform::SamePath("C:\\\xC9t\xE9", "c:\\\xE9T\xC9\\"));  // Été
+    EXPECT_FALSE(platform::SamePath("C:\\a\\b", "C:\\a"));
+    EXPECT_FALSE(platform::SamePath("\\\\a\\b", "C:\\a\\b"));
 }
 
 }  // namespace

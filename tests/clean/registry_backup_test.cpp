@@ -8,7 +8,7 @@
 
 #include "clean/clean_item.h"
 #include "clean/registry_backup.h"
-#include "clean/registry_row.h"
+#include "scan/registry_row.h"
 #include "platform/registry_api.h"
 #include "registry/key_contents.h"
 #include "registry/reg_file.h"
@@ -17,7 +17,7 @@
 
 namespace {
 
-using clean::DetectedItem;
+using scan::DetectedItem;
 
 class RegistryBackupTest : public ::testing::Test {
 protected:
@@ -49,10 +49,12 @@ protected:
     DetectedItem ValueRow(const std::string& below, const std::string& name) {
         return {"label", key.RootName(), key.Path(below), name, "S", "Value"};
     }
-    DetectedItem KeyRow(const std::string& name) { return {"label", key.RootName(), key.Path() + "\\", name, "", "Key"}; }
+    DetectedItem KeyRow(const std::string& name) {
+        return {"label", key.RootName(), key.Path() + "\\", name, "", "Key"};
+    }
 
     testing_support::ScratchKey key;
-    clean::DetectedItems store;
+    scan::DetectedItems store;
 };
 
 TEST_F(RegistryBackupTest, ImportingTheBackupAfterTheCleanBringsTheDataBack) {
@@ -92,8 +94,8 @@ TEST_F(RegistryBackupTest, LeavesOutWhatTheCleanCannotDeleteOrDoesNotFind) {
     store.Append(ValueRow("List", "gone"));  // no such value
     store.Append(KeyRow("Nowhere"));         // no such key
     store.Append({"label", "C:\\x.lnk", " ", " ", " ", "File"});
-    EXPECT_TRUE(clean::KeyRowStays(store.Row(0)));
-    EXPECT_FALSE(clean::KeyRowStays(KeyRow("Count")));
+    EXPECT_TRUE(scan::KeyRowStays(store.Row(0)));
+    EXPECT_FALSE(scan::KeyRowStays(KeyRow("Count")));
     std::string text;
     ASSERT_EQ(clean::BackUpRegistryRows(store, text), "");
     EXPECT_EQ(text, "Windows Registry Editor Version 5.00\n\n");
@@ -104,8 +106,9 @@ TEST_F(RegistryBackupTest, ValuesOfOneKeyShareOneSection) {
     store.Append(ValueRow("List", "kept"));
     std::string text;
     ASSERT_EQ(clean::BackUpRegistryRows(store, text), "");
-    EXPECT_EQ(text, "Windows Registry Editor Version 5.00\n\n[" + key.FullName() + "\\List]\n"
-                    "\"url1\"=\"http://a.example/\"\n\"kept\"=\"stays\"\n\n");
+    EXPECT_EQ(text, "Windows Registry Editor Version 5.00\n\n[" + key.FullName() +
+                        "\\List]\n"
+                        "\"url1\"=\"http://a.example/\"\n\"kept\"=\"stays\"\n\n");
 }
 
 TEST_F(RegistryBackupTest, ARowThatNoRegistryRootNamesIsRefused) {

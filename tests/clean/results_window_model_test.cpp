@@ -15,37 +15,36 @@ protected:
     ResultsWindowModelTest() {
         results.store.Append({"Run MRU - a", "HKCU", "Software\\Run", "a", "S", "Value"});
         results.store.Append({"Run MRU - b", "HKCU", "Software\\Run", "b", "S", "Value"});
-        results.totaldetected = "2";
+        results.total = 2;
     }
 
     testing_support::RecordingHost host;
-    clean::ResultsModel results;
+    scan::ResultsModel results;
     clean::ResultsWindowModel model{host, results};
 };
 
 TEST_F(ResultsWindowModelTest, RowsOpenCheckedAndToggleOneByOne) {
     EXPECT_TRUE(results.store.Checked(0));
     EXPECT_TRUE(results.store.Checked(1));
-    model.OnList1ItemCheck(1, false);
+    model.OnRowCheck(1, false);
     EXPECT_TRUE(results.store.Checked(0));
     EXPECT_FALSE(results.store.Checked(1));
-    model.OnList1ItemCheck(1, true);
+    model.OnRowCheck(1, true);
     EXPECT_TRUE(results.store.Checked(1));
 }
 
 TEST_F(ResultsWindowModelTest, ACheckBeyondTheLastRowChangesNothing) {
-    model.OnList1ItemCheck(2, false);
+    model.OnRowCheck(2, false);
     EXPECT_EQ(results.store.RowCount(), 2u);
     EXPECT_TRUE(results.store.Checked(0));
     EXPECT_TRUE(results.store.Checked(1));
 }
 
 TEST_F(ResultsWindowModelTest, MainMenuEmptiesTheStoreAndGoesBack) {
-    model.OnChameleonButton22Click();
+    model.OnMainMenuClick();
     EXPECT_EQ(results.store.RowCount(), 0u);
-    for (const auto* column : {&results.store.List1(), &results.store.Mainkey(),
-                               &results.store.Subkey(), &results.store.Value(),
-                               &results.store.ValueType(), &results.store.Key()}) {
+    for (const auto* column : {&results.store.Labels(), &results.store.Mainkey(), &results.store.Subkey(),
+                               &results.store.Value(), &results.store.ValueType(), &results.store.Kinds()}) {
         EXPECT_TRUE(column->empty());
     }
     EXPECT_EQ(host.calls, (Calls{"show main", "restore main", "unload results"}));

@@ -23,19 +23,18 @@ TEST_P(PatternTest, Matches) {
     EXPECT_EQ(platform::MatchesPattern(row.pattern, row.file), row.matches);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Patterns, PatternTest,
-    ::testing::Values(PatternRow{"StarDotStarTakesNamesWithoutDot", "*.*", "README", true},
-                      PatternRow{"StarTakesEverything", "*", "a.b.c", true},
-                      PatternRow{"ExtensionIgnoresCase", "*.txt", "Cookie@Site.TXT", true},
-                      PatternRow{"ExtensionMustEnd", "*.txt", "note.txt.lnk", false},
-                      PatternRow{"ExtensionNeedsItsDot", "*.txt", "txt", false},
-                      PatternRow{"QuestionMarkIsOneCharacter", "a?c", "abc", true},
-                      PatternRow{"QuestionMarkIsNotNone", "a?c", "ac", false},
-                      PatternRow{"StarBacktracks", "*ab*ab", "xabyabab", true},
-                      PatternRow{"AccentedLettersIgnoreCase", "\xC9*", "\xE9t\xE9.doc", true},
-                      PatternRow{"LiteralNameOnly", "index.dat", "index.dat2", false}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Patterns, PatternTest,
+                         ::testing::Values(PatternRow{"StarDotStarTakesNamesWithoutDot", "*.*", "README", true},
+                                           PatternRow{"StarTakesEverything", "*", "a.b.c", true},
+                                           PatternRow{"ExtensionIgnoresCase", "*.txt", "Cookie@Site.TXT", true},
+                                           PatternRow{"ExtensionMustEnd", "*.txt", "note.txt.lnk", false},
+                                           PatternRow{"ExtensionNeedsItsDot", "*.txt", "txt", false},
+                                           PatternRow{"QuestionMarkIsOneCharacter", "a?c", "abc", true},
+                                           PatternRow{"QuestionMarkIsNotNone", "a?c", "ac", false},
+                                           PatternRow{"StarBacktracks", "*ab*ab", "xabyabab", true},
+                                           PatternRow{"AccentedLettersIgnoreCase", "\xC9*", "\xE9t\xE9.doc", true},
+                                           PatternRow{"LiteralNameOnly", "index.dat", "index.dat2", false}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(FileNamesTest, OnlyNamesThatWin32KeepsAsSpeltSpellPlainly) {
     for (const char* plain : {"a.lnk", "report .doc", ".dotted", "a~1.lnk", "\xE9t\xE9.doc", "x..y"})

@@ -36,8 +36,7 @@ protected:
     testing_support::ScratchFolder folder_;
     std::string file_ = folder_.Path("test.ini");
 
-    std::string Get(const char* section, const char* key, const char* defaultValue,
-                    std::uint32_t* length = nullptr) {
+    std::string Get(const char* section, const char* key, const char* defaultValue, std::uint32_t* length = nullptr) {
         char buffer[256];
         std::memset(buffer, kSentinel, sizeof buffer);
         const std::uint32_t copied = GetPrivateProfileString(section, key, defaultValue, buffer, 255, file_);
@@ -67,7 +66,9 @@ const char kReadContent[] =
     "[ Section3 ]\r\n"
     "x=1\r\n"
     "[Caf\xe9]\r\n"
-    "cr\xe8" "me=br\xfbl\xe9" "e\r\n"
+    "cr\xe8"
+    "me=br\xfbl\xe9"
+    "e\r\n"
     "[section1]\r\n"
     "late=in the second section1\r\n";
 
@@ -91,36 +92,46 @@ TEST_P(IniRead, ReturnsTheValueOrTheDefault) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, IniRead,
-    ::testing::Values(
-        ReadCase{"Exact", "section1", "name1", "default", "val1"},
-        ReadCase{"SectionAndKeyInAnyCase", "SECTION1", "NaMe1", "default", "val1"},
-        ReadCase{"KeyTrimmed", "section1", "  name1 ", "default", "val1"},
-        ReadCase{"NameAndValueTrimmedInTheFile", "section1", "spaced name", "default", "spaced value"},
-        ReadCase{"SectionNameTrimmedInTheFile", "section3", "x", "default", "1"},
-        ReadCase{"DoubleQuotesStripped", "section1", "name2", "default", "val2"},
-        ReadCase{"SingleQuotesStripped", "section1", "single", "default", "quoted"},
-        ReadCase{"MismatchedQuotesKept", "section1", "mismatched", "default", "\"quoted'"},
-        ReadCase{"LoneQuoteKept", "section1", "lonequote", "default", "\""},
-        ReadCase{"InnerQuotesKept", "section1", "inner", "default", "a \"b\" c"},
-        ReadCase{"EmptyValue", "section1", "empty", "default", ""},
-        ReadCase{"LineWithoutEqualsGivesTheDefault", "section1", "name3", "default", "default"},
-        ReadCase{"FirstOfTwoEntriesWins", "section1", "dup", "default", "first"},
-        ReadCase{"OnlyTheFirstOfTwoSectionsIsRead", "section1", "late", "default", "default"},
-        ReadCase{"MissingKey", "section1", "notakey", "default", "default"},
-        ReadCase{"MissingSection", "notasection", "name1", "default", "default"},
-        ReadCase{"EmptySectionHasNoEntries", "section2", "name1", "default", "default"},
-        ReadCase{"EmptyKeyGivesTheDefault", "section1", "", "default", "default"},
-        ReadCase{"DefaultLosesTrailingSpaces", "section1", "notakey", "one two  ", "one two"},
-        ReadCase{"DefaultKeepsLeadingSpaces", "section1", "notakey", "  x  ", "  x"},
-        ReadCase{"NullDefaultIsEmpty", "section1", "notakey", nullptr, ""}),
+    ::testing::Values(ReadCase{"Exact", "section1", "name1", "default", "val1"},
+                      ReadCase{"SectionAndKeyInAnyCase", "SECTION1", "NaMe1", "default", "val1"},
+                      ReadCase{"KeyTrimmed", "section1", "  name1 ", "default", "val1"},
+                      ReadCase{"NameAndValueTrimmedInTheFile", "section1", "spaced name", "default", "spaced value"},
+                      ReadCase{"SectionNameTrimmedInTheFile", "section3", "x", "default", "1"},
+                      ReadCase{"DoubleQuotesStripped", "section1", "name2", "default", "val2"},
+                      ReadCase{"SingleQuotesStripped", "section1", "single", "default", "quoted"},
+                      ReadCase{"MismatchedQuotesKept", "section1", "mismatched", "default", "\"quoted'"},
+                      ReadCase{"LoneQuoteKept", "section1", "lonequote", "default", "\""},
+                      ReadCase{"InnerQuotesKept", "section1", "inner", "default", "a \"b\" c"},
+                      ReadCase{"EmptyValue", "section1", "empty", "default", ""},
+                      ReadCase{"LineWithoutEqualsGivesTheDefault", "section1", "name3", "default", "default"},
+                      ReadCase{"FirstOfTwoEntriesWins", "section1", "dup", "default", "first"},
+                      ReadCase{"OnlyTheFirstOfTwoSectionsIsRead", "section1", "late", "default", "default"},
+                      ReadCase{"MissingKey", "section1", "notakey", "default", "default"},
+                      ReadCase{"MissingSection", "notasection", "name1", "default", "default"},
+                      ReadCase{"EmptySectionHasNoEntries", "section2", "name1", "default", "default"},
+                      ReadCase{"EmptyKeyGivesTheDefault", "section1", "", "default", "default"},
+                      ReadCase{"DefaultLosesTrailingSpaces", "section1", "notakey", "one two  ", "one two"},
+                      ReadCase{"DefaultKeepsLeadingSpaces", "section1", "notakey", "  x  ", "  x"},
+                      ReadCase{"NullDefaultIsEmpty", "section1", "notakey", nullptr, ""}),
     [](const ::testing::TestParamInfo<ReadCase>& info) { return info.param.name; });
 
 TEST_F(IniProfile, Windows1252LettersInAnyCase) {
     WriteBytes(file_, kReadContent);
     // Wine folds only ASCII letters in section and entry names.
-    const std::string expected = testing_support::RunningOnWine() ? "default" : "br\xfbl\xe9" "e";
-    EXPECT_EQ(Get("CAF\xc9", "CR\xc8" "ME", "default"), expected);
-    EXPECT_EQ(Get("Caf\xe9", "cr\xe8" "me", "default"), "br\xfbl\xe9" "e");
+    const std::string expected = testing_support::RunningOnWine() ? "default"
+                                                                  : "br\xfbl\xe9"
+                                                                    "e";
+    EXPECT_EQ(Get("CAF\xc9",
+                  "CR\xc8"
+                  "ME",
+                  "default"),
+              expected);
+    EXPECT_EQ(Get("Caf\xe9",
+                  "cr\xe8"
+                  "me",
+                  "default"),
+              "br\xfbl\xe9"
+              "e");
 }
 
 TEST_F(IniProfile, ListsSectionNamesForANullSection) {
@@ -155,8 +166,7 @@ TEST_F(IniProfile, SectionListsEveryEntryLineButComments) {
                "[section2]\r\n[section3]\r\n=val5\r\n");
     char buffer[100];
     std::uint32_t length = GetPrivateProfileSection("section1", buffer, sizeof buffer, file_);
-    EXPECT_EQ(ListStrings(buffer),
-              (std::vector<std::string>{"name1=val1", "name2=", "name3", "name4=\"val4\""}));
+    EXPECT_EQ(ListStrings(buffer), (std::vector<std::string>{"name1=val1", "name2=", "name3", "name4=\"val4\""}));
     EXPECT_EQ(length, 37u);
     EXPECT_EQ(buffer[length], '\0');
 
@@ -245,8 +255,7 @@ TEST_F(IniProfile, SectionCutToTheBuffer) {
 TEST_F(IniProfile, SectionOfMoreThan8192Characters) {
     // 200 entries of 47 characters with their NULs: 9400 characters.
     std::string content = "[big]\r\n";
-    for (int i = 0; i < 200; ++i)
-        content += "entry" + std::to_string(1000 + i) + "=" + std::string(36, 'x') + "\r\n";
+    for (int i = 0; i < 200; ++i) content += "entry" + std::to_string(1000 + i) + "=" + std::string(36, 'x') + "\r\n";
     WriteBytes(file_, content);
     std::vector<char> buffer(8192 + 8, ' ');
     EXPECT_EQ(GetPrivateProfileSection("big", buffer.data(), 8192, file_), 8190u);
@@ -285,22 +294,19 @@ TEST_P(IniInt, ReadsTheLeadingDecimalNumber) {
     EXPECT_EQ(GetPrivateProfileInt("Test", "ProfileInt", row.defaultValue, file_), row.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, IniInt,
-    ::testing::Values(IntCase{"MissingGivesTheDefault", nullptr, 70, 70},
-                      IntCase{"MissingGivesANegativeDefault", nullptr, -1, 4294967295u},
-                      IntCase{"EmptyGivesTheDefault", "", 5, 5},
-                      IntCase{"Positive", "1", -1, 1},
-                      IntCase{"Negative", "-1", 1, 4294967295u},
-                      IntCase{"PlusSign", "+1", -1, 1},
-                      IntCase{"LeadingSpacesDropped", "   7", 0, 7},
-                      IntCase{"QuotesStripped", "\"12\"", 0, 12},
-                      IntCase{"Wraps", "4294967296", -1, 0},
-                      IntCase{"WrapsPastOne", "4294967297", -1, 1},
-                      IntCase{"WrapsNegative", "-4294967297", 1, 4294967295u},
-                      IntCase{"StopsAtTheFirstNonDigit", "42A94967297", -1, 42},
-                      IntCase{"NoDigitsGivesZero", "B4294967297", -1, 0}),
-    [](const ::testing::TestParamInfo<IntCase>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Rows, IniInt,
+                         ::testing::Values(IntCase{"MissingGivesTheDefault", nullptr, 70, 70},
+                                           IntCase{"MissingGivesANegativeDefault", nullptr, -1, 4294967295u},
+                                           IntCase{"EmptyGivesTheDefault", "", 5, 5}, IntCase{"Positive", "1", -1, 1},
+                                           IntCase{"Negative", "-1", 1, 4294967295u}, IntCase{"PlusSign", "+1", -1, 1},
+                                           IntCase{"LeadingSpacesDropped", "   7", 0, 7},
+                                           IntCase{"QuotesStripped", "\"12\"", 0, 12},
+                                           IntCase{"Wraps", "4294967296", -1, 0},
+                                           IntCase{"WrapsPastOne", "4294967297", -1, 1},
+                                           IntCase{"WrapsNegative", "-4294967297", 1, 4294967295u},
+                                           IntCase{"StopsAtTheFirstNonDigit", "42A94967297", -1, 42},
+                                           IntCase{"NoDigitsGivesZero", "B4294967297", -1, 0}),
+                         [](const ::testing::TestParamInfo<IntCase>& info) { return info.param.name; });
 
 // ------------------------------------------------------------ writing
 

@@ -27,12 +27,16 @@ class EnvironmentVariable {
 public:
     EnvironmentVariable(const char* name, std::optional<std::string> value) : name_(name) {
         if (const char* old = std::getenv(name)) old_ = old;
-        if (value) setenv(name, value->c_str(), 1);
-        else unsetenv(name);
+        if (value)
+            setenv(name, value->c_str(), 1);
+        else
+            unsetenv(name);
     }
     ~EnvironmentVariable() {
-        if (old_) setenv(name_, old_->c_str(), 1);
-        else unsetenv(name_);
+        if (old_)
+            setenv(name_, old_->c_str(), 1);
+        else
+            unsetenv(name_);
     }
     EnvironmentVariable(const EnvironmentVariable&) = delete;
     EnvironmentVariable& operator=(const EnvironmentVariable&) = delete;
@@ -79,24 +83,22 @@ TEST_P(ToHost, MapsDrivesAndResolvesCase) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, ToHost,
-    ::testing::Values(
-        HostCase{"ExactSpelling", "C:\\Documents and Settings\\Anna\\Recent",
-                 "drive_c/Documents and Settings/Anna/Recent"},
-        HostCase{"AnyCaseAndForwardSlashes", "c:/documents and settings/ANNA/recent",
-                 "drive_c/Documents and Settings/Anna/Recent"},
-        HostCase{"MissingFileKeepsItsSpelling", "C:\\windows\\Win.INI", "drive_c/WINDOWS/Win.INI"},
-        HostCase{"EverythingAfterAMissingFolderKeepsItsSpelling", "C:\\windows\\New Folder\\X.txt",
-                 "drive_c/WINDOWS/New Folder/X.txt"},
-        HostCase{"DriveRoot", "C:\\", "drive_c"},
-        HostCase{"DriveAlone", "c:", "drive_c"},
-        HostCase{"OtherDrive", "D:\\DATA\\f", "drive_d/Data/f"},
-        HostCase{"MissingDrive", "E:\\x", "drive_e/x"},
-        HostCase{"DotsAndDoubleSeparators", "C:\\\\Dup\\..\\.\\windows\\\\", "drive_c/WINDOWS"},
-        HostCase{"DotDotStopsAtTheRoot", "C:\\..\\..\\windows", "drive_c/WINDOWS"},
-        HostCase{"Windows1252LettersInAnyCase", "C:\\CAF\xc9", "drive_c/Caf\xe9"},
-        HostCase{"ExactMatchPreferred", "C:\\dup", "drive_c/dup"},
-        HostCase{"FirstInByteOrderWhenNoneIsExact", "C:\\DUP\\x", "drive_c/Dup/x"},
-        HostCase{"UncPathStaysInThePrefix", "\\\\server\\share\\f", "unc/server/share/f"}),
+    ::testing::Values(HostCase{"ExactSpelling", "C:\\Documents and Settings\\Anna\\Recent",
+                               "drive_c/Documents and Settings/Anna/Recent"},
+                      HostCase{"AnyCaseAndForwardSlashes", "c:/documents and settings/ANNA/recent",
+                               "drive_c/Documents and Settings/Anna/Recent"},
+                      HostCase{"MissingFileKeepsItsSpelling", "C:\\windows\\Win.INI", "drive_c/WINDOWS/Win.INI"},
+                      HostCase{"EverythingAfterAMissingFolderKeepsItsSpelling", "C:\\windows\\New Folder\\X.txt",
+                               "drive_c/WINDOWS/New Folder/X.txt"},
+                      HostCase{"DriveRoot", "C:\\", "drive_c"}, HostCase{"DriveAlone", "c:", "drive_c"},
+                      HostCase{"OtherDrive", "D:\\DATA\\f", "drive_d/Data/f"},
+                      HostCase{"MissingDrive", "E:\\x", "drive_e/x"},
+                      HostCase{"DotsAndDoubleSeparators", "C:\\\\Dup\\..\\.\\windows\\\\", "drive_c/WINDOWS"},
+                      HostCase{"DotDotStopsAtTheRoot", "C:\\..\\..\\windows", "drive_c/WINDOWS"},
+                      HostCase{"Windows1252LettersInAnyCase", "C:\\CAF\xc9", "drive_c/Caf\xe9"},
+                      HostCase{"ExactMatchPreferred", "C:\\dup", "drive_c/dup"},
+                      HostCase{"FirstInByteOrderWhenNoneIsExact", "C:\\DUP\\x", "drive_c/Dup/x"},
+                      HostCase{"UncPathStaysInThePrefix", "\\\\server\\share\\f", "unc/server/share/f"}),
     [](const ::testing::TestParamInfo<HostCase>& info) { return info.param.name; });
 
 TEST_F(Paths, DriveZIsTheHostRoot) {
@@ -161,16 +163,15 @@ TEST_P(ToWindows, NamesTheDrive) {
     EXPECT_EQ(ToWindowsPath(prefix_.Home() / row.inPrefix), row.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, ToWindows,
-    ::testing::Values(
-        WindowsCase{"DriveFolder", "drive_c/Documents and Settings/Anna", "C:\\Documents and Settings\\Anna"},
-        WindowsCase{"DriveRoot", "drive_c", "C:\\"},
-        WindowsCase{"DriveRootWithSlash", "drive_d/", "D:\\"},
-        WindowsCase{"TrailingSlashDropped", "drive_c/WINDOWS/", "C:\\WINDOWS"},
-        WindowsCase{"DotsResolved", "drive_c/a/../b/./c", "C:\\b\\c"},
-        WindowsCase{"UncFolder", "unc/server/share/f", "\\\\server\\share\\f"}),
-    [](const ::testing::TestParamInfo<WindowsCase>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Rows, ToWindows,
+                         ::testing::Values(WindowsCase{"DriveFolder", "drive_c/Documents and Settings/Anna",
+                                                       "C:\\Documents and Settings\\Anna"},
+                                           WindowsCase{"DriveRoot", "drive_c", "C:\\"},
+                                           WindowsCase{"DriveRootWithSlash", "drive_d/", "D:\\"},
+                                           WindowsCase{"TrailingSlashDropped", "drive_c/WINDOWS/", "C:\\WINDOWS"},
+                                           WindowsCase{"DotsResolved", "drive_c/a/../b/./c", "C:\\b\\c"},
+                                           WindowsCase{"UncFolder", "unc/server/share/f", "\\\\server\\share\\f"}),
+                         [](const ::testing::TestParamInfo<WindowsCase>& info) { return info.param.name; });
 
 TEST_F(Paths, EverythingElseIsOnDriveZ) {
     EXPECT_EQ(ToWindowsPath("/"), "Z:\\");

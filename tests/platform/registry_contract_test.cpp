@@ -35,8 +35,7 @@ protected:
     }
 
     static void Set(HKey key, const std::string& name, std::uint32_t type, const Bytes& data) {
-        ASSERT_EQ(RegSetValue(key, name, type, data.data(), static_cast<std::uint32_t>(data.size())),
-                  kErrorSuccess);
+        ASSERT_EQ(RegSetValue(key, name, type, data.data(), static_cast<std::uint32_t>(data.size())), kErrorSuccess);
     }
 
     static std::vector<std::string> SubKeys(HKey key) {
@@ -241,8 +240,7 @@ TEST_F(RegistryContract, TheEmptyNameIsTheDefaultValue) {
 TEST_F(RegistryContract, AStringWhoseSizeLeavesOutItsFollowingNul) {
     HKey key = Create("Nul");
     const char text[] = "abc";
-    ASSERT_EQ(RegSetValue(key, "s", kRegSz, reinterpret_cast<const std::uint8_t*>(text), 3),
-              kErrorSuccess);
+    ASSERT_EQ(RegSetValue(key, "s", kRegSz, reinterpret_cast<const std::uint8_t*>(text), 3), kErrorSuccess);
     std::uint32_t size = 0;
     ASSERT_EQ(RegQueryValue(key, "s", nullptr, nullptr, &size), kErrorSuccess);
 #ifdef _WIN32
@@ -352,8 +350,7 @@ TEST_F(RegistryContract, ExpandReplacesSetVariablesWhateverTheCaseOfTheirNames) 
 }
 
 TEST_F(RegistryContract, ExpandLeavesUnsetVariablesAndLonePercentSignsAsWritten) {
-    EXPECT_EQ(ExpandEnvironmentStrings("a%NIMBREL_NOT_SET_ANYWHERE%b"),
-              "a%NIMBREL_NOT_SET_ANYWHERE%b");
+    EXPECT_EQ(ExpandEnvironmentStrings("a%NIMBREL_NOT_SET_ANYWHERE%b"), "a%NIMBREL_NOT_SET_ANYWHERE%b");
     EXPECT_EQ(ExpandEnvironmentStrings("100%"), "100%");
 }
 

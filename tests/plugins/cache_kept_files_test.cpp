@@ -22,10 +22,9 @@ INSTANTIATE_TEST_SUITE_P(
                     Row{"Ocx", "c.ocx", true}, Row{"Tlb", "t.tlb", true}, Row{"Oca", "o.oca", true},
                     Row{"Dep", "d.dep", true}, Row{"Cpl", "p.cpl", true}, Row{"Cpx", "x.cpx", true},
                     Row{"Scp", "s.scp", true}, Row{"Msc", "m.msc", true}, Row{"Evt", "e.evt", true},
-                    Row{"Inf", "i.INF", true}, Row{"OnlyTheExtension", ".exe", true},
-                    Row{"PageHtm", "page.htm", false}, Row{"PicGif", "pic.gif", false},
-                    Row{"NamedExeWithoutDot", "EXE", false}, Row{"ExeThenHtm", "x.exe.htm", false},
-                    Row{"AxLookAlike", "fax", false}, Row{"Empty", "", false}),
+                    Row{"Inf", "i.INF", true}, Row{"OnlyTheExtension", ".exe", true}, Row{"PageHtm", "page.htm", false},
+                    Row{"PicGif", "pic.gif", false}, Row{"NamedExeWithoutDot", "EXE", false},
+                    Row{"ExeThenHtm", "x.exe.htm", false}, Row{"AxLookAlike", "fax", false}, Row{"Empty", "", false}),
     [](const testing::TestParamInfo<Row>& info) { return info.param.name; });
 
 }  // namespace

@@ -48,8 +48,9 @@ class ClsDesFile : public testing::Test {
 protected:
     // OpenSSL's DES-CBC from a zero vector without padding; "-e" or "-d".
     void OpenSsl(const std::string& direction, const std::string& in, const std::string& out) {
-        std::vector<std::string> arguments = {"enc", direction, "-des-cbc", "-K", kKeyHex, "-iv", "0000000000000000",
-                                              "-nopad", "-in", HostPath(in), "-out", HostPath(out)};
+        std::vector<std::string> arguments = {"enc",  direction,          "-des-cbc", "-K",  kKeyHex,
+                                              "-iv",  "0000000000000000", "-nopad",   "-in", HostPath(in),
+                                              "-out", HostPath(out)};
         // OpenSSL 3 keeps DES in its legacy provider.
         if (opensslVersion_.rfind("OpenSSL 1.", 0) != 0)
             arguments.insert(arguments.end(), {"-provider", "legacy", "-provider", "default"});
@@ -126,8 +127,8 @@ TEST_F(ClsDesFile, EncryptingAndDecryptingInPlaceGivesTheFileBack) {
 struct RefusalRow {
     const char* name;
     bool decrypt;
-    std::string input;   // the input file's contents; empty: no input file
-    std::string output;  // the output's name in the folder
+    std::string input;    // the input file's contents; empty: no input file
+    std::string output;   // the output's name in the folder
     std::string message;  // after the input's or the output's path
 };
 
@@ -157,16 +158,15 @@ TEST_P(ClsDesFileRefusal, RaisesAClearErrorAndLeavesTheOutputAlone) {
     EXPECT_EQ(Entries(), before);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ClsDesFileRefusal,
-    testing::Values(
-        RefusalRow{"MissingInput", false, "", "out.bin", " does not exist"},
-        RefusalRow{"OutputInAMissingFolder", false, "plain", "Not Made\\out.bin", " cannot be written"},
-        RefusalRow{"OutputIsAFolder", false, "plain", "", " cannot be written"},
-        RefusalRow{"NotWholeBlocks", true, std::string(20, 'x'), "out.bin",
-                   std::string(": ") + clsDES::kLengthError},
-        RefusalRow{"BadSizeDescriptor", true, std::string(16, '\0'), "out.bin",
-                   std::string(": ") + clsDES::kSizeDescriptorError}),
-    [](const testing::TestParamInfo<RefusalRow>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Cases, ClsDesFileRefusal,
+                         testing::Values(RefusalRow{"MissingInput", false, "", "out.bin", " does not exist"},
+                                         RefusalRow{"OutputInAMissingFolder", false, "plain", "Not Made\\out.bin",
+                                                    " cannot be written"},
+                                         RefusalRow{"OutputIsAFolder", false, "plain", "", " cannot be written"},
+                                         RefusalRow{"NotWholeBlocks", true, std::string(20, 'x'), "out.bin",
+                                                    std::string(": ") + clsDES::kLengthError},
+                                         RefusalRow{"BadSizeDescriptor", true, std::string(16, '\0'), "out.bin",
+                                                    std::string(": ") + clsDES::kSizeDescriptorError}),
+                         [](const testing::TestParamInfo<RefusalRow>& info) { return info.param.name; });
 
 }  // namespace

@@ -86,8 +86,7 @@ INSTANTIATE_TEST_SUITE_P(Lengths, ClsDesSizes,
                          testing::Values(SizeRow{"Empty", 0, 16}, SizeRow{"OneByte", 1, 16},
                                          SizeRow{"FourBytes", 4, 16}, SizeRow{"FiveBytes", 5, 24},
                                          SizeRow{"TwelveBytes", 12, 24}, SizeRow{"ThirteenBytes", 13, 32},
-                                         SizeRow{"SixtyEightBytes", 68, 80},
-                                         SizeRow{"SixtyNineBytes", 69, 88}),
+                                         SizeRow{"SixtyEightBytes", 68, 80}, SizeRow{"SixtyNineBytes", 69, 88}),
                          [](const testing::TestParamInfo<SizeRow>& info) { return info.param.name; });
 
 TEST(ClsDesEncrypt, EveryByteValueSurvives) {

@@ -32,17 +32,16 @@ TEST_P(DesKnownAnswer, DecryptsBackToThePlaintext) {
 
 INSTANTIATE_TEST_SUITE_P(
     Published, DesKnownAnswer,
-    testing::Values(
-        KnownAnswer{"Fips46WorkedExample", 0x133457799BBCDFF1, 0x0123456789ABCDEF, 0x85E813540F0AB405},
-        KnownAnswer{"Fips81Ecb", 0x0123456789ABCDEF, 0x4E6F772069732074, 0x3FA40E8A984D4815},
-        KnownAnswer{"VariablePlaintextBit1", 0x0101010101010101, 0x8000000000000000, 0x95F8A5E5DD31D900},
-        KnownAnswer{"VariablePlaintextBit2", 0x0101010101010101, 0x4000000000000000, 0xDD7F121CA5015619},
-        KnownAnswer{"VariablePlaintextBit64", 0x0101010101010101, 0x0000000000000001, 0x166B40B44ABA4BD6},
-        KnownAnswer{"VariableKeyBit1", 0x8001010101010101, 0x0000000000000000, 0x95A8D72813DAA94D},
-        KnownAnswer{"VariableKeyBit2", 0x4001010101010101, 0x0000000000000000, 0x0EEC1487DD8C26D5},
-        KnownAnswer{"PermutationRow1", 0x1046913489980131, 0x0000000000000000, 0x88D55E54F54C97B4},
-        KnownAnswer{"SubstitutionRow1", 0x7CA110454A1A6E57, 0x01A1D6D039776742, 0x690F5B0D9A26939B},
-        KnownAnswer{"SubstitutionRow2", 0x0131D9619DC1376E, 0x5CD54CA83DEF57DA, 0x7A389D10354BD271}),
+    testing::Values(KnownAnswer{"Fips46WorkedExample", 0x133457799BBCDFF1, 0x0123456789ABCDEF, 0x85E813540F0AB405},
+                    KnownAnswer{"Fips81Ecb", 0x0123456789ABCDEF, 0x4E6F772069732074, 0x3FA40E8A984D4815},
+                    KnownAnswer{"VariablePlaintextBit1", 0x0101010101010101, 0x8000000000000000, 0x95F8A5E5DD31D900},
+                    KnownAnswer{"VariablePlaintextBit2", 0x0101010101010101, 0x4000000000000000, 0xDD7F121CA5015619},
+                    KnownAnswer{"VariablePlaintextBit64", 0x0101010101010101, 0x0000000000000001, 0x166B40B44ABA4BD6},
+                    KnownAnswer{"VariableKeyBit1", 0x8001010101010101, 0x0000000000000000, 0x95A8D72813DAA94D},
+                    KnownAnswer{"VariableKeyBit2", 0x4001010101010101, 0x0000000000000000, 0x0EEC1487DD8C26D5},
+                    KnownAnswer{"PermutationRow1", 0x1046913489980131, 0x0000000000000000, 0x88D55E54F54C97B4},
+                    KnownAnswer{"SubstitutionRow1", 0x7CA110454A1A6E57, 0x01A1D6D039776742, 0x690F5B0D9A26939B},
+                    KnownAnswer{"SubstitutionRow2", 0x0131D9619DC1376E, 0x5CD54CA83DEF57DA, 0x7A389D10354BD271}),
     [](const testing::TestParamInfo<KnownAnswer>& info) { return info.param.name; });
 
 TEST(DesKeySchedule, ParityBitsPlayNoPart) {

@@ -128,16 +128,17 @@ TEST_P(ShredFills, CoverTheFileAndLeaveNothingBehind) {
     EXPECT_TRUE(FolderEntries(folder).empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Sizes, ShredFills,
-    testing::Values(FillRow{"EmptyFile", 0, 3, {}},
-                    FillRow{"HundredBytesThreePasses", 100, 3, {{100, 0}}},
-                    FillRow{"OneWholeBlock", kBlockSize, 1, {{kBlockSize, 0}}},
-                    FillRow{"OneBlockAndOneByte", kBlockSize + 1, 1, {{kBlockSize, 0}, {1, 0}}},
-                    FillRow{"ThreeBlocksAndATail", 3 * kBlockSize + 10, 2,
-                            {{kBlockSize, 0}, {kBlockSize, 0}, {kBlockSize, 0}, {10, 0}}},
-                    FillRow{"NoPasses", 100, 0, {}}, FillRow{"NegativePasses", 100, -4, {}}),
-    [](const testing::TestParamInfo<FillRow>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Sizes, ShredFills,
+                         testing::Values(FillRow{"EmptyFile", 0, 3, {}},
+                                         FillRow{"HundredBytesThreePasses", 100, 3, {{100, 0}}},
+                                         FillRow{"OneWholeBlock", kBlockSize, 1, {{kBlockSize, 0}}},
+                                         FillRow{"OneBlockAndOneByte", kBlockSize + 1, 1, {{kBlockSize, 0}, {1, 0}}},
+                                         FillRow{"ThreeBlocksAndATail",
+                                                 3 * kBlockSize + 10,
+                                                 2,
+                                                 {{kBlockSize, 0}, {kBlockSize, 0}, {kBlockSize, 0}, {10, 0}}},
+                                         FillRow{"NoPasses", 100, 0, {}}, FillRow{"NegativePasses", 100, -4, {}}),
+                         [](const testing::TestParamInfo<FillRow>& info) { return info.param.name; });
 
 // A file of many blocks that exists only for the shredder, so that many
 // random bytes can be drawn without disk writes.
@@ -284,11 +285,11 @@ TEST_P(ShredHardLinks, NeverWriteAByteThatAnotherNameWouldSee) {
     EXPECT_EQ(ReadBytes(path).has_value(), GetParam().nameStays);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Callers, ShredHardLinks,
-    testing::Values(HardLinkRow{"PluginsDeleteTheName", fileshredder::OtherNames::kDeleteThisName, false},
-                    HardLinkRow{"CommandLineLeavesIt", fileshredder::OtherNames::kLeave, true}),
-    [](const testing::TestParamInfo<HardLinkRow>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Callers, ShredHardLinks,
+                         testing::Values(HardLinkRow{"PluginsDeleteTheName", fileshredder::OtherNames::kDeleteThisName,
+                                                     false},
+                                         HardLinkRow{"CommandLineLeavesIt", fileshredder::OtherNames::kLeave, true}),
+                         [](const testing::TestParamInfo<HardLinkRow>& info) { return info.param.name; });
 
 // The file's name is given to another file while the fills run: nothing
 // after the open reaches the file by its name, so the other file keeps
@@ -347,18 +348,18 @@ TEST_P(ShredTildeEntries, OnlyTheShreddersOwnLeftoverIsRemoved) {
     EXPECT_EQ(FolderEntries(folder).size(), GetParam().removed ? 0u : 1u) << "the shred's own file must be gone";
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Entries, ShredTildeEntries,
-    testing::Values(TildeRow{"KilledShred", KilledShredLeftover, true},
-                    TildeRow{"AnotherProgramsEmptyFile", [](const std::string& tilde) { WriteBytes(tilde, ""); },
-                             false},
-                    TildeRow{"KilledShredLeftoverTouchedSince",
-                             [](const std::string& tilde) {
-                                 KilledShredLeftover(tilde);
-                                 std::filesystem::last_write_time(HostPath(tilde),
-                                                                  std::filesystem::file_time_type::clock::now());
-                             },
-                             false}),
-    [](const testing::TestParamInfo<TildeRow>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Entries, ShredTildeEntries,
+                         testing::Values(TildeRow{"KilledShred", KilledShredLeftover, true},
+                                         TildeRow{"AnotherProgramsEmptyFile",
+                                                  [](const std::string& tilde) { WriteBytes(tilde, ""); }, false},
+                                         TildeRow{"KilledShredLeftoverTouchedSince",
+                                                  [](const std::string& tilde) {
+                                                      KilledShredLeftover(tilde);
+                                                      std::filesystem::last_write_time(
+                                                          HostPath(tilde),
+                                                          std::filesystem::file_time_type::clock::now());
+                                                  },
+                                                  false}),
+                         [](const testing::TestParamInfo<TildeRow>& info) { return info.param.name; });
 
 }  // namespace

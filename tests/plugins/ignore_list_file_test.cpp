@@ -26,8 +26,7 @@ std::string Entry(const std::string& file, const std::string& section, const std
     return buffer;
 }
 
-void SetEntry(const std::string& file, const std::string& section, const std::string& name,
-              const std::string& value) {
+void SetEntry(const std::string& file, const std::string& section, const std::string& name, const std::string& value) {
     ASSERT_TRUE(platform::WritePrivateProfileString(section.c_str(), name.c_str(), value.c_str(), file));
 }
 
@@ -74,8 +73,16 @@ TEST_F(IgnoreListFile, ANewFileStartsWithTheCount) {
 }
 
 TEST_F(IgnoreListFile, SavedNamesLoadBackInOrder) {
-    const std::vector<std::string> names = {"anna@site[1].txt", Name(1), Name(4), Name(5), Name(68), Name(69),
-                                            Name(200), "", "Caf\xe9@b\xfc" "cher.txt"};
+    const std::vector<std::string> names = {"anna@site[1].txt",
+                                            Name(1),
+                                            Name(4),
+                                            Name(5),
+                                            Name(68),
+                                            Name(69),
+                                            Name(200),
+                                            "",
+                                            "Caf\xe9@b\xfc"
+                                            "cher.txt"};
     SaveIgnoreList(file, names, des);
     clsDES fresh;
     EXPECT_EQ(LoadNames(file, fresh), names);
@@ -220,19 +227,25 @@ TEST_P(IgnoreListHandEdited, LoadsAsTheProfileFunctionsReadIt) {
 INSTANTIATE_TEST_SUITE_P(
     Files, IgnoreListHandEdited,
     testing::Values(
-        HandEditedRow{"BlanksAroundNamesAndValues", "[ Number ]\r\n Count = 2 \r\n[IgnoreCookies]\r\n0 =\t{a}\r\n  1={b}  \r\n",
+        HandEditedRow{"BlanksAroundNamesAndValues",
+                      "[ Number ]\r\n Count = 2 \r\n[IgnoreCookies]\r\n0 =\t{a}\r\n  1={b}  \r\n",
                       {"a.txt", "b.txt"}},
-        HandEditedRow{"OtherLetterCaseAndLineFeeds", "[number]\ncount=2\n[ignorecookies]\n0={a}\n1={b}", {"a.txt", "b.txt"}},
+        HandEditedRow{
+            "OtherLetterCaseAndLineFeeds", "[number]\ncount=2\n[ignorecookies]\n0={a}\n1={b}", {"a.txt", "b.txt"}},
         HandEditedRow{"CarriageReturns", "[Number]\rCount=2\r[IgnoreCookies]\r0={a}\r1={b}\r", {"a.txt", "b.txt"}},
-        HandEditedRow{"QuotedValues", "[Number]\r\nCount=\"2\"\r\n[IgnoreCookies]\r\n0=\"{a}\"\r\n1='{b}'\r\n",
+        HandEditedRow{"QuotedValues",
+                      "[Number]\r\nCount=\"2\"\r\n[IgnoreCookies]\r\n0=\"{a}\"\r\n1='{b}'\r\n",
                       {"a.txt", "b.txt"}},
-        HandEditedRow{"CountAfterTheNames", "[IgnoreCookies]\r\n1={b}\r\n0={a}\r\n[Number]\r\nCount=2 names\r\n",
+        HandEditedRow{"CountAfterTheNames",
+                      "[IgnoreCookies]\r\n1={b}\r\n0={a}\r\n[Number]\r\nCount=2 names\r\n",
                       {"a.txt", "b.txt"}},
         HandEditedRow{"FirstEntryOfAnIndex", "[Number]\r\nCount=1\r\n[IgnoreCookies]\r\n0={a}\r\n0={b}\r\n", {"a.txt"}},
-        HandEditedRow{"ABareNameHidesTheLaterEntry", "[Number]\r\nCount=2\r\n[IgnoreCookies]\r\n0\r\n0={a}\r\n1={b}\r\n",
+        HandEditedRow{"ABareNameHidesTheLaterEntry",
+                      "[Number]\r\nCount=2\r\n[IgnoreCookies]\r\n0\r\n0={a}\r\n1={b}\r\n",
                       {"b.txt"}},
         HandEditedRow{"FirstSectionOfAName",
-                      "[Number]\r\nCount=2\r\n[IgnoreCookies]\r\n0={a}\r\n[IgnoreCookies]\r\n1={b}\r\n", {"a.txt"}},
+                      "[Number]\r\nCount=2\r\n[IgnoreCookies]\r\n0={a}\r\n[IgnoreCookies]\r\n1={b}\r\n",
+                      {"a.txt"}},
         HandEditedRow{"EntriesOutsideTheSectionAndComments",
                       "0={b}\r\n[Other]\r\n1={b}\r\n[Number]\r\nCount=2\r\n[IgnoreCookies]\r\n;1={b}\r\n0={a}\r\n",
                       {"a.txt"}},

@@ -19,13 +19,13 @@ protected:
 };
 
 TEST_F(PluginPanelTest, BothPluginsOpenAndThePanelStays) {
-    panel.OnChameleonButton1Click();
-    panel.OnChameleonButton3Click();
+    panel.OnCookiePluginClick();
+    panel.OnTempFilesPluginClick();
     EXPECT_EQ(host.calls, (Calls{"show cookie plugin", "show ie temp files plugin"}));
 }
 
 TEST_F(PluginPanelTest, BackToMainMenuShowsTheMainWindowThenUnloadsThePanel) {
-    panel.OnChameleonButton2Click();
+    panel.OnBackToMainMenuClick();
     EXPECT_EQ(host.calls, (Calls{"show main", "unload plugin panel"}));
 }
 

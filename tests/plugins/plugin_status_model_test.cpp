@@ -14,8 +14,8 @@ using Lines = std::vector<std::string>;
 
 class ActiveWindowHost : public testing_support::RecordingHost {
 public:
-    std::optional<scan::Window> ActiveWindow() override { return active; }
-    std::optional<scan::Window> active;
+    std::optional<host::Window> ActiveWindow() override { return active; }
+    std::optional<host::Window> active;
 };
 
 class PluginStatusTest : public testing::Test {
@@ -25,7 +25,7 @@ protected:
 };
 
 TEST_F(PluginStatusTest, TheFirstCaptionLoadsItTopmostAndKeepsTheActiveWindow) {
-    host.active = scan::Window::kCookiePlugin;
+    host.active = host::Window::kCookiePlugin;
     status.SetFrameCaption("Crumbex");
     status.SetStatus("Cleaning cookie files (normal delete method)");
     status.SetStatus2("Please be patient...");
@@ -38,18 +38,18 @@ TEST_F(PluginStatusTest, TheFirstCaptionLoadsItTopmostAndKeepsTheActiveWindow) {
 }
 
 TEST_F(PluginStatusTest, ShownItsTimerKeepsItOnTopAndBringsTheKeptWindowBack) {
-    host.active = scan::Window::kCookiePlugin;
+    host.active = host::Window::kCookiePlugin;
     status.SetFrameCaption("Crumbex");
     status.Show();
     EXPECT_TRUE(status.Timer1Enabled());
     host.calls.clear();
 
-    status.OnTimer1();
+    status.OnKeepOnTopTimer();
     EXPECT_EQ(host.calls, Lines{"topmost plugin status"});
 
     host.calls.clear();
-    host.active = scan::Window::kMain;
-    status.OnTimer1();
+    host.active = host::Window::kMain;
+    status.OnKeepOnTopTimer();
     EXPECT_EQ(host.calls, (Lines{"topmost plugin status", "restore cookie plugin", "topmost plugin status"}));
 }
 
@@ -57,18 +57,18 @@ TEST_F(PluginStatusTest, WithoutAKeptWindowTheTimerOnlyKeepsItOnTop) {
     status.SetFrameCaption("IE Temporary Internet Files Cleaner");
     status.Show();
     host.calls.clear();
-    host.active = scan::Window::kMain;
-    status.OnTimer1();
+    host.active = host::Window::kMain;
+    status.OnKeepOnTopTimer();
     EXPECT_EQ(host.calls, (Lines{"topmost plugin status", "topmost plugin status"}));
 }
 
 TEST_F(PluginStatusTest, HiddenInASilentRunItsTimerDoesNothing) {
-    host.active = scan::Window::kMain;
+    host.active = host::Window::kMain;
     status.SetFrameCaption("Crumbex");
     host.calls.clear();
-    host.active = scan::Window::kResults;
+    host.active = host::Window::kResults;
     EXPECT_FALSE(status.Timer1Enabled());
-    status.OnTimer1();
+    status.OnKeepOnTopTimer();
     EXPECT_TRUE(host.calls.empty());
 }
 

@@ -15,7 +15,7 @@
 
 namespace {
 
-using scan::Window;
+using host::Window;
 using ui::qt::ModelWindow;
 using ui::qt::QtHost;
 
@@ -53,8 +53,7 @@ ShownBox ShowAndRead(const std::function<void()>& show) {
     QTimer::singleShot(0, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         ASSERT_NE(box, nullptr);
-        shown = {box->windowTitle(), box->text(), static_cast<int>(box->buttons().size()), box->icon(),
-                 box->isModal()};
+        shown = {box->windowTitle(), box->text(), static_cast<int>(box->buttons().size()), box->icon(), box->isModal()};
         box->button(QMessageBox::Ok)->click();
     });
     show();
@@ -72,12 +71,12 @@ TEST_F(QtHostTest, MessageBoxIsModalWithTitleTextOkAndNoIcon) {
 
 TEST_F(QtHostTest, MessageBoxWithIconShowsThatIcon) {
     struct Case {
-        scan::MessageIcon asked;
+        host::MessageIcon asked;
         QMessageBox::Icon shown;
     };
-    for (const Case c : {Case{scan::MessageIcon::kNone, QMessageBox::NoIcon},
-                         Case{scan::MessageIcon::kQuestion, QMessageBox::Question},
-                         Case{scan::MessageIcon::kInformation, QMessageBox::Information}}) {
+    for (const Case c : {Case{host::MessageIcon::kNone, QMessageBox::NoIcon},
+                         Case{host::MessageIcon::kQuestion, QMessageBox::Question},
+                         Case{host::MessageIcon::kInformation, QMessageBox::Information}}) {
         const ShownBox box = ShowAndRead([&] { host.MessageBoxWithIcon("text", "title", c.asked); });
         EXPECT_EQ(box.icon, c.shown);
         EXPECT_EQ(box.buttons, 1);

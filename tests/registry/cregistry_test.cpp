@@ -25,7 +25,9 @@ namespace {
 long allocationsBeforeFailure = -1;
 }  // namespace
 
-void* operator new(std::size_t size) {
+// None of the three is inlined: GCC would then take malloc and free for
+// a mismatch with new and delete.
+[[gnu::noinline]] void* operator new(std::size_t size) {
     if (allocationsBeforeFailure == 0) {
         allocationsBeforeFailure = -1;
         throw std::bad_alloc();
@@ -34,8 +36,8 @@ void* operator new(std::size_t size) {
     if (void* memory = std::malloc(size == 0 ? 1 : size)) return memory;
     throw std::bad_alloc();
 }
-void operator delete(void* memory) noexcept { std::free(memory); }
-void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
+[[gnu::noinline]] void operator delete(void* memory) noexcept { std::free(memory); }
+[[gnu::noinline]] void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
 
 namespace {
 
@@ -59,9 +61,7 @@ constexpr std::int32_t kSentinelCount = 0x5EED;
 constexpr std::int32_t kSentinelType = 0x7777;
 const std::vector<std::string> kStaleList = {"stale0", "stale1", "stale2"};
 
-platform::HKey Handle(std::int32_t hive) {
-    return static_cast<platform::HKey>(static_cast<std::uint32_t>(hive));
-}
+platform::HKey Handle(std::int32_t hive) { return static_cast<platform::HKey>(static_cast<std::uint32_t>(hive)); }
 
 Bytes BytesOf(const std::string& text) { return Bytes(text.begin(), text.end()); }
 
@@ -158,8 +158,7 @@ TEST_F(CRegistryTest, UserHivesListFromIndexOneWithDefaultAndClassesHives) {
     ASSERT_TRUE(reg.EnumerateSections(sSect, iSectCount));
     ASSERT_EQ(sSect.size(), static_cast<std::size_t>(iSectCount) + 1);
     EXPECT_EQ(sSect[0], "");
-    for (const char* hive :
-         {".DEFAULT", "S-1-5-21-0-0-0-1000", "S-1-5-21-0-0-0-1000_Classes", "S-1-5-21-0-0-0-1001"}) {
+    for (const char* hive : {".DEFAULT", "S-1-5-21-0-0-0-1000", "S-1-5-21-0-0-0-1000_Classes", "S-1-5-21-0-0-0-1001"}) {
         EXPECT_EQ(std::count(sSect.begin() + 1, sSect.end(), hive), 1) << hive;
     }
 }
@@ -286,16 +285,15 @@ TEST_P(ValueReadTest, ReadsStoredDataAndType) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, ValueReadTest,
-    ::testing::Values(
-        ReadRow{"TextWithNul", platform::kRegSz, BytesOf(std::string("abc\0", 4)), std::string("abc")},
-        ReadRow{"TextWithoutNulKeepsLastCharacter", platform::kRegSz, BytesOf("abc"), std::string("abc")},
-        ReadRow{"EmptyText", platform::kRegSz, Bytes{}, std::string()},
-        ReadRow{"MultiTextLosesOnlyFinalNul", platform::kRegMultiSz, BytesOf(std::string("a\0b\0\0", 5)),
-                std::string("a\0b\0", 4)},
-        ReadRow{"Dword", platform::kRegDword, Bytes{0xFE, 0xFF, 0xFF, 0x7F}, std::int32_t{0x7FFFFFFE}},
-        ReadRow{"BigEndianDword", platform::kRegDwordBigEndian, Bytes{0x12, 0x34, 0x56, 0x78},
-                std::int32_t{0x12345678}},
-        ReadRow{"Binary", platform::kRegBinary, Bytes{0x00, 0x01, 0xFF}, Bytes{0x00, 0x01, 0xFF}}),
+    ::testing::Values(ReadRow{"TextWithNul", platform::kRegSz, BytesOf(std::string("abc\0", 4)), std::string("abc")},
+                      ReadRow{"TextWithoutNulKeepsLastCharacter", platform::kRegSz, BytesOf("abc"), std::string("abc")},
+                      ReadRow{"EmptyText", platform::kRegSz, Bytes{}, std::string()},
+                      ReadRow{"MultiTextLosesOnlyFinalNul", platform::kRegMultiSz, BytesOf(std::string("a\0b\0\0", 5)),
+                              std::string("a\0b\0", 4)},
+                      ReadRow{"Dword", platform::kRegDword, Bytes{0xFE, 0xFF, 0xFF, 0x7F}, std::int32_t{0x7FFFFFFE}},
+                      ReadRow{"BigEndianDword", platform::kRegDwordBigEndian, Bytes{0x12, 0x34, 0x56, 0x78},
+                              std::int32_t{0x12345678}},
+                      ReadRow{"Binary", platform::kRegBinary, Bytes{0x00, 0x01, 0xFF}, Bytes{0x00, 0x01, 0xFF}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(CRegistryTest, ExpandableTextIsExpanded) {
@@ -327,18 +325,19 @@ TEST_P(ValueWriteTest, StoresTypeAndBytesAndRemembersValue) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, ValueWriteTest,
-    ::testing::Values(
-        WriteRow{"Text", platform::kRegSz, std::string("abc"), TextValue("abc")},
-        WriteRow{"SinglePercent", platform::kRegSz, std::string("100%"), TextValue("100%")},
-        WriteRow{"AdjacentPercents", platform::kRegSz, std::string("a%%b"), TextValue("a%%b")},
-        WriteRow{"PercentPair", platform::kRegSz, std::string("%TEMP%\\x"),
-                 TextValue("%TEMP%\\x", platform::kRegExpandSz)},
-        WriteRow{"ExpandTypeWithoutPercents", platform::kRegExpandSz, std::string("plain"), TextValue("plain")},
-        WriteRow{"ShortSignExtended", platform::kRegDword, std::int16_t{-2},
-                 RawValue{platform::kRegDword, {0xFE, 0xFF, 0xFF, 0xFF}}},
-        WriteRow{"BigEndianStoredAsDword", platform::kRegDwordBigEndian, std::int32_t{0x01020304},
-                 RawValue{platform::kRegDword, {0x04, 0x03, 0x02, 0x01}}},
-        WriteRow{"Binary", platform::kRegBinary, Bytes{0x00, 0x01, 0xFF}, RawValue{platform::kRegBinary, {0, 1, 0xFF}}}),
+    ::testing::Values(WriteRow{"Text", platform::kRegSz, std::string("abc"), TextValue("abc")},
+                      WriteRow{"SinglePercent", platform::kRegSz, std::string("100%"), TextValue("100%")},
+                      WriteRow{"AdjacentPercents", platform::kRegSz, std::string("a%%b"), TextValue("a%%b")},
+                      WriteRow{"PercentPair", platform::kRegSz, std::string("%TEMP%\\x"),
+                               TextValue("%TEMP%\\x", platform::kRegExpandSz)},
+                      WriteRow{"ExpandTypeWithoutPercents", platform::kRegExpandSz, std::string("plain"),
+                               TextValue("plain")},
+                      WriteRow{"ShortSignExtended", platform::kRegDword, std::int16_t{-2},
+                               RawValue{platform::kRegDword, {0xFE, 0xFF, 0xFF, 0xFF}}},
+                      WriteRow{"BigEndianStoredAsDword", platform::kRegDwordBigEndian, std::int32_t{0x01020304},
+                               RawValue{platform::kRegDword, {0x04, 0x03, 0x02, 0x01}}},
+                      WriteRow{"Binary", platform::kRegBinary, Bytes{0x00, 0x01, 0xFF},
+                               RawValue{platform::kRegBinary, {0, 1, 0xFF}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(CRegistryTest, TypeOutsideOneToFiveStoresNothing) {
@@ -385,8 +384,8 @@ void ExpectDefaults(const std::vector<std::pair<std::string, std::string>>& entr
 
 TEST_F(CRegistryTest, AssociationWithEveryVerbAndIcon) {
     cRegistry reg;
-    reg.CreateEXEAssociation("  C:\\Program Files\\Ed\\ed.exe ", "Nimbrel.Doc", "Nimbrel document", "nbd", "",
-                             true, "", true, "", true, "", 2);
+    reg.CreateEXEAssociation("  C:\\Program Files\\Ed\\ed.exe ", "Nimbrel.Doc", "Nimbrel document", "nbd", "", true, "",
+                             true, "", true, "", 2);
     const std::string path = "\"C:\\Program Files\\Ed\\ed.exe\"";
     ExpectDefaults({{".nbd", "Nimbrel.Doc"},
                     {"Nimbrel.Doc", "Nimbrel document"},
@@ -422,8 +421,8 @@ TEST_F(CRegistryTest, AdditionalVerbsWrittenForDefinedClass) {
     MakeKey(kHkcr, "Extra.Doc");
     cRegistry reg;
     reg.CreateAdditionalEXEAssociations(
-        "Extra.Doc", {std::string("view"), std::string("&View"), std::string("viewer.exe \"%1\""),
-                      std::string("edit"), std::string("&Edit"), std::string("editor.exe \"%1\"")});
+        "Extra.Doc", {std::string("view"), std::string("&View"), std::string("viewer.exe \"%1\""), std::string("edit"),
+                      std::string("&Edit"), std::string("editor.exe \"%1\"")});
     EXPECT_EQ(GetRaw(kHkcr, "Extra.Doc\\shell\\view", ""), TextValue("&View"));
     EXPECT_EQ(GetRaw(kHkcr, "Extra.Doc\\shell\\view\\command", ""), TextValue("viewer.exe \"%1\""));
     EXPECT_EQ(GetRaw(kHkcr, "Extra.Doc\\shell\\edit\\command", ""), TextValue("editor.exe \"%1\""));
@@ -463,12 +462,12 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         ErrorRow{"CreateKey", [] { At(kHkdd, "Software\\X").CreateKey(); }, kError26001,
                  "Failed to create registry Key: 'Software\\X"},
-        ErrorRow{"DeleteKeyWithSubkeys", [] { At(kHkcu, "Software\\Parent").DeleteKey(); },
-                 kError26001, "Failed to delete registry Key: '-2147483647',Section: 'Software\\Parent"},
-        ErrorRow{"DeleteValueOfMissingKey", [] { At(kHkcu, "Software\\Missing", "v").DeleteValue(); },
-                 kError26001, "Failed to open key '-2147483647',Section: 'Software\\Missing' for delete access"},
-        ErrorRow{"DeleteMissingValue", [] { At(kHkcu, "Software\\Parent", "gone").DeleteValue(); },
-                 kError26001, "Failed to delete registry Key: '-2147483647',Section: 'Software\\Parent',Key: 'gone"},
+        ErrorRow{"DeleteKeyWithSubkeys", [] { At(kHkcu, "Software\\Parent").DeleteKey(); }, kError26001,
+                 "Failed to delete registry Key: '-2147483647',Section: 'Software\\Parent"},
+        ErrorRow{"DeleteValueOfMissingKey", [] { At(kHkcu, "Software\\Missing", "v").DeleteValue(); }, kError26001,
+                 "Failed to open key '-2147483647',Section: 'Software\\Missing' for delete access"},
+        ErrorRow{"DeleteMissingValue", [] { At(kHkcu, "Software\\Parent", "gone").DeleteValue(); }, kError26001,
+                 "Failed to delete registry Key: '-2147483647',Section: 'Software\\Parent',Key: 'gone"},
         ErrorRow{"SetValueKeyNotCreated",
                  [] { At(kHkdd, "Software\\X", "v", platform::kRegSz).SetValue(std::string("abc")); }, kError26001,
                  kSetFailed + "-2147483642',Section: 'Software\\X',Key: 'v' to value: 'abc'"},
@@ -478,16 +477,16 @@ INSTANTIATE_TEST_SUITE_P(
         ErrorRow{"SetDwordFromText",
                  [] { At(kHkcu, "Software\\Parent", "v", platform::kRegDword).SetValue(std::string("12")); },
                  kError26001, kSetFailed + "-2147483647',Section: 'Software\\Parent',Key: 'v' to value: '12'"},
-        ErrorRow{"SetValueNotStored",
-                 [] {
-                     At(kHkcu, "Software\\Parent", kTooLongName.c_str(), platform::kRegDword).SetValue(std::int32_t{5});
-                 },
-                 kError800469A9, kSetFailed + "-2147483647',Section: 'Software\\Parent',Key: '" + kTooLongName +
-                                     "' to value: '5'"},
+        ErrorRow{
+            "SetValueNotStored",
+            [] { At(kHkcu, "Software\\Parent", kTooLongName.c_str(), platform::kRegDword).SetValue(std::int32_t{5}); },
+            kError800469A9,
+            kSetFailed + "-2147483647',Section: 'Software\\Parent',Key: '" + kTooLongName + "' to value: '5'"},
         ErrorRow{"IncompleteTriple",
                  [] {
                      cRegistry().CreateAdditionalEXEAssociations(
-                         "Extra.Doc", {std::string("view"), std::string("&View"), std::string("v.exe"), std::string("x")});
+                         "Extra.Doc",
+                         {std::string("view"), std::string("&View"), std::string("v.exe"), std::string("x")});
                  },
                  kError800469AC,
                  "Invalid parameter list passed to CreateAdditionalEXEAssociations - expected Name/Text/Command"},

@@ -22,14 +22,13 @@ protected:
     const std::string root_ = scratch_.RootName();
     const std::string key_ = scratch_.Path();
 
-    void Store(const std::string& name, std::uint32_t type, const std::string& data,
-               const std::string& key = {}) {
+    void Store(const std::string& name, std::uint32_t type, const std::string& data, const std::string& key = {}) {
         HKey handle = 0;
-        ASSERT_EQ(platform::RegCreateKey(scratch_.Root(), key.empty() ? key_ : key,
-                                         platform::kKeyAllAccess, &handle), 0);
-        ASSERT_EQ(platform::RegSetValue(handle, name, type,
-                                        reinterpret_cast<const std::uint8_t*>(data.data()),
-                                        static_cast<std::uint32_t>(data.size())), 0);
+        ASSERT_EQ(platform::RegCreateKey(scratch_.Root(), key.empty() ? key_ : key, platform::kKeyAllAccess, &handle),
+                  0);
+        ASSERT_EQ(platform::RegSetValue(handle, name, type, reinterpret_cast<const std::uint8_t*>(data.data()),
+                                        static_cast<std::uint32_t>(data.size())),
+                  0);
         platform::RegCloseKey(handle);
     }
 
@@ -37,15 +36,13 @@ protected:
     std::pair<std::uint32_t, std::string> Stored(const std::string& name, const std::string& key = {}) {
         HKey handle = 0;
         std::pair<std::uint32_t, std::string> result{0xdeadbeef, {}};
-        if (platform::RegOpenKey(scratch_.Root(), key.empty() ? key_ : key, platform::kKeyQueryValue,
-                                 &handle) != 0)
+        if (platform::RegOpenKey(scratch_.Root(), key.empty() ? key_ : key, platform::kKeyQueryValue, &handle) != 0)
             return result;
         std::uint32_t size = 0;
         std::uint32_t type = 0;
         if (platform::RegQueryValue(handle, name, &type, nullptr, &size) == 0) {
             result.second.resize(size);
-            platform::RegQueryValue(handle, name, &type,
-                                    reinterpret_cast<std::uint8_t*>(result.second.data()), &size);
+            platform::RegQueryValue(handle, name, &type, reinterpret_cast<std::uint8_t*>(result.second.data()), &size);
             result.first = type;
         }
         platform::RegCloseKey(handle);
@@ -89,30 +86,29 @@ TEST_P(ModRegistryRead, ReadsWhatTheTypeCodeSays) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, ModRegistryRead,
-    ::testing::Values(
-        ReadCase{"SzAsText", platform::kRegSz, "abc\0"s, "S", "abc"},
-        ReadCase{"SzAsRawText", platform::kRegSz, "abc\0"s, "BB", "abc"},
-        ReadCase{"LowerCaseCode", platform::kRegSz, "abc\0"s, "s", "abc"},
-        ReadCase{"SzWithoutTerminatorKeepsItsLastLetter", platform::kRegSz, "abc", "S", "abc"},
-        ReadCase{"SingleNulIsFoundEmpty", platform::kRegSz, "\0"s, "S", ""},
-        ReadCase{"ZeroByteSzIsNotFound", platform::kRegSz, "", "S", kNone},
-        ReadCase{"BinaryLosesItsLastByte", platform::kRegBinary, "abcd", "BB", "abc"},
-        ReadCase{"BinaryEndingInNulLosesIt", platform::kRegBinary, "ab\0"s, "BB", "ab"},
-        ReadCase{"BinaryAsText", platform::kRegBinary, "abcd", "S", "abc"},
-        ReadCase{"ZeroByteBinaryIsNotFound", platform::kRegBinary, "", "BB", kNone},
-        ReadCase{"DwordAsTextGivesThreeBytes", platform::kRegDword, "abcd", "S", "abc"},
-        ReadCase{"MultiSzLosesOnlyItsFinalNul", platform::kRegMultiSz, "a\0b\0\0"s, "S", "a\0b\0"s},
-        ReadCase{"ExpandSz", platform::kRegExpandSz, "%x%\0"s, "BB", "%x%"},
-        ReadCase{"SwitchTrue", platform::kRegBinary, "\xFF\xFF", "B", kTrue},
-        ReadCase{"SwitchFalse", platform::kRegBinary, "\0\0"s, "B", kFalse},
-        ReadCase{"SingleByteInTheLowHalf", platform::kRegBinary, "\x01", "B", Bool16{1}},
-        ReadCase{"FourByteBinaryIsNoSwitch", platform::kRegBinary, "\xFF\xFF\xFF\xFF", "B", kNone},
-        ReadCase{"EmptySwitchReadsFalse", platform::kRegBinary, "", "B", kFalse},
-        ReadCase{"Dword", platform::kRegDword, "\x10\x27\0\0"s, "D", std::int32_t{10000}},
-        ReadCase{"NegativeDword", platform::kRegDword, "\xFF\xFF\xFF\xFF", "D", std::int32_t{-1}},
-        ReadCase{"EightBytesAreNoDword", platform::kRegQword, "\1\0\0\0\0\0\0\0"s, "D", kNone},
-        ReadCase{"EmptyDwordReadsZero", platform::kRegDword, "", "D", std::int32_t{0}},
-        ReadCase{"UnknownCodeReadsNothing", platform::kRegSz, "abc\0"s, "X", kNone}),
+    ::testing::Values(ReadCase{"SzAsText", platform::kRegSz, "abc\0"s, "S", "abc"},
+                      ReadCase{"SzAsRawText", platform::kRegSz, "abc\0"s, "BB", "abc"},
+                      ReadCase{"LowerCaseCode", platform::kRegSz, "abc\0"s, "s", "abc"},
+                      ReadCase{"SzWithoutTerminatorKeepsItsLastLetter", platform::kRegSz, "abc", "S", "abc"},
+                      ReadCase{"SingleNulIsFoundEmpty", platform::kRegSz, "\0"s, "S", ""},
+                      ReadCase{"ZeroByteSzIsNotFound", platform::kRegSz, "", "S", kNone},
+                      ReadCase{"BinaryLosesItsLastByte", platform::kRegBinary, "abcd", "BB", "abc"},
+                      ReadCase{"BinaryEndingInNulLosesIt", platform::kRegBinary, "ab\0"s, "BB", "ab"},
+                      ReadCase{"BinaryAsText", platform::kRegBinary, "abcd", "S", "abc"},
+                      ReadCase{"ZeroByteBinaryIsNotFound", platform::kRegBinary, "", "BB", kNone},
+                      ReadCase{"DwordAsTextGivesThreeBytes", platform::kRegDword, "abcd", "S", "abc"},
+                      ReadCase{"MultiSzLosesOnlyItsFinalNul", platform::kRegMultiSz, "a\0b\0\0"s, "S", "a\0b\0"s},
+                      ReadCase{"ExpandSz", platform::kRegExpandSz, "%x%\0"s, "BB", "%x%"},
+                      ReadCase{"SwitchTrue", platform::kRegBinary, "\xFF\xFF", "B", kTrue},
+                      ReadCase{"SwitchFalse", platform::kRegBinary, "\0\0"s, "B", kFalse},
+                      ReadCase{"SingleByteInTheLowHalf", platform::kRegBinary, "\x01", "B", Bool16{1}},
+                      ReadCase{"FourByteBinaryIsNoSwitch", platform::kRegBinary, "\xFF\xFF\xFF\xFF", "B", kNone},
+                      ReadCase{"EmptySwitchReadsFalse", platform::kRegBinary, "", "B", kFalse},
+                      ReadCase{"Dword", platform::kRegDword, "\x10\x27\0\0"s, "D", std::int32_t{10000}},
+                      ReadCase{"NegativeDword", platform::kRegDword, "\xFF\xFF\xFF\xFF", "D", std::int32_t{-1}},
+                      ReadCase{"EightBytesAreNoDword", platform::kRegQword, "\1\0\0\0\0\0\0\0"s, "D", kNone},
+                      ReadCase{"EmptyDwordReadsZero", platform::kRegDword, "", "D", std::int32_t{0}},
+                      ReadCase{"UnknownCodeReadsNothing", platform::kRegSz, "abc\0"s, "X", kNone}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ModRegistry, MissingValueAndKeyLeaveTheDefault) {
@@ -208,9 +204,9 @@ TEST_F(ModRegistry, ReadSectionListsTextAndSmallNumbers) {
     Store("a", platform::kRegSz, "x\0"s);
     Store("b", platform::kRegDword, "\x07\0\0\0"s);
     Store("c", platform::kRegBinary, "\xFF\xFF");
-    Store("d", platform::kRegBinary, "abc");         // too long for a number: skipped
+    Store("d", platform::kRegBinary, "abc");       // too long for a number: skipped
     Store("e", platform::kRegExpandSz, "%x%\0"s);  // not plain text: skipped
-    Store("f", platform::kRegSz, "no end");          // another writer's string without NUL
+    Store("f", platform::kRegSz, "no end");        // another writer's string without NUL
     std::string text;
     EXPECT_EQ(ReadSection(root_, key_, text), 0);
     EXPECT_EQ(text, "a=x\0b=7\0c=65535\0f=no end\0\0"s);
@@ -254,7 +250,8 @@ protected:
     const std::string file_ = path_.string();
 
     void SetUp() override {
-        std::ofstream(path_, std::ios::binary) << "[Main]\r\nName = Anna \r\nCount=42\r\nWord=many\r\n[List]\r\na=1\r\nb=two\r\n";
+        std::ofstream(path_, std::ios::binary)
+            << "[Main]\r\nName = Anna \r\nCount=42\r\nWord=many\r\n[List]\r\na=1\r\nb=two\r\n";
     }
     void TearDown() override { std::filesystem::remove(path_); }
 

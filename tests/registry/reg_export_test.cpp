@@ -43,17 +43,14 @@ INSTANTIATE_TEST_SUITE_P(
         ValueText{"DefaultValue", "", platform::kRegSz, "v\0"s, "@=\"v\"\n"},
         ValueText{"StringWithoutNul", "x", platform::kRegSz, "ab", "\"x\"=hex(1):61,00,62,00\n"},
         ValueText{"StringWithInnerNul", "x", platform::kRegSz, "a\0\0"s, "\"x\"=hex(1):61,00,00,00,00,00\n"},
-        ValueText{"StringWithLineBreak", "x", platform::kRegSz, "a\nb\0"s,
-                  "\"x\"=hex(1):61,00,0a,00,62,00,00,00\n"},
+        ValueText{"StringWithLineBreak", "x", platform::kRegSz, "a\nb\0"s, "\"x\"=hex(1):61,00,0a,00,62,00,00,00\n"},
         ValueText{"ZeroByteString", "x", platform::kRegSz, "", "\"x\"=hex(1):\n"},
-        ValueText{"HighAnsiAsUtf16", "x", platform::kRegExpandSz, "\x80\x81\0"s,
-                  "\"x\"=hex(2):ac,20,81,00,00,00\n"},
+        ValueText{"HighAnsiAsUtf16", "x", platform::kRegExpandSz, "\x80\x81\0"s, "\"x\"=hex(2):ac,20,81,00,00,00\n"},
         ValueText{"Dword", "x", platform::kRegDword, "\x78\x56\x34\x12"s, "\"x\"=dword:12345678\n"},
         ValueText{"ShortDword", "x", platform::kRegDword, "\x01\x02"s, "\"x\"=hex(4):01,02\n"},
         ValueText{"Binary", "x", platform::kRegBinary, "\x11\x22\xff"s, "\"x\"=hex:11,22,ff\n"},
         ValueText{"EmptyNone", "x", platform::kRegNone, "", "\"x\"=hex(0):\n"},
-        ValueText{"Qword", "x", platform::kRegQword, "\x01\0\0\0\0\0\0\0"s,
-                  "\"x\"=hex(b):01,00,00,00,00,00,00,00\n"},
+        ValueText{"Qword", "x", platform::kRegQword, "\x01\0\0\0\0\0\0\0"s, "\"x\"=hex(b):01,00,00,00,00,00,00,00\n"},
         ValueText{"UnnamedType", "43981", 0xabcd, "Value\0"s, "\"43981\"=hex(abcd):56,61,6c,75,65,00\n"},
         // regedit's own output for this value: 17 bytes on the first line,
         // then lines of 25 bytes indented by two.
@@ -86,7 +83,7 @@ TEST(RegExportTest, LongHexDataKeepsWithinEightyColumns) {
     std::string second;
     std::getline(lines, first);
     std::getline(lines, second);
-    EXPECT_EQ(first.size(), 78u);  // "v"=hex: and 23 bytes, then '\'
+    EXPECT_EQ(first.size(), 78u);   // "v"=hex: and 23 bytes, then '\'
     EXPECT_EQ(second.size(), 78u);  // two blanks, 25 bytes, '\'
 }
 
@@ -98,7 +95,9 @@ TEST(RegExportTest, RefusesNamesWithLineBreaks) {
 }
 
 TEST(RegExportTest, EncodesFilesAsRegeditDoes) {
-    EXPECT_EQ(registry::EncodeRegFileUtf16("A\x80\n"), "\xFF\xFE" "A\0\xAC\x20\r\0\n\0"s);
+    EXPECT_EQ(registry::EncodeRegFileUtf16("A\x80\n"),
+              "\xFF\xFE"
+              "A\0\xAC\x20\r\0\n\0"s);
 }
 
 }  // namespace

@@ -60,8 +60,7 @@ INSTANTIATE_TEST_SUITE_P(
         ValueForm{"EmptyStringIsOneNul", kUnicodeHeader, R"("x"="")", "x", platform::kRegSz, "\0"s},
         ValueForm{"Escapes", kUnicodeHeader, R"("a\"b\\c"="C:\\dir\\\"q\"")", "a\"b\\c", platform::kRegSz,
                   "C:\\dir\\\"q\"\0"s},
-        ValueForm{"SemicolonInsideString", kUnicodeHeader, R"("x"="a;b" ; comment)", "x", platform::kRegSz,
-                  "a;b\0"s},
+        ValueForm{"SemicolonInsideString", kUnicodeHeader, R"("x"="a;b" ; comment)", "x", platform::kRegSz, "a;b\0"s},
         ValueForm{"DefaultValue", kUnicodeHeader, R"(@="v")", "", platform::kRegSz, "v\0"s},
         ValueForm{"BlanksAroundEquals", kUnicodeHeader, "\"x\" =\t\"v\"", "x", platform::kRegSz, "v\0"s},
         ValueForm{"Dword", kUnicodeHeader, R"("x"=dword:0000002a)", "x", platform::kRegDword, "\x2a\0\0\0"s},
@@ -70,8 +69,8 @@ INSTANTIATE_TEST_SUITE_P(
                   "\x98\xba\xdc\xfe"s},
         ValueForm{"Binary", kUnicodeHeader, R"("x"=hex:01,ab,FF)", "x", platform::kRegBinary, "\x01\xab\xff"s},
         ValueForm{"EmptyBinary", kUnicodeHeader, R"("x"=hex:)", "x", platform::kRegBinary, ""},
-        ValueForm{"BinaryBlanksAndTrailingComma", kUnicodeHeader, R"("x"=hex: 01, 2 ,03,)", "x",
-                  platform::kRegBinary, "\x01\x02\x03"s},
+        ValueForm{"BinaryBlanksAndTrailingComma", kUnicodeHeader, R"("x"=hex: 01, 2 ,03,)", "x", platform::kRegBinary,
+                  "\x01\x02\x03"s},
         ValueForm{"Continuation", kUnicodeHeader, "\"x\"=hex:01,02,\\\n  03,04, \\ \n\t05", "x", platform::kRegBinary,
                   "\x01\x02\x03\x04\x05"s},
         ValueForm{"ContinuationWithComments", kUnicodeHeader, "\"x\"=hex:01,\\ ; first\n  02 ; last", "x",
@@ -80,18 +79,19 @@ INSTANTIATE_TEST_SUITE_P(
         ValueForm{"Qword", kUnicodeHeader, R"("x"=hex(b):01,00,00,00,00,00,00,80)", "x", platform::kRegQword,
                   "\x01\0\0\0\0\0\0\x80"s},
         ValueForm{"UnnamedTypeStoredAsGiven", kUnicodeHeader, R"("x"=hex(abcd):56,00)", "x", 0xabcd, "V\0"s},
-        ValueForm{"Utf16StringToAnsi", kUnicodeHeader, R"("x"=hex(1):61,00,e9,00,ac,20,00,00)", "x",
-                  platform::kRegSz, "a\xe9\x80\0"s},
+        ValueForm{"Utf16StringToAnsi", kUnicodeHeader, R"("x"=hex(1):61,00,e9,00,ac,20,00,00)", "x", platform::kRegSz,
+                  "a\xe9\x80\0"s},
         ValueForm{"Utf16StringWithoutNul", kUnicodeHeader, R"("x"=hex(1):61,00,62,00)", "x", platform::kRegSz, "ab"},
-        ValueForm{"Utf16StrayOddByteDropped", kUnicodeHeader, R"("x"=hex(1):61,00,62,00,63)", "x", platform::kRegSz, "ab"},
+        ValueForm{"Utf16StrayOddByteDropped", kUnicodeHeader, R"("x"=hex(1):61,00,62,00,63)", "x", platform::kRegSz,
+                  "ab"},
         ValueForm{"Utf16OutsideCodePageIsQuestionMark", kUnicodeHeader, R"("x"=hex(1):00,01,00,00)", "x",
                   platform::kRegSz, "?\0"s},
-        ValueForm{"ExpandString", kUnicodeHeader, R"("x"=hex(2):25,00,41,00,25,00,00,00)", "x",
-                  platform::kRegExpandSz, "%A%\0"s},
+        ValueForm{"ExpandString", kUnicodeHeader, R"("x"=hex(2):25,00,41,00,25,00,00,00)", "x", platform::kRegExpandSz,
+                  "%A%\0"s},
         ValueForm{"MultiString", kUnicodeHeader, R"("x"=hex(7):61,00,00,00,62,00,00,00,00,00)", "x",
                   platform::kRegMultiSz, "a\0b\0\0"s},
-        ValueForm{"AnsiFormatKeepsTextBytes", kAnsiHeader, R"("x"=hex(2):25,41,25,00)", "x",
-                  platform::kRegExpandSz, "%A%\0"s},
+        ValueForm{"AnsiFormatKeepsTextBytes", kAnsiHeader, R"("x"=hex(2):25,41,25,00)", "x", platform::kRegExpandSz,
+                  "%A%\0"s},
         ValueForm{"AnsiFormatString", kAnsiHeader, R"("x"="abc")", "x", platform::kRegSz, "abc\0"s}),
     [](const testing::TestParamInfo<ValueForm>& info) { return std::string(info.param.name); });
 
@@ -107,10 +107,14 @@ TEST(RegFileTest, KeyLinesNameRootsInFullAndShort) {
                                     "[-HKLM\\Software\\Gone]\n");
     ASSERT_EQ(operations.size(), 8u);
     const std::vector<std::pair<platform::HKey, std::string>> expected = {
-        {platform::kHkeyLocalMachine, "Software"}, {platform::kHkeyCurrentUser, "Software\\A"},
-        {platform::kHkeyUsers, ".DEFAULT"},        {platform::kHkeyClassesRoot, ".txt"},
-        {platform::kHkeyCurrentConfig, "System"},  {platform::kHkeyCurrentUser, ""},
-        {platform::kHkeyUsers, ""},                {platform::kHkeyLocalMachine, "Software\\Gone"},
+        {platform::kHkeyLocalMachine, "Software"},
+        {platform::kHkeyCurrentUser, "Software\\A"},
+        {platform::kHkeyUsers, ".DEFAULT"},
+        {platform::kHkeyClassesRoot, ".txt"},
+        {platform::kHkeyCurrentConfig, "System"},
+        {platform::kHkeyCurrentUser, ""},
+        {platform::kHkeyUsers, ""},
+        {platform::kHkeyLocalMachine, "Software\\Gone"},
     };
     for (std::size_t i = 0; i < expected.size(); ++i) {
         SCOPED_TRACE(i);
@@ -164,10 +168,13 @@ TEST_P(EncodingTest, DecodesToAnsi) {
 INSTANTIATE_TEST_SUITE_P(
     Encodings, EncodingTest,
     testing::Values(
-        Encoding{"Utf16LeWithBomAndCrLf",
-                 Utf16Le(u"Windows Registry Editor Version 5.00\r\n\r\n[HKCU\\Caf\u00e9]\r\n\"\u20acuro\"=\"na\u00efve\"\r\n")},
-        Encoding{"Utf8WithBom", "\xEF\xBB\xBFWindows Registry Editor Version 5.00\n[HKCU\\Caf\xC3\xA9]\n"
-                                "\"\xE2\x82\xACuro\"=\"na\xC3\xAFve\"\n"},
+        Encoding{
+            "Utf16LeWithBomAndCrLf",
+            Utf16Le(
+                u"Windows Registry Editor Version 5.00\r\n\r\n[HKCU\\Caf\u00e9]\r\n\"\u20acuro\"=\"na\u00efve\"\r\n")},
+        Encoding{"Utf8WithBom",
+                 "\xEF\xBB\xBFWindows Registry Editor Version 5.00\n[HKCU\\Caf\xC3\xA9]\n"
+                 "\"\xE2\x82\xACuro\"=\"na\xC3\xAFve\"\n"},
         Encoding{"Utf8WithoutBom", "REGEDIT4\r\n[HKCU\\Caf\xC3\xA9]\r\n\"\xE2\x82\xACuro\"=\"na\xC3\xAFve\"\r\n"},
         Encoding{"Ansi", "REGEDIT4\n[HKCU\\Caf\xE9]\n\"\x80uro\"=\"na\xEFve\"\n"}),
     [](const testing::TestParamInfo<Encoding>& info) { return std::string(info.param.name); });
@@ -218,7 +225,10 @@ INSTANTIATE_TEST_SUITE_P(
                 "line 4: value name longer than 16383 characters"},
         Refusal{"UnterminatedName", kKey + "\"x=\"y\n", "line 4: missing '='"},
         Refusal{"UnterminatedString", kKey + "\"x\"=\"y\n", "line 4: missing closing quote"},
-        Refusal{"UnknownEscape", kKey + R"("x"="C:\Windows")" "\n", "line 4: unknown escape \\W"},
+        Refusal{"UnknownEscape",
+                kKey + R"("x"="C:\Windows")"
+                       "\n",
+                "line 4: unknown escape \\W"},
         Refusal{"MissingEquals", kKey + "\"x\" \"y\"\n", "line 4: missing '='"},
         Refusal{"TextAfterString", kKey + "\"x\"=\"y\" z\n", "line 4: unexpected text"},
         Refusal{"UnknownData", kKey + "\"x\"=str(2):\"y\"\n", "line 4: unknown value data"},

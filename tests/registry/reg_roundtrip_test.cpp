@@ -158,8 +158,9 @@ TEST_F(RegRoundTripTest, FailedImportKeepsNothing) {
 }
 
 TEST_F(RegRoundTripTest, DeletingAKeyTreeTakesItsSubkeys) {
-    Import("REGEDIT4\n[HKCU\\Software\\RoundTrip\\A\\B\\C]\n\"v\"=\"1\"\n[HKCU\\Software\\RoundTrip\\A\\D]\n"
-           "[HKCU\\Software\\RoundTrip\\Kept]\n");
+    Import(
+        "REGEDIT4\n[HKCU\\Software\\RoundTrip\\A\\B\\C]\n\"v\"=\"1\"\n[HKCU\\Software\\RoundTrip\\A\\D]\n"
+        "[HKCU\\Software\\RoundTrip\\Kept]\n");
     Import("REGEDIT4\n[-HKCU\\Software\\RoundTrip\\A]\n[-HKCU\\Software\\RoundTrip\\NeverThere]\n");
     const Snapshot after = SnapshotOf(key_);
     EXPECT_EQ(after.size(), 2u);
@@ -192,8 +193,7 @@ TEST_F(RegRoundTripTest, RealUserHiveImportsAndReadsBack) {
         {"Software\\Microsoft\\Internet Explorer\\TypedURLs", "url1", platform::kRegSz, "http://firefox.com/\0"s},
         {"Console", "ColorTable01", platform::kRegDword, "\x00\x00\x80\x00"s},
         {"Control Panel\\Desktop", "UserPreferencesMask", platform::kRegBinary, "\x9e\x3e\x07\x80"s},
-        {"Control Panel\\Appearance\\New Schemes\\0\\Sizes\\0", "Size #1", platform::kRegQword,
-         "\x0d\0\0\0\0\0\0\0"s},
+        {"Control Panel\\Appearance\\New Schemes\\0\\Sizes\\0", "Size #1", platform::kRegQword, "\x0d\0\0\0\0\0\0\0"s},
         {"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\FileExts\\.aif\\OpenWithProgids", "AIFFFile",
          platform::kRegNone, ""},
         // the file is not UTF-8 throughout, so it is read as ANSI: the

@@ -14,7 +14,7 @@
 
 namespace scan_testing {
 
-using clean::DetectedItem;
+using scan::DetectedItem;
 
 inline constexpr const char* kCurrentUser = "S-1-5-21-0-0-0-1000";  // HKCU
 inline constexpr const char* kThirdUser = "S-1-5-21-0-0-0-1001";
@@ -39,8 +39,7 @@ protected:
     void Import(const std::string& body) { ImportReg("Windows Registry Editor Version 5.00\n\n" + body); }
 
     void SetSwitch(const std::string& id, bool on) {
-        Import("[HKEY_CURRENT_USER\\Software\\Nimbrel\\Ignore]\n\"" + id + "\"=hex:" + (on ? "ff,ff" : "00,00") +
-               "\n");
+        Import("[HKEY_CURRENT_USER\\Software\\Nimbrel\\Ignore]\n\"" + id + "\"=hex:" + (on ? "ff,ff" : "00,00") + "\n");
     }
 
     // The hive list as the scan driver builds it.

@@ -40,8 +40,8 @@ TEST_F(CurrentUserApplicationsTest, EveryLocationInThreeHives) {
         {0, ValueRow("Adobe Acrobat Reader 4 - Recent Files List - 1", "HKCU",
                      "Software\\Adobe\\Acrobat Reader\\4.0\\AdobeViewer", "avpRecentFile1", "S")},
         {35, ValueRow("Adobe Acrobat Reader 4 - Recent Files List {2} - 9", "HKU",
-                      std::string(kThirdUser) + "\\Software\\Adobe\\Acrobat Reader\\4.0\\AdobeViewer",
-                      "avpRecentFile9", "S")},
+                      std::string(kThirdUser) + "\\Software\\Adobe\\Acrobat Reader\\4.0\\AdobeViewer", "avpRecentFile9",
+                      "S")},
         {49, KeyRow("Adobe Acrobat Reader 5 - Recent Files List - 14", "HKCU", acrobat5, "c14")},
         {131, KeyRow("Adobe Acrobat 6 - Recent Files List {0} - 1", "HKU",
                      ".DEFAULT\\Software\\Adobe\\Adobe Acrobat\\6.0\\AVGeneral\\cRecentFiles\\", "c1")},
@@ -57,8 +57,8 @@ TEST_F(CurrentUserApplicationsTest, EveryLocationInThreeHives) {
                       "SearchHistory")},
         {2102, ValueRow("Microsoft Photo Editor - Recent Used MRU {1) - LastType3", "HKU",
                         std::string(kCurrentUser) + photoEditor, "LastType3", "S")},
-        {2137, ValueRow("VirtualDub MRU List - MAIN", "HKCU", "Software\\Freeware\\VirtualDub\\MRU List", "MRUList",
-                        "S")},
+        {2137,
+         ValueRow("VirtualDub MRU List - MAIN", "HKCU", "Software\\Freeware\\VirtualDub\\MRU List", "MRUList", "S")},
         {2201, KeyRow("RealOne Recent Skins List - Item 9", "HKCU",
                       "Software\\RealNetworks\\RealPlayer\\6.0\\Preferences\\", "MostRecentSkins9")},
         {2215, ValueRow("Microsoft RegEdit - Last Key MRU - {2}", "HKU", std::string(kThirdUser) + "\\" + kRegedit,
@@ -79,7 +79,8 @@ struct RegeditCase {
 class RegeditSwitchTest : public CatalogueScanTest, public ::testing::WithParamInterface<RegeditCase> {};
 
 TEST_P(RegeditSwitchTest, GuardsTheLastKeyRowsOnly) {
-    Import("[HKEY_CURRENT_USER\\" + kRegedit + "]\n\"LastKey\"=\"My Computer\\\\HKEY_USERS\"\n"
+    Import("[HKEY_CURRENT_USER\\" + kRegedit +
+           "]\n\"LastKey\"=\"My Computer\\\\HKEY_USERS\"\n"
            "[HKEY_CURRENT_USER\\Software\\Merriam-Webster\\SearchHistory]\n\"0\"=\"privacy\"\n");
     if (GetParam().stored != nullptr) {
         Import(std::string("[HKEY_CURRENT_USER\\Software\\Nimbrel\\Ignore]\n\"regedit\"=") + GetParam().stored + "\n");
@@ -105,8 +106,7 @@ TEST_P(RegeditSwitchTest, GuardsTheLastKeyRowsOnly) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Switch, RegeditSwitchTest,
-                         ::testing::Values(RegeditCase{"Absent", nullptr, true},
-                                           RegeditCase{"On", "hex:ff,ff", true},
+                         ::testing::Values(RegeditCase{"Absent", nullptr, true}, RegeditCase{"On", "hex:ff,ff", true},
                                            RegeditCase{"Off", "hex:00,00", false},
                                            RegeditCase{"OneBitSet", "hex:01,00", false}),
                          [](const auto& info) { return std::string(info.param.name); });
@@ -171,10 +171,11 @@ TEST_F(CurrentUserApplicationsTest, ZeroFilledListsProbeOnlyTheirPaddedNames) {
 // Direct3D and DirectDraw are the machine's; DirectInput is the current
 // user's, under the path spelled "SOFTWARE\...".
 TEST_F(CurrentUserApplicationsTest, DirectXRowsReadTheirOwnRoots) {
-    Import("[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Direct3D\\MostRecentApplication]\n\"Name\"=\"game.exe\"\n"
-           "[HKEY_CURRENT_USER\\Software\\Microsoft\\DirectDraw\\MostRecentApplication]\n\"Name\"=\"other.exe\"\n"
-           "[HKEY_CURRENT_USER\\Software\\Microsoft\\DirectInput\\MostRecentApplication]\n\"Name\"=\"pad.exe\"\n"
-           "\"Id\"=\"3F2A\"\n");
+    Import(
+        "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Direct3D\\MostRecentApplication]\n\"Name\"=\"game.exe\"\n"
+        "[HKEY_CURRENT_USER\\Software\\Microsoft\\DirectDraw\\MostRecentApplication]\n\"Name\"=\"other.exe\"\n"
+        "[HKEY_CURRENT_USER\\Software\\Microsoft\\DirectInput\\MostRecentApplication]\n\"Name\"=\"pad.exe\"\n"
+        "\"Id\"=\"3F2A\"\n");
     const std::uintmax_t offset = ProbeTraceFile::Size();
 
     scan::ScanCurrentUserApplications(ctx);

@@ -12,6 +12,7 @@
 namespace {
 
 using namespace scan::catalogue;
+using namespace scan::catalogue::notation;
 using scan::RunCatalogue;
 using scan_testing::ImportReg;
 using scan_testing::ScanTest;
@@ -52,8 +53,9 @@ constexpr Row kEmptyData[] = {
 };
 
 TEST_F(InterpreterTest, EmptyTextIsFoundZeroBytesAreNotAnyNumberIs) {
-    Import("[HKEY_CURRENT_USER\\Software\\T]\n\"text\"=\"\"\n\"bytes\"=hex:\n\"number\"=dword:00000000\n"
-           "@=\"x\"\n");
+    Import(
+        "[HKEY_CURRENT_USER\\Software\\T]\n\"text\"=\"\"\n\"bytes\"=hex:\n\"number\"=dword:00000000\n"
+        "@=\"x\"\n");
     RunCatalogue(ctx, kEmptyData);
     EXPECT_EQ(Labels(), (Rows{"empty text", "number", "unnamed"}));
     EXPECT_EQ(results.store.Value()[2], "");
@@ -71,8 +73,7 @@ TEST_F(InterpreterTest, LetterRangesRunThroughTheLetterTable) {
 }
 
 constexpr Row kKeyProbe[] = {
-    {_, HKCU, {"Software\\T\\Clips", n}, _, key, N(1, 3), {"Clip ", n}, item,
-     Key({"Software\\T\\"}, {"Clips", n})},
+    {_, HKCU, {"Software\\T\\Clips", n}, _, key, N(1, 3), {"Clip ", n}, item, Key({"Software\\T\\"}, {"Clips", n})},
 };
 
 TEST_F(InterpreterTest, KeyProbeFindsAnOpenableKeyWithOrWithoutValues) {
@@ -89,17 +90,17 @@ constexpr Row kRecording[] = {
     {_, HKCU, {"Software\\T\\R"}, {"as text"}, BB, _, {"R - as text"}, item, ValueType("S")},
     {_, HKCU, {"Software\\T\\R"}, {"count"}, D, _, {"R - count"}, item, _},
     {_, HKCU, {"Software\\T\\R\\"}, {"a"}, S, _, {"R - a"}, item, Subkey({"Software\\T\\R"})},
-    {_, HKCU, {"Software\\T\\R"}, {"MRUList"}, S, _, {"R - whole"}, list,
-     Key({"Software\\T"}, {"R"})},
+    {_, HKCU, {"Software\\T\\R"}, {"MRUList"}, S, _, {"R - whole"}, list, Key({"Software\\T"}, {"R"})},
 };
 
 TEST_F(InterpreterTest, RecordingRulesAndNotesOverrides) {
-    Import("[HKEY_CURRENT_USER\\Software\\T\\R]\n\"MRUList\"=\"a\"\n\"bin\"=hex:01,02\n"
-           "\"as text\"=hex:41,00\n\"count\"=dword:00000003\n\"a\"=\"x\"\n");
+    Import(
+        "[HKEY_CURRENT_USER\\Software\\T\\R]\n\"MRUList\"=\"a\"\n\"bin\"=hex:01,02\n"
+        "\"as text\"=hex:41,00\n\"count\"=dword:00000003\n\"a\"=\"x\"\n");
     RunCatalogue(ctx, kRecording);
-    const clean::DetectedItems& store = results.store;
+    const scan::DetectedItems& store = results.store;
     ASSERT_EQ(store.RowCount(), 6u);
-    using clean::DetectedItem;
+    using scan::DetectedItem;
     EXPECT_EQ(store.Row(0), (DetectedItem{"R - MAIN", "HKCU", "Software\\T\\R", "MRUList", "S", "Value"}));
     EXPECT_EQ(store.Row(1), (DetectedItem{"R - bin", "HKCU", "Software\\T\\R", "bin", "B", "Value"}));
     EXPECT_EQ(store.Row(2), (DetectedItem{"R - as text", "HKCU", "Software\\T\\R", "as text", "S", "Value"}));
@@ -193,13 +194,14 @@ constexpr Row kPerHive[] = {
 };
 
 TEST_F(InterpreterTest, EachHiveRunsTheWholeGroupInHiveListOrder) {
-    Import("[HKEY_USERS\\B\\Software\\T]\n\"url1\"=\"b\"\n\"last\"=\"b\"\n"
-           "[HKEY_USERS\\A\\Software\\T]\n\"url2\"=\"a\"\n\"last\"=\"a\"\n"
-           "[HKEY_USERS\\C\\Software\\T]\n\"url1\"=\"c\"\n");
+    Import(
+        "[HKEY_USERS\\B\\Software\\T]\n\"url1\"=\"b\"\n\"last\"=\"b\"\n"
+        "[HKEY_USERS\\A\\Software\\T]\n\"url2\"=\"a\"\n\"last\"=\"a\"\n"
+        "[HKEY_USERS\\C\\Software\\T]\n\"url1\"=\"c\"\n");
     window.EnumList = {"C", "A", "B"};
     RunCatalogue(ctx, kPerHive);
-    EXPECT_EQ(Labels(), (Rows{"T {0} - Url1", "T {1} - Url2", "T {1} - last", "T {2} - Url1",
-                              "T {2} - last", "again {1}", "again {2}"}));
+    EXPECT_EQ(Labels(), (Rows{"T {0} - Url1", "T {1} - Url2", "T {1} - last", "T {2} - Url1", "T {2} - last",
+                              "again {1}", "again {2}"}));
     EXPECT_EQ(results.store.Subkey()[0], "C\\Software\\T");
     EXPECT_EQ(results.store.Mainkey()[0], "HKU");
 }
@@ -231,11 +233,12 @@ constexpr Row kPerExtension[] = {
 
 TEST_F(InterpreterTest, ConsecutiveExtensionRowsShareOneLoop) {
     // The extension table begins "*", "ace", "apg"; "zzz" is not in it.
-    Import("[HKEY_CURRENT_USER\\Software\\T\\Docs]\n\"MRUList\"=\"a\"\n"
-           "[HKEY_CURRENT_USER\\Software\\T\\Docs\\.*]\n\"MRUList\"=\"a\"\n\"a\"=\"1\"\n\"1\"=\"n\"\n"
-           "[HKEY_CURRENT_USER\\Software\\T\\Docs\\.ace]\n\"a\"=\"1\"\n\"0\"=\"n\"\n"
-           "[HKEY_CURRENT_USER\\Software\\T\\Docs\\.apg]\n\"MRUList\"=\"b\"\n\"b\"=\"1\"\n"
-           "[HKEY_CURRENT_USER\\Software\\T\\Docs\\.zzz]\n\"MRUList\"=\"a\"\n\"a\"=\"1\"\n");
+    Import(
+        "[HKEY_CURRENT_USER\\Software\\T\\Docs]\n\"MRUList\"=\"a\"\n"
+        "[HKEY_CURRENT_USER\\Software\\T\\Docs\\.*]\n\"MRUList\"=\"a\"\n\"a\"=\"1\"\n\"1\"=\"n\"\n"
+        "[HKEY_CURRENT_USER\\Software\\T\\Docs\\.ace]\n\"a\"=\"1\"\n\"0\"=\"n\"\n"
+        "[HKEY_CURRENT_USER\\Software\\T\\Docs\\.apg]\n\"MRUList\"=\"b\"\n\"b\"=\"1\"\n"
+        "[HKEY_CURRENT_USER\\Software\\T\\Docs\\.zzz]\n\"MRUList\"=\"a\"\n\"a\"=\"1\"\n");
     RunCatalogue(ctx, kPerExtension);
     EXPECT_EQ(Labels(), (Rows{"Docs ('*') - MAIN", "Docs ('*') - a", "Docs ('*') - 1", "Docs ('ace') - 0",
                               "Docs ('apg') - MAIN", "Docs ('apg') - b", "Docs - MAIN"}));

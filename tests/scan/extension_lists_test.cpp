@@ -27,18 +27,20 @@ long allocations = 0;
 
 }  // namespace
 
-void* operator new(std::size_t size) {
+// None of the three is inlined: GCC would then take malloc and free for
+// a mismatch with new and delete.
+[[gnu::noinline]] void* operator new(std::size_t size) {
     ++allocations;
     if (allocationsBeforeFailure >= 0 && allocationsBeforeFailure-- == 0) throw std::bad_alloc();
     if (void* block = std::malloc(size == 0 ? 1 : size)) return block;
     throw std::bad_alloc();
 }
-void operator delete(void* block) noexcept { std::free(block); }
-void operator delete(void* block, std::size_t) noexcept { std::free(block); }
+[[gnu::noinline]] void operator delete(void* block) noexcept { std::free(block); }
+[[gnu::noinline]] void operator delete(void* block, std::size_t) noexcept { std::free(block); }
 
 namespace {
 
-using clean::DetectedItem;
+using scan::DetectedItem;
 using Texts = std::vector<std::string>;
 
 constexpr const char* kUser = "S-1-5-21-0-0-0-1000";  // HKCU on the emulated machine
@@ -52,7 +54,7 @@ DetectedItem ValueRow(std::string label, std::string root, std::string key, std:
     return {std::move(label), std::move(root), std::move(key), std::move(value), std::move(type), "Value"};
 }
 
-std::vector<DetectedItem> Rows(const clean::DetectedItems& store) {
+std::vector<DetectedItem> Rows(const scan::DetectedItems& store) {
     std::vector<DetectedItem> rows;
     for (std::size_t row = 0; row < store.RowCount(); ++row) rows.push_back(store.Row(row));
     return rows;
@@ -74,7 +76,10 @@ std::vector<ScannerCase> FixtureCases() {
     return {
         // The root list's entries are found without a root "MRUList"; an extension's only
         // with its own ("doc" has none); "xyz" is not in the table.
-        {"OpenSaveMruCurrentUser", scan::ScanOpenSaveMruCurrentUser, 2, 5,
+        {"OpenSaveMruCurrentUser",
+         scan::ScanOpenSaveMruCurrentUser,
+         2,
+         5,
          {ValueRow(dialog + "('') - a", "HKCU", kOpenSave, "a", "S"),
           ValueRow(dialog + "('') - b", "HKCU", kOpenSave, "b", "S"),
           ValueRow(dialog + "('*') - MAIN", "HKCU", kOpenSave + "\\*", "MRUList", "S"),
@@ -83,7 +88,10 @@ std::vector<ScannerCase> FixtureCases() {
           ValueRow(dialog + "('txt') - a", "HKCU", kOpenSave + "\\txt", "a", "S"),
           ValueRow(dialog + "('txt') - b", "HKCU", kOpenSave + "\\txt", "b", "S")}},
         // The key stored as "jpg" is probed and labelled with the table's "JPG".
-        {"OpenSaveMruDefaultUser", scan::ScanOpenSaveMruDefaultUser, 2, 2,
+        {"OpenSaveMruDefaultUser",
+         scan::ScanOpenSaveMruDefaultUser,
+         2,
+         2,
          {ValueRow(dialog + "- MAIN", "HKU", defaultOpenSave, "MRUList", "S"),
           ValueRow(dialog + "('') - a", "HKU", defaultOpenSave, "a", "S"),
           ValueRow(dialog + "('JPG') - MAIN", "HKU", defaultOpenSave + "\\JPG", "MRUList", "S"),
@@ -91,7 +99,10 @@ std::vector<ScannerCase> FixtureCases() {
         // The current user's lists are probed whole, "iso" (145) too; in the hives numbers
         // wait for "MRUListEx" and an extension's letters for "MRUList", the root letters
         // do not; "cue" (150) is never probed; 251 lies past the root numbers.
-        {"RecentDocs", scan::ScanRecentDocs, 5, 11,
+        {"RecentDocs",
+         scan::ScanRecentDocs,
+         5,
+         11,
          {ValueRow(docs + "- MAIN", "HKCU", kRecentDocs, "MRUListEx", "B"),
           ValueRow(docs + "- 0", "HKCU", kRecentDocs, "0", "B"),
           ValueRow(docs + "- 250", "HKCU", kRecentDocs, "250", "B"),
@@ -99,7 +110,8 @@ std::vector<ScannerCase> FixtureCases() {
           ValueRow(docs + "- ('txt') - 0", "HKCU", kRecentDocs + "\\.txt", "0", "B"),
           ValueRow(docs + "- ('iso') - 0", "HKCU", kRecentDocs + "\\.iso", "0", "B"),
           ValueRow(docs + "- (})", "HKCU", kRecentDocs, "}", "B"),
-          ValueRow(docs + "{0} - ('doc') - MAIN (2)", "HKU", InHive(".DEFAULT", kRecentDocs + "\\.doc"), "MRUList", "B"),
+          ValueRow(docs + "{0} - ('doc') - MAIN (2)", "HKU", InHive(".DEFAULT", kRecentDocs + "\\.doc"), "MRUList",
+                   "B"),
           ValueRow(docs + "{0} - ('doc') - (b)", "HKU", InHive(".DEFAULT", kRecentDocs + "\\.doc"), "b", "B"),
           ValueRow(docs + "{0} - (a)", "HKU", InHive(".DEFAULT", kRecentDocs), "a", "B"),
           ValueRow(docs + "{1} - MAIN", "HKU", InHive(kUser, kRecentDocs), "MRUListEx", "B"),
@@ -109,7 +121,10 @@ std::vector<ScannerCase> FixtureCases() {
           ValueRow(docs + "{1} - ('txt') - 0", "HKU", InHive(kUser, kRecentDocs + "\\.txt"), "0", "B"),
           ValueRow(docs + "{1} - (})", "HKU", InHive(kUser, kRecentDocs), "}", "B")}},
         // "txt" has entries but no "MRUList".
-        {"OpenWith", scan::ScanOpenWith, 2, 3,
+        {"OpenWith",
+         scan::ScanOpenWith,
+         2,
+         3,
          {ValueRow("Windows - OpenWith MRU ('doc') - MAIN", "HKCU", openWith + "doc\\OpenWithList", "MRUList", "S"),
           ValueRow("Windows - OpenWith MRU ('doc') - a", "HKCU", openWith + "doc\\OpenWithList", "a", "S"),
           ValueRow("Windows - OpenWith MRU ('doc') - b", "HKCU", openWith + "doc\\OpenWithList", "b", "S"),
@@ -297,17 +312,25 @@ std::vector<FullCase> FullCases() {
     const std::string defaultOpenSave = InHive(".Default", kOpenSave);
     return {
         // The root "MRUList" and 168 more; 26 root letters and 26 for each extension.
-        {"OpenSaveMruCurrentUser", scan::ScanOpenSaveMruCurrentUser, 169, 26 + 168 * 26,
+        {"OpenSaveMruCurrentUser",
+         scan::ScanOpenSaveMruCurrentUser,
+         169,
+         26 + 168 * 26,
          {ValueRow("Dialog - Open/Save MRU - MAIN", "HKCU", kOpenSave, "MRUList", "S"),
           ValueRow("Dialog - Open/Save MRU ('') - z", "HKCU", kOpenSave, "z", "S"),
           ValueRow("Dialog - Open/Save MRU ('MSWMM') - MAIN", "HKCU", kOpenSave + "\\MSWMM", "MRUList", "S"),
           ValueRow("Dialog - Open/Save MRU ('sss') - z", "HKCU", kOpenSave + "\\sss", "z", "S")}},
-        {"OpenSaveMruDefaultUser", scan::ScanOpenSaveMruDefaultUser, 169, 26 + 168 * 26,
+        {"OpenSaveMruDefaultUser",
+         scan::ScanOpenSaveMruDefaultUser,
+         169,
+         26 + 168 * 26,
          {ValueRow("Dialog - Open/Save MRU ('') - a", "HKU", defaultOpenSave, "a", "S"),
           ValueRow("Dialog - Open/Save MRU ('3DS') - q", "HKU", defaultOpenSave + "\\3DS", "q", "S")}},
         // Current user: 2 root order records and 149 × 2; 251 + 29 root entries and
         // 149 × 39. Each of the two hives: the same over 144 extensions.
-        {"RecentDocs", scan::ScanRecentDocs, (2 + 149 * 2) + 2 * (2 + 144 * 2),
+        {"RecentDocs",
+         scan::ScanRecentDocs,
+         (2 + 149 * 2) + 2 * (2 + 144 * 2),
          (251 + 29 + 149 * 39) + 2 * (251 + 29 + 144 * 39),
          {ValueRow(docs + "- 250", "HKCU", kRecentDocs, "250", "B"),
           ValueRow(docs + "- ('iso') - (})", "HKCU", kRecentDocs + "\\.iso", "}", "B"),
@@ -315,9 +338,14 @@ std::vector<FullCase> FullCases() {
           ValueRow(docs + "{0} - ('Evt') - 9", "HKU", InHive(".DEFAULT", kRecentDocs + "\\.Evt"), "9", "B"),
           ValueRow(docs + "{1} - ('sbs') - MAIN (2)", "HKU", InHive(kUser, kRecentDocs + "\\.sbs"), "MRUList", "B"),
           ValueRow(docs + "{1} - (|)", "HKU", InHive(kUser, kRecentDocs), "|", "B")}},
-        {"OpenWith", scan::ScanOpenWith, 168, 168 * 26,
-         {ValueRow("Windows - OpenWith MRU ('*') - MAIN", "HKCU", kExplorer + "FileExts\\.*\\OpenWithList", "MRUList", "S"),
-          ValueRow("Windows - OpenWith MRU ('TTF') - k", "HKCU", kExplorer + "FileExts\\.TTF\\OpenWithList", "k", "S")}},
+        {"OpenWith",
+         scan::ScanOpenWith,
+         168,
+         168 * 26,
+         {ValueRow("Windows - OpenWith MRU ('*') - MAIN", "HKCU", kExplorer + "FileExts\\.*\\OpenWithList", "MRUList",
+                   "S"),
+          ValueRow("Windows - OpenWith MRU ('TTF') - k", "HKCU", kExplorer + "FileExts\\.TTF\\OpenWithList", "k",
+                   "S")}},
     };
 }
 

@@ -29,8 +29,8 @@ TEST_F(HiveApplicationsTest, EveryLocationInThreeHives) {
                      ".DEFAULT\\Software\\JetCar\\JetCar\\Recent File List", "File1", "S")},
         {180, ValueRow("Image Analyzer - Recent File List - {1}", "HKU",
                        std::string(kCurrentUser) + "\\Software\\MeeSoft\\ImageAnalyzer", "ResentFileList", "S")},
-        {369, ValueRow("VNC - Recent Connections MRU - {2} - index", "HKU", third + "ORL\\VNCviewer\\MRU", "index",
-                       "S")},
+        {369,
+         ValueRow("VNC - Recent Connections MRU - {2} - index", "HKU", third + "ORL\\VNCviewer\\MRU", "index", "S")},
         {438, ValueRow("MS Visual Studio 6 - Recent Files MRU - {1} - FileCount", "HKU",
                        std::string(kCurrentUser) + "\\Software\\Microsoft\\DevStudio\\6.0\\Recent File List",
                        "FileCount", "D")},
@@ -43,27 +43,30 @@ TEST_F(HiveApplicationsTest, EveryLocationInThreeHives) {
 }
 
 TEST_F(HiveApplicationsTest, LabelsCarryTheIndexOfTheHiveTheyCameFrom) {
-    Import("[HKEY_USERS\\" + std::string(kThirdUser) + "\\Software\\JetCar\\JetCar\\Recent File List]\n"
+    Import("[HKEY_USERS\\" + std::string(kThirdUser) +
+           "\\Software\\JetCar\\JetCar\\Recent File List]\n"
            "\"File2\"=\"C:\\\\setup.exe\"\n"
-           "[HKEY_USERS\\" + std::string(kThirdUser) + "\\Software\\JetCar\\JetCar\\DownDir]\n\"List1\"=\"C:\\\\\"\n");
+           "[HKEY_USERS\\" +
+           std::string(kThirdUser) + "\\Software\\JetCar\\JetCar\\DownDir]\n\"List1\"=\"C:\\\\\"\n");
     ListHives();
     scan::ScanHiveApplications(ctx);
-    EXPECT_EQ(Rows(), (std::vector<DetectedItem>{
-                          ValueRow("FlashGet - Recent Files List - {2} - File2", "HKU",
-                                   std::string(kThirdUser) + "\\Software\\JetCar\\JetCar\\Recent File List", "File2",
-                                   "S"),
-                          ValueRow("FlashGet - Recent Download Folder List - {2} - List1", "HKU",
-                                   std::string(kThirdUser) + "\\Software\\JetCar\\JetCar\\DownDir", "List1", "S"),
-                      }));
+    EXPECT_EQ(Rows(),
+              (std::vector<DetectedItem>{
+                  ValueRow("FlashGet - Recent Files List - {2} - File2", "HKU",
+                           std::string(kThirdUser) + "\\Software\\JetCar\\JetCar\\Recent File List", "File2", "S"),
+                  ValueRow("FlashGet - Recent Download Folder List - {2} - List1", "HKU",
+                           std::string(kThirdUser) + "\\Software\\JetCar\\JetCar\\DownDir", "List1", "S"),
+              }));
 }
 
 // "vs6" off: no DevStudio value is read in any hive, the note shows, and
 // the groups after it still run.
 TEST_F(HiveApplicationsTest, Vs6OffSkipsVisualStudioOnly) {
-    Import("[HKEY_CURRENT_USER\\Software\\Microsoft\\DevStudio\\6.0\\Recent File List]\n"
-           "\"FileCount\"=dword:00000001\n\"File1\"=\"a.cpp\"\n"
-           "[HKEY_CURRENT_USER\\Software\\PowerArchiver\\Files]\n\"Extract5\"=\"C:\\\\out\"\n"
-           "[HKEY_CURRENT_USER\\Software\\e-merge\\WinAce\\2.0\\MRU Items]\n\"F0\"=\"a.ace\"\n");
+    Import(
+        "[HKEY_CURRENT_USER\\Software\\Microsoft\\DevStudio\\6.0\\Recent File List]\n"
+        "\"FileCount\"=dword:00000001\n\"File1\"=\"a.cpp\"\n"
+        "[HKEY_CURRENT_USER\\Software\\PowerArchiver\\Files]\n\"Extract5\"=\"C:\\\\out\"\n"
+        "[HKEY_CURRENT_USER\\Software\\e-merge\\WinAce\\2.0\\MRU Items]\n\"F0\"=\"a.ace\"\n");
     ListHives();
     SetSwitch("vs6", false);
     const std::uintmax_t offset = ProbeTraceFile::Size();
@@ -80,10 +83,10 @@ TEST_F(HiveApplicationsTest, Vs6OffSkipsVisualStudioOnly) {
     results.store.Clear();
     SetSwitch("vs6", true);
     scan::ScanHiveApplications(ctx);
-    EXPECT_EQ(Labels(), (Strings{"PowerArchiver - Recent Extracted Files MRU - {1} - Extract5",
-                                 "MS Visual Studio 6 - Recent Files MRU - {1} - FileCount",
-                                 "MS Visual Studio 6 - Recent Files MRU - {1} - File1",
-                                 "WinAce - Recent Files MRU - {1} - F0"}));
+    EXPECT_EQ(Labels(),
+              (Strings{"PowerArchiver - Recent Extracted Files MRU - {1} - Extract5",
+                       "MS Visual Studio 6 - Recent Files MRU - {1} - FileCount",
+                       "MS Visual Studio 6 - Recent Files MRU - {1} - File1", "WinAce - Recent Files MRU - {1} - F0"}));
 }
 
 // A count value gates the entries below it, in its own hive only; the
@@ -102,19 +105,35 @@ std::vector<GateCase> GateCases() {
     const std::string studio = "Impact Microangelo 5.x - Studio - Recent Files List - {1} - ";
     const std::string devStudio = "MS Visual Studio 6 - Recent Projects MRU - {1} - ";
     return {
-        {"Microangelo", "Software\\Impact\\Microangelo\\Studio\\MRU List", "\"MRUCount\"=\"2\"",
-         "\"MRU1\"=\"a.ico\"\n\"MRU2\"=\"b.ico\"", {studio + "MRUCount", studio + "MRU1", studio + "MRU2"}, "S"},
-        {"VisualStudio", "Software\\Microsoft\\DevStudio\\6.0\\Recent File List", "\"ProjectCount\"=dword:00000002",
+        {"Microangelo",
+         "Software\\Impact\\Microangelo\\Studio\\MRU List",
+         "\"MRUCount\"=\"2\"",
+         "\"MRU1\"=\"a.ico\"\n\"MRU2\"=\"b.ico\"",
+         {studio + "MRUCount", studio + "MRU1", studio + "MRU2"},
+         "S"},
+        {"VisualStudio",
+         "Software\\Microsoft\\DevStudio\\6.0\\Recent File List",
+         "\"ProjectCount\"=dword:00000002",
          "\"Project1\"=\"a.dsw\"\n\"Project5\"=\"b.dsw\"",
-         {devStudio + "ProjectCount", devStudio + "Project1", devStudio + "Project5"}, "D"},
-        {"EditPad", "Software\\JGsoft\\EditPadLite\\Reopen", "\"Count\"=hex:02,00",
+         {devStudio + "ProjectCount", devStudio + "Project1", devStudio + "Project5"},
+         "D"},
+        {"EditPad",
+         "Software\\JGsoft\\EditPadLite\\Reopen",
+         "\"Count\"=hex:02,00",
          "\"Item0\"=hex:61,00\n\"Item15\"=hex:62,00",
          {"EditPad Lite - Recent Files MRU - {1} - Count", "EditPad Lite - Recent Files MRU - {1} - Item0",
           "EditPad Lite - Recent Files MRU - {1} - Item15"},
          "B"},
-        {"Vallen", "Software\\Vallen-Systeme GmbH\\Vallen JPegger\\MRU-Files-BMP&PCX", "\"MRU-Count\"=dword:00000002",
-         "\"MRU-1\"=hex:61,00\n\"MRU-10\"=hex:62,00", {vallen + "MRU-Count", vallen + "MRU-1", vallen + "MRU-10"}, "B"},
-        {"Vnc", "Software\\ORL\\VNCviewer\\MRU", "\"index\"=\"ba\"", "\"a\"=\"host-a\"\n\"z\"=\"host-z\"",
+        {"Vallen",
+         "Software\\Vallen-Systeme GmbH\\Vallen JPegger\\MRU-Files-BMP&PCX",
+         "\"MRU-Count\"=dword:00000002",
+         "\"MRU-1\"=hex:61,00\n\"MRU-10\"=hex:62,00",
+         {vallen + "MRU-Count", vallen + "MRU-1", vallen + "MRU-10"},
+         "B"},
+        {"Vnc",
+         "Software\\ORL\\VNCviewer\\MRU",
+         "\"index\"=\"ba\"",
+         "\"a\"=\"host-a\"\n\"z\"=\"host-z\"",
          {"VNC - Recent Connections MRU - {1} - index", "VNC - Recent Connections MRU - {1} - a",
           "VNC - Recent Connections MRU - {1} - z"},
          "S"},

@@ -18,8 +18,8 @@
 namespace {
 
 namespace fs = std::filesystem;
-using clean::DetectedItem;
 using platform::emulated::ToHostPath;
+using scan::DetectedItem;
 
 constexpr const char* kShellFolders = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 
@@ -57,11 +57,10 @@ TEST_F(JumpListsTest, EveryFileOfBothFoldersButDesktopIniAndNothingThroughALink)
     fs::create_directory_symlink(ToHostPath("C:\\Elsewhere"), ToHostPath(recent + "\\CustomDestinations"));
 
     scan::ScanJumpLists(ctx);
-    EXPECT_EQ(Rows(), (std::vector<DetectedItem>{
-                          File("Windows Jump List - Automatic Destinations Item - 0",
-                               automatic + "\\.hidden.automaticDestinations-ms"),
-                          File("Windows Jump List - Automatic Destinations Item - 1",
-                               automatic + "\\5f7b5f1e01b83767.automaticDestinations-ms")}));
+    EXPECT_EQ(Rows(), (std::vector<DetectedItem>{File("Windows Jump List - Automatic Destinations Item - 0",
+                                                      automatic + "\\.hidden.automaticDestinations-ms"),
+                                                 File("Windows Jump List - Automatic Destinations Item - 1",
+                                                      automatic + "\\5f7b5f1e01b83767.automaticDestinations-ms")}));
     EXPECT_EQ(window.itemsdetected.caption, "2");
 
     fs::remove(ToHostPath(recent + "\\CustomDestinations"));
@@ -76,10 +75,11 @@ TEST_F(JumpListsTest, EveryFileOfBothFoldersButDesktopIniAndNothingThroughALink)
 TEST_F(JumpListsTest, TheScanListsThemUnlessSwitchedOff) {
     MakeFile(recent + "\\AutomaticDestinations\\5f7b5f1e01b83767.automaticDestinations-ms");
     scan::Scan(ctx);
-    EXPECT_EQ(results.store.List1().back(), "Windows Jump List - Automatic Destinations Item - 0");
+    EXPECT_EQ(results.store.Labels().back(), "Windows Jump List - Automatic Destinations Item - 0");
     results.store.Clear();
     ASSERT_EQ(modRegistry::WriteValue("HKCU", "Software\\Nimbrel\\Ignore", "WinJumpLists", "B",
-                                      modRegistry::ValueHolder::Boolean(false)), 0);
+                                      modRegistry::ValueHolder::Boolean(false)),
+              0);
     scan::Scan(ctx);
     EXPECT_EQ(results.store.RowCount(), 0u);
 }

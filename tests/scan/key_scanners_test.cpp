@@ -18,7 +18,7 @@
 
 namespace {
 
-using clean::DetectedItem;
+using scan::DetectedItem;
 
 constexpr const char* kUserAssist = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\UserAssist\\";
 constexpr const char* kGuid1 = "{5E6AB780-7743-11CF-A12B-00AA004AE837}";
@@ -49,19 +49,18 @@ protected:
 
 TEST_F(KeyScannersTest, UserAssistRecordsEachCountKeyEvenEmptyOnePerRoot) {
     Run("user_assist.reg", scan::ScanUserAssist);
-    EXPECT_EQ(Rows(), (std::vector<DetectedItem>{
-                          KeyRow(std::string("Windows UserAssist MRU - ") + kGuid1, "HKCU",
-                                 std::string(kUserAssist) + kGuid1 + "\\", "Count"),
-                          KeyRow(std::string("Windows UserAssist MRU (Default) - ") + kGuid2, "HKU",
-                                 std::string(".Default\\") + kUserAssist + kGuid2 + "\\", "Count")}));
+    EXPECT_EQ(Rows(),
+              (std::vector<DetectedItem>{KeyRow(std::string("Windows UserAssist MRU - ") + kGuid1, "HKCU",
+                                                std::string(kUserAssist) + kGuid1 + "\\", "Count"),
+                                         KeyRow(std::string("Windows UserAssist MRU (Default) - ") + kGuid2, "HKU",
+                                                std::string(".Default\\") + kUserAssist + kGuid2 + "\\", "Count")}));
     EXPECT_EQ(window.listsdetected.caption, "2");
     EXPECT_EQ(window.itemsdetected.caption, "0");
 }
 
 TEST_F(KeyScannersTest, GoogleToolbarLabelsEachHiveByItsPosition) {
     Run("google_toolbar.reg", scan::ScanGoogleToolbar);
-    ASSERT_EQ(window.EnumList,
-              (std::vector<std::string>{".DEFAULT", "S-1-5-21-0-0-0-1000", "S-1-5-21-0-0-0-1002"}));
+    ASSERT_EQ(window.EnumList, (std::vector<std::string>{".DEFAULT", "S-1-5-21-0-0-0-1000", "S-1-5-21-0-0-0-1002"}));
     EXPECT_EQ(Rows(), (std::vector<DetectedItem>{
                           KeyRow("Google Toolbar - History", "HKCU", "Software\\Google\\NavClient\\1.1\\", "History"),
                           KeyRow("Google Toolbar - History {1}", "HKU",
@@ -73,13 +72,18 @@ TEST_F(KeyScannersTest, GoogleToolbarLabelsEachHiveByItsPosition) {
 
 TEST_F(KeyScannersTest, OutlookExpressReadsEveryFileOfEachIdentityThenTheCommonList) {
     Run("outlook_express.reg", scan::ScanOutlookExpressIdentities);
-    const std::string first = "Identities\\{11111111-1111-1111-1111-111111111111}\\Software\\Microsoft\\Outlook Express\\5.0\\";
-    const std::string second = "Identities\\{22222222-2222-2222-2222-222222222222}\\Software\\Microsoft\\Outlook Express\\5.0\\";
+    const std::string first =
+        "Identities\\{11111111-1111-1111-1111-111111111111}\\Software\\Microsoft\\Outlook Express\\5.0\\";
+    const std::string second =
+        "Identities\\{22222222-2222-2222-2222-222222222222}\\Software\\Microsoft\\Outlook Express\\5.0\\";
     EXPECT_EQ(Rows(),
               (std::vector<DetectedItem>{
-                  ValueRow("Outlook Express 5.0 - Recent Stationery List - File0", first + "Recent Stationery List", "File0", "S"),
-                  ValueRow("Outlook Express 5.0 - Recent Stationery List - File3", first + "Recent Stationery List", "File3", "S"),
-                  ValueRow("Outlook Express 5.0 - Recent Stationery Wide List - File25", first + "Recent Stationery Wide List", "File25", "S"),
+                  ValueRow("Outlook Express 5.0 - Recent Stationery List - File0", first + "Recent Stationery List",
+                           "File0", "S"),
+                  ValueRow("Outlook Express 5.0 - Recent Stationery List - File3", first + "Recent Stationery List",
+                           "File3", "S"),
+                  ValueRow("Outlook Express 5.0 - Recent Stationery Wide List - File25",
+                           first + "Recent Stationery Wide List", "File25", "S"),
                   ValueRow("Outlook Express 5.0 - Save Attachment Path MRU", first, "Save Attachment Path", "S"),
                   ValueRow("Outlook Express 5.0 - Save Attachment Path MRU", second, "Save Attachment Path", "S"),
                   ValueRow("Outlook Express - Recent Stationery List - File1",
@@ -94,24 +98,25 @@ TEST_F(KeyScannersTest, OutlookExpressWithoutIdentitiesStillReadsTheCommonList) 
         "\"File0\"=\"Leaves.htm\"\n");
     scan::ScanOutlookExpressIdentities(ctx);
     EXPECT_EQ(Labels(), std::vector<std::string>{"Outlook Express - Recent Stationery List - File0"});
-    EXPECT_TRUE(window.EnumList2.empty());
+    EXPECT_TRUE(window.subkeyNames.empty());
 }
 
 TEST_F(KeyScannersTest, TrayNotifyRecordsDataOfAnyLengthButNotEmptyDataAsB) {
     Run("tray_notify.reg", scan::ScanTrayNotify);
-    EXPECT_EQ(Rows(), (std::vector<DetectedItem>{ValueRow(
-                          "Windows - Past Items List in Customize Notifications - PastIconsStream", kTrayNotify,
-                          "PastIconsStream", "B")}));
+    EXPECT_EQ(
+        Rows(),
+        (std::vector<DetectedItem>{ValueRow("Windows - Past Items List in Customize Notifications - PastIconsStream",
+                                            kTrayNotify, "PastIconsStream", "B")}));
     EXPECT_EQ(window.itemsdetected.caption, "1");
 }
 
 TEST_F(KeyScannersTest, UnreadMailRecordsOneKeyPerAccount) {
     Run("unread_mail.reg", scan::ScanUnreadMail);
-    EXPECT_EQ(Rows(), (std::vector<DetectedItem>{
-                          KeyRow("Windows - UnreadMail Count MRU List - anna@example.org", "HKCU", kUnreadMail,
-                                 "anna@example.org"),
-                          KeyRow("Windows - UnreadMail Count MRU List - bob@example.net", "HKCU", kUnreadMail,
-                                 "bob@example.net")}));
+    EXPECT_EQ(
+        Rows(),
+        (std::vector<DetectedItem>{
+            KeyRow("Windows - UnreadMail Count MRU List - anna@example.org", "HKCU", kUnreadMail, "anna@example.org"),
+            KeyRow("Windows - UnreadMail Count MRU List - bob@example.net", "HKCU", kUnreadMail, "bob@example.net")}));
     EXPECT_EQ(window.itemsdetected.caption, "2");
 }
 

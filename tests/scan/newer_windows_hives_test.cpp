@@ -66,13 +66,15 @@ public:
     // data is no trace (the catalogue's rule).
     void Values(const std::string& root, const std::string& key, const std::string& prefix = "") {
         for (const ValueEntry& value : ValuesOf(root, key).value_or(std::vector<ValueEntry>{})) {
-            if (value.data.empty() || !platform::EqualsIgnoringCase(value.name.substr(0, prefix.size()), prefix)) continue;
+            if (value.data.empty() || !platform::EqualsIgnoringCase(value.name.substr(0, prefix.size()), prefix))
+                continue;
             places.insert(ValuePlace(root, key, value.name));
         }
     }
     void Value(const std::string& root, const std::string& key, const std::string& name) {
         for (const ValueEntry& value : ValuesOf(root, key).value_or(std::vector<ValueEntry>{})) {
-            if (!value.data.empty() && platform::EqualsIgnoringCase(value.name, name)) places.insert(ValuePlace(root, key, name));
+            if (!value.data.empty() && platform::EqualsIgnoringCase(value.name, name))
+                places.insert(ValuePlace(root, key, name));
         }
     }
     // The key and every key below it.
@@ -133,7 +135,9 @@ void ListUserTraces(Traces& traces, const std::string& root, const std::string& 
     }
 
     traces.Values(root, prefix + "Software\\Microsoft\\MediaPlayer\\Player\\RecentURLList");
-    if (!currentUser) traces.Values(root, prefix + "Software\\Microsoft\\Windows\\CurrentVersion\\Applets\\Wordpad\\Recent File List");
+    if (!currentUser)
+        traces.Values(root,
+                      prefix + "Software\\Microsoft\\Windows\\CurrentVersion\\Applets\\Wordpad\\Recent File List");
     traces.Values(root, prefix + "Software\\Microsoft\\Windows\\CurrentVersion\\Applets\\Regedit\\Favorites");
     traces.Value(root, prefix + "Software\\7-Zip\\Compression", "ArcHistory");
     traces.Value(root, prefix + "Software\\7-Zip\\Extraction", "PathHistory");
@@ -163,7 +167,8 @@ using Registry = std::map<std::string, std::vector<ValueEntry>>;
 void TakeSnapshot(const std::string& key, Registry& registry) {
     std::vector<ValueEntry>& values = registry[KeyPlace("HKU", key)];
     values = ValuesOf("HKU", key).value_or(std::vector<ValueEntry>{});
-    for (const std::string& name : SubkeysOf("HKU", key)) TakeSnapshot(key.empty() ? name : key + "\\" + name, registry);
+    for (const std::string& name : SubkeysOf("HKU", key))
+        TakeSnapshot(key.empty() ? name : key + "\\" + name, registry);
 }
 
 // A few places of a that b lacks, for the message.
@@ -185,8 +190,10 @@ std::vector<std::string> Differences(const Registry& expected, const Registry& a
     std::vector<std::string> differences;
     for (const auto& [place, values] : expected) {
         const auto found = actual.find(place);
-        if (found == actual.end()) differences.push_back("gone: " + place);
-        else if (!SameValues(found->second, values)) differences.push_back("values differ: " + place);
+        if (found == actual.end())
+            differences.push_back("gone: " + place);
+        else if (!SameValues(found->second, values))
+            differences.push_back("values differ: " + place);
     }
     for (const auto& [place, values] : actual) {
         if (!expected.contains(place)) differences.push_back("stayed: " + place);
@@ -224,7 +231,7 @@ protected:
     std::set<std::string> FoundPlaces() const {
         std::set<std::string> places;
         for (std::size_t row = 0; row < results.store.RowCount(); ++row) {
-            const clean::DetectedItem item = results.store.Row(row);
+            const scan::DetectedItem item = results.store.Row(row);
             const std::string place = item.kind == "Key" ? KeyPlace(item.mainkey, item.subkey + item.value)
                                                          : ValuePlace(item.mainkey, item.subkey, item.value);
             EXPECT_TRUE(places.insert(place).second) << "listed twice: " << item.label;
@@ -259,7 +266,8 @@ TEST_P(NewerWindowsHivesTest, TheStepsFindEveryTraceAndTheCleanRemovesThoseAlone
             continue;
         }
         std::vector<ValueEntry>& values = expected[place.substr(0, tab)];
-        std::erase_if(values, [&](const ValueEntry& value) { return platform::UpperName(value.name) == place.substr(tab + 1); });
+        std::erase_if(
+            values, [&](const ValueEntry& value) { return platform::UpperName(value.name) == place.substr(tab + 1); });
     }
     const std::string windows = platform::WindowsDirectory();
     for (std::size_t row = 0; row < results.store.RowCount(); ++row) {

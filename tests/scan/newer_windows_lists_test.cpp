@@ -17,7 +17,7 @@
 
 namespace {
 
-using clean::DetectedItem;
+using scan::DetectedItem;
 
 const std::string kExplorer = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\";
 const std::string kRecentApps = "Software\\Microsoft\\Windows\\CurrentVersion\\Search\\RecentApps\\";
@@ -76,58 +76,62 @@ TEST_F(NewerWindowsListsTest, EveryStepRecordsItsListsAndKeysDeepestFirst) {
     const std::string word = "Software\\Microsoft\\Office\\16.0\\Word\\File MRU";
     const std::string excel = "Software\\Microsoft\\Office\\16.0\\Excel\\User MRU\\ADAL_1F2E3D\\Place MRU";
     const std::string reader = "Software\\Adobe\\Acrobat Reader\\DC\\AVGeneral\\";
-    EXPECT_EQ(Rows(), (std::vector<DetectedItem>{
-        // Explorer: the lists of fixed keys, then those found by listing.
-        Value("Windows Explorer - Typed Paths - Url1", kExplorer + "TypedPaths", "url1", "S"),
-        Value("Windows Explorer - Search Terms MRU - MAIN", words, "MRUListEx", "B"),
-        Value("Windows Explorer - Search Terms MRU - 0", words, "0", "B"),
-        Value("Dialog - Window Sizes MRU - MAIN", sizes, "MRUListEx", "B"),
-        Value("Dialog - Window Sizes MRU - 0", sizes, "0", "B"),
-        Value("Windows Explorer - Map Network Drive MRU - MAIN", drives, "MRUList", "S"),
-        Value("Windows Explorer - Map Network Drive MRU - (a)", drives, "a", "S"),
-        Value("Windows Explorer - Search Terms MRU ('" + kSearchPlace + "') - 0", words + "\\" + kSearchPlace, "0", "B"),
-        Value("Dialog - Open/Save MRU ('docx') - MAIN", docx, "MRUListEx", "B"),
-        Value("Dialog - Open/Save MRU ('docx') - 0", docx, "0", "B"),
-        Value("Windows Taskbar - Feature Usage (AppLaunch) - Microsoft.Windows.Explorer",
-              kExplorer + "FeatureUsage\\AppLaunch", "Microsoft.Windows.Explorer", "B"),
-        Key("Windows Search - Recent Apps - " + kApp + "\\RecentItems\\" + kAppItem, app + "RecentItems\\", kAppItem),
-        Key("Windows Search - Recent Apps - " + kApp + "\\RecentItems", app, "RecentItems"),
-        Key("Windows Search - Recent Apps - " + kApp, kRecentApps, kApp),
-        // UserAssist: Windows XP's GUID is passed over.
-        Key("Windows UserAssist MRU (Windows 7+) - " + kUserAssist7 + "\\Count",
-            kExplorer + "UserAssist\\" + kUserAssist7 + "\\", "Count"),
-        // Remote Desktop.
-        Value("Remote Desktop - Recent Computers MRU - MRU0", "Software\\Microsoft\\Terminal Server Client\\Default",
-              "MRU0", "S"),
-        Key("Remote Desktop - Servers - fileserver.example.org", "Software\\Microsoft\\Terminal Server Client\\Servers\\",
-            "fileserver.example.org"),
-        // Office: applications in the registry's order, the accounts' lists after an application's own.
-        Value("Office 16.0 - Excel - User MRU (ADAL_1F2E3D) - Place MRU - Item 1", excel, "Item 1", "S"),
-        Value("Office 16.0 - Word - File MRU - Item 1", word, "Item 1", "S"),
-        Value("Office 16.0 - Word - File MRU - Item Metadata 1", word, "Item Metadata 1", "S"),
-        Value("Office 14.0 - Word - Place MRU {0} - Item 1", kBob + "\\Software\\Microsoft\\Office\\14.0\\Word\\Place MRU",
-              "Item 1", "S", "HKU"),
-        // Media and tools: the current user, the second user's WordPad, then the listed keys.
-        Value("WMP - Recent URL List - URL0", "Software\\Microsoft\\MediaPlayer\\Player\\RecentURLList", "URL0", "S"),
-        Value("7-Zip - Archive History", "Software\\7-Zip\\Compression", "ArcHistory", "B"),
-        Value("7-Zip - Copy History", "Software\\7-Zip\\FM", "CopyHistory", "B"),
-        Value("MS Wordpad - Recent File List {0} - File1",
-              kBob + "\\Software\\Microsoft\\Windows\\CurrentVersion\\Applets\\Wordpad\\Recent File List", "File1", "S",
-              "HKU"),
-        Value("Microsoft RegEdit - Favorites - Run", "Software\\Microsoft\\Windows\\CurrentVersion\\Applets\\Regedit\\Favorites",
-              "Run", "B"),
-        Key("Adobe - Acrobat Reader DC - Recent Files List - c1", reader + "cRecentFiles\\", "c1"),
-        Key("Adobe - Acrobat Reader DC - Recent Folders List - c1", reader + "cRecentFolders\\", "c1"),
-        // Shell bags of the user's hive, then of the second user's classes.
-        Key("Windows Shell Bags - BagMRU\\0\\0", kShell + "BagMRU\\0\\", "0"),
-        Key("Windows Shell Bags - BagMRU\\0", kShell + "BagMRU\\", "0"),
-        Key("Windows Shell Bags - BagMRU", kShell, "BagMRU"),
-        Key("Windows Shell Bags - Bags\\1\\Shell", kShell + "Bags\\1\\", "Shell"),
-        Key("Windows Shell Bags - Bags\\1", kShell + "Bags\\", "1"),
-        Key("Windows Shell Bags - Bags", kShell, "Bags"),
-        Key("Windows Shell Bags (Local Settings) {0} - BagMRU\\0", kBobClassesShell + "BagMRU\\", "0", "HKU"),
-        Key("Windows Shell Bags (Local Settings) {0} - BagMRU", kBobClassesShell, "BagMRU", "HKU"),
-    }));
+    EXPECT_EQ(Rows(),
+              (std::vector<DetectedItem>{
+                  // Explorer: the lists of fixed keys, then those found by listing.
+                  Value("Windows Explorer - Typed Paths - Url1", kExplorer + "TypedPaths", "url1", "S"),
+                  Value("Windows Explorer - Search Terms MRU - MAIN", words, "MRUListEx", "B"),
+                  Value("Windows Explorer - Search Terms MRU - 0", words, "0", "B"),
+                  Value("Dialog - Window Sizes MRU - MAIN", sizes, "MRUListEx", "B"),
+                  Value("Dialog - Window Sizes MRU - 0", sizes, "0", "B"),
+                  Value("Windows Explorer - Map Network Drive MRU - MAIN", drives, "MRUList", "S"),
+                  Value("Windows Explorer - Map Network Drive MRU - (a)", drives, "a", "S"),
+                  Value("Windows Explorer - Search Terms MRU ('" + kSearchPlace + "') - 0", words + "\\" + kSearchPlace,
+                        "0", "B"),
+                  Value("Dialog - Open/Save MRU ('docx') - MAIN", docx, "MRUListEx", "B"),
+                  Value("Dialog - Open/Save MRU ('docx') - 0", docx, "0", "B"),
+                  Value("Windows Taskbar - Feature Usage (AppLaunch) - Microsoft.Windows.Explorer",
+                        kExplorer + "FeatureUsage\\AppLaunch", "Microsoft.Windows.Explorer", "B"),
+                  Key("Windows Search - Recent Apps - " + kApp + "\\RecentItems\\" + kAppItem, app + "RecentItems\\",
+                      kAppItem),
+                  Key("Windows Search - Recent Apps - " + kApp + "\\RecentItems", app, "RecentItems"),
+                  Key("Windows Search - Recent Apps - " + kApp, kRecentApps, kApp),
+                  // UserAssist: Windows XP's GUID is passed over.
+                  Key("Windows UserAssist MRU (Windows 7+) - " + kUserAssist7 + "\\Count",
+                      kExplorer + "UserAssist\\" + kUserAssist7 + "\\", "Count"),
+                  // Remote Desktop.
+                  Value("Remote Desktop - Recent Computers MRU - MRU0",
+                        "Software\\Microsoft\\Terminal Server Client\\Default", "MRU0", "S"),
+                  Key("Remote Desktop - Servers - fileserver.example.org",
+                      "Software\\Microsoft\\Terminal Server Client\\Servers\\", "fileserver.example.org"),
+                  // Office: applications in the registry's order, the accounts' lists after an application's own.
+                  Value("Office 16.0 - Excel - User MRU (ADAL_1F2E3D) - Place MRU - Item 1", excel, "Item 1", "S"),
+                  Value("Office 16.0 - Word - File MRU - Item 1", word, "Item 1", "S"),
+                  Value("Office 16.0 - Word - File MRU - Item Metadata 1", word, "Item Metadata 1", "S"),
+                  Value("Office 14.0 - Word - Place MRU {0} - Item 1",
+                        kBob + "\\Software\\Microsoft\\Office\\14.0\\Word\\Place MRU", "Item 1", "S", "HKU"),
+                  // Media and tools: the current user, the second user's WordPad, then the listed keys.
+                  Value("WMP - Recent URL List - URL0", "Software\\Microsoft\\MediaPlayer\\Player\\RecentURLList",
+                        "URL0", "S"),
+                  Value("7-Zip - Archive History", "Software\\7-Zip\\Compression", "ArcHistory", "B"),
+                  Value("7-Zip - Copy History", "Software\\7-Zip\\FM", "CopyHistory", "B"),
+                  Value("MS Wordpad - Recent File List {0} - File1",
+                        kBob + "\\Software\\Microsoft\\Windows\\CurrentVersion\\Applets\\Wordpad\\Recent File List",
+                        "File1", "S", "HKU"),
+                  Value("Microsoft RegEdit - Favorites - Run",
+                        "Software\\Microsoft\\Windows\\CurrentVersion\\Applets\\Regedit\\Favorites", "Run", "B"),
+                  Key("Adobe - Acrobat Reader DC - Recent Files List - c1", reader + "cRecentFiles\\", "c1"),
+                  Key("Adobe - Acrobat Reader DC - Recent Folders List - c1", reader + "cRecentFolders\\", "c1"),
+                  // Shell bags of the user's hive, then of the second user's classes.
+                  Key("Windows Shell Bags - BagMRU\\0\\0", kShell + "BagMRU\\0\\", "0"),
+                  Key("Windows Shell Bags - BagMRU\\0", kShell + "BagMRU\\", "0"),
+                  Key("Windows Shell Bags - BagMRU", kShell, "BagMRU"),
+                  Key("Windows Shell Bags - Bags\\1\\Shell", kShell + "Bags\\1\\", "Shell"),
+                  Key("Windows Shell Bags - Bags\\1", kShell + "Bags\\", "1"),
+                  Key("Windows Shell Bags - Bags", kShell, "Bags"),
+                  Key("Windows Shell Bags (Local Settings) {0} - BagMRU\\0", kBobClassesShell + "BagMRU\\", "0", "HKU"),
+                  Key("Windows Shell Bags (Local Settings) {0} - BagMRU", kBobClassesShell, "BagMRU", "HKU"),
+              }));
     // The order records and the UserAssist counter are lists, the rest items.
     EXPECT_EQ(window.listsdetected.caption, "5");
     EXPECT_EQ(window.itemsdetected.caption, "31");
@@ -175,7 +179,8 @@ protected:
         results.store.Clear();
         window.notice.visible = false;
         ASSERT_EQ(modRegistry::WriteValue("HKCU", "Software\\Nimbrel\\Ignore", id, "B",
-                                          modRegistry::ValueHolder::Boolean(on)), 0);
+                                          modRegistry::ValueHolder::Boolean(on)),
+                  0);
         scan::Scan(ctx);
     }
 };
@@ -188,15 +193,14 @@ TEST_P(NewerStepSwitchTest, TheStepRunsOnlyWhenItsSwitchIsOn) {
     EXPECT_TRUE(window.notice.visible);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Steps, NewerStepSwitchTest,
-    ::testing::Values(NewerStep{"WinExplorer", "Windows Explorer - Typed Paths"},
-                      NewerStep{"userassist7", "Windows UserAssist MRU (Windows 7+)"},
-                      NewerStep{"remotedesktop", "Remote Desktop - "},
-                      NewerStep{"MSOffice2007", "Office 16.0 - "},
-                      NewerStep{"mediatools", "7-Zip - Archive History"},
-                      NewerStep{"shellbags", "Windows Shell Bags"}),
-    [](const auto& info) { return std::string(info.param.id); });
+INSTANTIATE_TEST_SUITE_P(Steps, NewerStepSwitchTest,
+                         ::testing::Values(NewerStep{"WinExplorer", "Windows Explorer - Typed Paths"},
+                                           NewerStep{"userassist7", "Windows UserAssist MRU (Windows 7+)"},
+                                           NewerStep{"remotedesktop", "Remote Desktop - "},
+                                           NewerStep{"MSOffice2007", "Office 16.0 - "},
+                                           NewerStep{"mediatools", "7-Zip - Archive History"},
+                                           NewerStep{"shellbags", "Windows Shell Bags"}),
+                         [](const auto& info) { return std::string(info.param.id); });
 
 TEST_F(NewerWindowsListsTest, ShellBagsAreLeftUnlessSwitchedOn) {
     scan::Scan(ctx);

@@ -17,7 +17,7 @@
 
 namespace {
 
-using clean::DetectedItem;
+using scan::DetectedItem;
 
 constexpr const char* kUser = "S-1-5-21-0-0-0-1000";  // HKCU on the emulated machine
 const std::string kOffice = "Software\\Microsoft\\Office\\";
@@ -33,7 +33,7 @@ DetectedItem KeyRow(std::string label, std::string root, std::string parent, std
     return {std::move(label), std::move(root), std::move(parent), std::move(subkey), "", "Key"};
 }
 
-std::vector<DetectedItem> Rows(const clean::DetectedItems& store) {
+std::vector<DetectedItem> Rows(const scan::DetectedItems& store) {
     std::vector<DetectedItem> rows;
     for (std::size_t row = 0; row < store.RowCount(); ++row) rows.push_back(store.Row(row));
     return rows;
@@ -57,35 +57,54 @@ std::vector<ScannerCase> FixtureCases() {
     const std::string quattro9 = kCorel + "9\\Recent Work\\QuattroPro\\Last Opened";
     const std::string presentations10 = kCorel + "10\\Recent Work\\Corel Presentations\\Last Opened";
     return {
-        {"MicrosoftOffice", scan::ScanMicrosoftOffice, 4, 10,
-         {ValueRow("Word MRU (Save As - XP)", "HKCU", kOffice + "10.0" + kOpenFind + "Save As\\File Name MRU", "Value", "S"),
+        {"MicrosoftOffice",
+         scan::ScanMicrosoftOffice,
+         4,
+         10,
+         {ValueRow("Word MRU (Save As - XP)", "HKCU", kOffice + "10.0" + kOpenFind + "Save As\\File Name MRU", "Value",
+                   "S"),
           // Office 97 is read as raw data and recorded as "B"; a value without data is not there.
-          ValueRow("Word MRU (Open - Office 97)", "HKCU", kOffice + "8.0" + kOpenFind + "Open\\File Name MRU", "Value", "B"),
+          ValueRow("Word MRU (Open - Office 97)", "HKCU", kOffice + "8.0" + kOpenFind + "Open\\File Name MRU", "Value",
+                   "B"),
           ValueRow("Excel 10.0 (XP) - Recent File List - File1", "HKCU", excel, "File1", "S"),
           ValueRow("Excel 10.0 (XP) - Recent File List - File3", "HKCU", excel, "File3", "S"),
           ValueRow("Excel 10.0 (XP) - Recent File List - {0} - File2", "HKU", InHive(".DEFAULT", excel), "File2", "S"),
           ValueRow("Excel 10.0 (XP) - Recent File List - {1} - File1", "HKU", InHive(kUser, excel), "File1", "S"),
           ValueRow("Excel 10.0 (XP) - Recent File List - {1} - File3", "HKU", InHive(kUser, excel), "File3", "S"),
-          ValueRow("Document Scanning 10.0 (XP) - Recent File List (1) - {0} File1", "HKU", InHive(".DEFAULT", paper), "File1", "S"),
+          ValueRow("Document Scanning 10.0 (XP) - Recent File List (1) - {0} File1", "HKU", InHive(".DEFAULT", paper),
+                   "File1", "S"),
           KeyRow("Word 10.0 (XP) - Disabled Items MRU", "HKCU", resiliency, "DisabledItems"),
           KeyRow("Word 10.0 (XP) - Disabled Items MRU - {1}", "HKU", InHive(kUser, resiliency), "DisabledItems"),
-          ValueRow("Office 9.0 - Recently Used Symbols MRU {0}", "HKU", InHive(".DEFAULT", kOffice + "9.0\\Common\\General"), "SymbolMRU", "B"),
+          ValueRow("Office 9.0 - Recently Used Symbols MRU {0}", "HKU",
+                   InHive(".DEFAULT", kOffice + "9.0\\Common\\General"), "SymbolMRU", "B"),
           // The script editor's lists start at 0 and end at 9; their labels end in the number alone.
-          ValueRow("Office 10.0 (XP) Script Editor - Recent File List MRU {0} - 0", "HKU", InHive(".DEFAULT", mse + "FileMRUList"), "File0", "B"),
-          ValueRow("Office 10.0 (XP) Script Editor - Recent Project List MRU {0} - 9", "HKU", InHive(".DEFAULT", mse + "ProjectMRUList"), "File9", "S"),
-          ValueRow("Access 10.0 (XP) - Recent File MRU List - MRU1", "HKCU", kOffice + "10.0\\Access\\Settings", "MRU1", "S")}},
+          ValueRow("Office 10.0 (XP) Script Editor - Recent File List MRU {0} - 0", "HKU",
+                   InHive(".DEFAULT", mse + "FileMRUList"), "File0", "B"),
+          ValueRow("Office 10.0 (XP) Script Editor - Recent Project List MRU {0} - 9", "HKU",
+                   InHive(".DEFAULT", mse + "ProjectMRUList"), "File9", "S"),
+          ValueRow("Access 10.0 (XP) - Recent File MRU List - MRU1", "HKCU", kOffice + "10.0\\Access\\Settings", "MRU1",
+                   "S")}},
         // The lettered subkeys are whole lists, recorded under the "Last Opened" key with a
         // trailing backslash; "{" lies outside a to z.
-        {"WordPerfect", scan::ScanWordPerfect, 2, 3,
+        {"WordPerfect",
+         scan::ScanWordPerfect,
+         2,
+         3,
          {KeyRow("WordPerfect 9 - Recent Files MRU List - a", "HKCU", perfect9 + "\\", "a"),
           ValueRow("WordPerfect 10 - Recent Files MRU Item - MAIN", "HKCU", perfect10, "MRUList", "S"),
           ValueRow("WordPerfect 10 - Recent Files MRU Item - a", "HKCU", perfect10, "a", "S"),
           ValueRow("WordPerfect 10 - Recent Files MRU Item - b", "HKCU", perfect10, "b", "S"),
           KeyRow("WordPerfect 10 - Recent Files MRU List - c", "HKCU", perfect10 + "\\", "c")}},
-        {"QuattroPro", scan::ScanQuattroPro, 0, 2,
+        {"QuattroPro",
+         scan::ScanQuattroPro,
+         0,
+         2,
          {ValueRow("QuattroPro 9 - Recent Files MRU Item - MAIN", "HKCU", quattro9, "MRUList", "S"),
           ValueRow("QuattroPro 9 - Recent Files MRU Item - a", "HKCU", quattro9, "a", "S")}},
-        {"CorelPresentations", scan::ScanCorelPresentations, 1, 0,
+        {"CorelPresentations",
+         scan::ScanCorelPresentations,
+         1,
+         0,
          {KeyRow("Corel Presentations 10 - Recent Files MRU List - z", "HKCU", presentations10 + "\\", "z")}},
     };
 }
@@ -186,24 +205,46 @@ std::vector<FullCase> FullCases() {
         // MSPaper, 28 × 2 per hive for MSPaper again, the internet history, 14 × 7
         // templates, 99 + 49 FrontPage, 4 × 2 per hive, 10 × 3 × 2 for the script editor
         // and 14 for Access.
-        {"MicrosoftOffice", scan::ScanMicrosoftOffice, 25, 766,
-         {ValueRow("Word MRU (Save As - 9.0)", "HKCU", kOffice + "9.0" + kOpenFind + "Save As\\File Name MRU", "Value", "S"),
-          ValueRow("Powerpoint MRU (Save - Office 97)", "HKCU", kOffice + "8.0\\Common\\Open Find\\Microsoft PowerPoint\\Settings\\Save\\File Name MRU", "Value", "B"),
-          ValueRow("Excel 97 - Recent File List - File99", "HKCU", kOffice + "8.0\\Excel\\Recent File List", "File99", "S"),
-          ValueRow("Document Scanning 10.0 (XP) - Recent File List (2) - {1} - File14", "HKU", InHive(kUser, "Software\\Microsoft\\MSPaper\\Recent File List"), "File14", "S"),
-          ValueRow("MS FrontPage Explorer - Recent Page List - File49", "HKCU", "Software\\Microsoft\\FrontPage\\Explorer\\FrontPage Explorer\\Recent Page List", "File49", "S"),
-          KeyRow("Word 10.0 (XP) - Disabled Items MRU - {0}", "HKU", InHive(".DEFAULT", kOffice + "10.0\\Word\\Resiliency\\"), "DisabledItems"),
-          ValueRow("Office 10.0 (XP) - Internet History MRU {1}", "HKU", InHive(kUser, kOffice + "10.0\\Common\\Internet"), "UseRWHlinkNavigation", "S"),
-          ValueRow("Office 10.0 (XP) Script Editor - Recent Solution List MRU {1} - 9", "HKU", InHive(kUser, "Software\\Microsoft\\MSE\\10.0\\SolutionMRUList"), "File9", "S"),
-          ValueRow("Access 10.0 (XP) - Recent File MRU List - MRU14", "HKCU", kOffice + "10.0\\Access\\Settings", "MRU14", "S")}},
+        {"MicrosoftOffice",
+         scan::ScanMicrosoftOffice,
+         25,
+         766,
+         {ValueRow("Word MRU (Save As - 9.0)", "HKCU", kOffice + "9.0" + kOpenFind + "Save As\\File Name MRU", "Value",
+                   "S"),
+          ValueRow("Powerpoint MRU (Save - Office 97)", "HKCU",
+                   kOffice + "8.0\\Common\\Open Find\\Microsoft PowerPoint\\Settings\\Save\\File Name MRU", "Value",
+                   "B"),
+          ValueRow("Excel 97 - Recent File List - File99", "HKCU", kOffice + "8.0\\Excel\\Recent File List", "File99",
+                   "S"),
+          ValueRow("Document Scanning 10.0 (XP) - Recent File List (2) - {1} - File14", "HKU",
+                   InHive(kUser, "Software\\Microsoft\\MSPaper\\Recent File List"), "File14", "S"),
+          ValueRow("MS FrontPage Explorer - Recent Page List - File49", "HKCU",
+                   "Software\\Microsoft\\FrontPage\\Explorer\\FrontPage Explorer\\Recent Page List", "File49", "S"),
+          KeyRow("Word 10.0 (XP) - Disabled Items MRU - {0}", "HKU",
+                 InHive(".DEFAULT", kOffice + "10.0\\Word\\Resiliency\\"), "DisabledItems"),
+          ValueRow("Office 10.0 (XP) - Internet History MRU {1}", "HKU",
+                   InHive(kUser, kOffice + "10.0\\Common\\Internet"), "UseRWHlinkNavigation", "S"),
+          ValueRow("Office 10.0 (XP) Script Editor - Recent Solution List MRU {1} - 9", "HKU",
+                   InHive(kUser, "Software\\Microsoft\\MSE\\10.0\\SolutionMRUList"), "File9", "S"),
+          ValueRow("Access 10.0 (XP) - Recent File MRU List - MRU14", "HKCU", kOffice + "10.0\\Access\\Settings",
+                   "MRU14", "S")}},
         // Per version: "MRUList", 26 entries, 26 subkeys.
-        {"WordPerfect", scan::ScanWordPerfect, 52, 54,
+        {"WordPerfect",
+         scan::ScanWordPerfect,
+         52,
+         54,
          {ValueRow("WordPerfect 9 - Recent Files MRU Item - MAIN", "HKCU", perfect9, "MRUList", "S"),
           KeyRow("WordPerfect 9 - Recent Files MRU List - z", "HKCU", perfect9 + "\\", "z")}},
-        {"QuattroPro", scan::ScanQuattroPro, 52, 54,
+        {"QuattroPro",
+         scan::ScanQuattroPro,
+         52,
+         54,
          {ValueRow("QuattroPro 10 - Recent Files MRU Item - z", "HKCU", quattro10, "z", "S"),
           KeyRow("QuattroPro 10 - Recent Files MRU List - a", "HKCU", quattro10 + "\\", "a")}},
-        {"CorelPresentations", scan::ScanCorelPresentations, 52, 54,
+        {"CorelPresentations",
+         scan::ScanCorelPresentations,
+         52,
+         54,
          {ValueRow("Corel Presentations 9 - Recent Files MRU Item - a", "HKCU", presentations9, "a", "S"),
           KeyRow("Corel Presentations 9 - Recent Files MRU List - m", "HKCU", presentations9 + "\\", "m")}},
     };

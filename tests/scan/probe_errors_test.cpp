@@ -24,17 +24,20 @@ bool armed = false;
 
 }  // namespace
 
-void* operator new(std::size_t size) {
+// None of the three is inlined: GCC would then take malloc and free for
+// a mismatch with new and delete.
+[[gnu::noinline]] void* operator new(std::size_t size) {
     if (armed && size >= kFailingSize) throw std::bad_alloc();
     if (void* block = std::malloc(size == 0 ? 1 : size)) return block;
     throw std::bad_alloc();
 }
-void operator delete(void* block) noexcept { std::free(block); }
-void operator delete(void* block, std::size_t) noexcept { std::free(block); }
+[[gnu::noinline]] void operator delete(void* block) noexcept { std::free(block); }
+[[gnu::noinline]] void operator delete(void* block, std::size_t) noexcept { std::free(block); }
 
 namespace {
 
 using namespace scan::catalogue;
+using namespace scan::catalogue::notation;
 using namespace scan_testing;
 using Strings = std::vector<std::string>;
 
@@ -56,8 +59,9 @@ void Armed(Work work) {
 class ProbeErrorsTest : public CatalogueScanTest {
 protected:
     void SetUp() override {
-        Import("[HKEY_USERS\\U\\Software\\T]\n\"v\"=\"1\"\n\"w\"=\"2\"\n"
-               "[HKEY_CURRENT_USER\\Software\\T]\n\"v\"=\"1\"\n\"w\"=\"2\"\n");
+        Import(
+            "[HKEY_USERS\\U\\Software\\T]\n\"v\"=\"1\"\n\"w\"=\"2\"\n"
+            "[HKEY_CURRENT_USER\\Software\\T]\n\"v\"=\"1\"\n\"w\"=\"2\"\n");
         window.EnumList = {kHuge, "U"};
     }
 };
@@ -125,10 +129,11 @@ INSTANTIATE_TEST_SUITE_P(Switches, FailedSwitchTest,
 // The application-list scanners pass over the failing hive; the single-item
 // scanner, like every other, ends at its first error.
 TEST_F(ProbeErrorsTest, ApplicationScannersGoOnPastAFailingHive) {
-    Import("[HKEY_CURRENT_USER\\Software\\Adobe\\Acrobat Reader\\4.0\\AdobeViewer]\n\"avpRecentFile1\"=hex:61,00\n"
-           "[HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Applets\\Regedit]\n\"LastKey\"=\"x\"\n"
-           "[HKEY_CURRENT_USER\\Software\\JetCar\\JetCar\\Recent File List]\n\"File1\"=\"x\"\n"
-           "[HKEY_CURRENT_USER\\Software\\ACD Systems\\ACDSee]\n\"HistPaths\"=\"x\"\n\"OpenFolder\"=\"x\"\n");
+    Import(
+        "[HKEY_CURRENT_USER\\Software\\Adobe\\Acrobat Reader\\4.0\\AdobeViewer]\n\"avpRecentFile1\"=hex:61,00\n"
+        "[HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Applets\\Regedit]\n\"LastKey\"=\"x\"\n"
+        "[HKEY_CURRENT_USER\\Software\\JetCar\\JetCar\\Recent File List]\n\"File1\"=\"x\"\n"
+        "[HKEY_CURRENT_USER\\Software\\ACD Systems\\ACDSee]\n\"HistPaths\"=\"x\"\n\"OpenFolder\"=\"x\"\n");
     window.EnumList = {kHuge, kCurrentUser};
 
     Armed([&] { scan::ScanCurrentUserApplications(ctx); });
@@ -138,8 +143,7 @@ TEST_F(ProbeErrorsTest, ApplicationScannersGoOnPastAFailingHive) {
 
     results.store.Clear();
     Armed([&] { scan::ScanHiveApplications(ctx); });
-    EXPECT_EQ(Labels(),
-              (Strings{"FlashGet - Recent Files List - {1} - File1", "ACDSee - Folders History MRU - {1}"}));
+    EXPECT_EQ(Labels(), (Strings{"FlashGet - Recent Files List - {1} - File1", "ACDSee - Folders History MRU - {1}"}));
 
     results.store.Clear();
     EXPECT_THROW(Armed([&] { scan::ScanSingleItems(ctx); }), std::bad_alloc);

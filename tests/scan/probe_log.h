@@ -38,8 +38,7 @@ struct Probe {
 class ProbeLogEnvironment : public ::testing::Environment {
 public:
     void SetUp() override {
-        path = std::filesystem::temp_directory_path() /
-               ("nimbrel-probe-log-" + std::to_string(getpid()) + ".tsv");
+        path = std::filesystem::temp_directory_path() / ("nimbrel-probe-log-" + std::to_string(getpid()) + ".tsv");
         setenv("NIMBREL_TRACE", path.c_str(), 1);
     }
     void TearDown() override {
@@ -80,7 +79,7 @@ inline std::vector<Probe> ProbesSince(std::uintmax_t offset) {
 inline std::vector<Probe> ProbesOf(scan::Scanner scanner) {
     FakeHost host;
     scan::ScanWindowState window;
-    clean::ResultsModel results;
+    scan::ResultsModel results;
     scan::ScanContext ctx{host, window, results};
     window.EnumList = scan::ListUserHives(window.registry);
     const std::uintmax_t offset = TraceSize();

@@ -19,8 +19,7 @@ namespace scan_testing {
 class ProbeTraceFile : public ::testing::Environment {
 public:
     void SetUp() override {
-        path = std::filesystem::temp_directory_path() /
-               ("nimbrel-probe-trace-" + std::to_string(getpid()) + ".tsv");
+        path = std::filesystem::temp_directory_path() / ("nimbrel-probe-trace-" + std::to_string(getpid()) + ".tsv");
         setenv("NIMBREL_TRACE", path.c_str(), 1);
     }
     void TearDown() override {

@@ -76,12 +76,11 @@ const std::vector<std::string> kHives = {".DEFAULT", "S-1-5-21-0-0-0-1000"};
 struct Expected {
     Probes probes;
 
-    void Value(const std::string& root, const std::string& key, const std::string& name,
-               const std::string& type) {
+    void Value(const std::string& root, const std::string& key, const std::string& name, const std::string& type) {
         probes.push_back("ReadValue\t" + root + "\t" + key + "\t" + name + "\t" + type);
     }
-    void Numbers(const std::string& root, const std::string& key, const std::string& prefix, int first,
-                 int last, const std::string& type) {
+    void Numbers(const std::string& root, const std::string& key, const std::string& prefix, int first, int last,
+                 const std::string& type) {
         for (int n = first; n <= last; ++n) Value(root, key, prefix + std::to_string(n), type);
     }
     void Letters(const std::string& root, const std::string& key, const std::string& type) {
@@ -209,19 +208,19 @@ TEST_P(ProbeTraceTest, ScannerProbesInCatalogueOrder) {
     EXPECT_EQ(ProbesSince(offset), GetParam().expected());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Scanners, ProbeTraceTest,
-    ::testing::Values(TraceCase{"TypedUrls", scan::ScanTypedUrls, TypedUrls},
-                      TraceCase{"MediaPlayer", scan::ScanMediaPlayer, MediaPlayer},
-                      TraceCase{"PaintAndWordPad", scan::ScanPaintAndWordPad, PaintAndWordPad},
-                      TraceCase{"LastVisitedMru", scan::ScanLastVisitedMru, LastVisitedMru},
-                      TraceCase{"RunMru", scan::ScanRunMru, RunMru},
-                      TraceCase{"FindMrus", scan::ScanFindMrus, FindMrus},
-                      TraceCase{"NetworkMrus", scan::ScanNetworkMrus, NetworkMrus},
-                      TraceCase{"InstallLocations", scan::ScanInstallLocations, InstallLocations},
-                      TraceCase{"LastVisitedMruHives", scan::ScanLastVisitedMruHives, LastVisitedMruHives},
-                      TraceCase{"StreamMru", scan::ScanStreamMru, StreamMru}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Scanners, ProbeTraceTest,
+                         ::testing::Values(TraceCase{"TypedUrls", scan::ScanTypedUrls, TypedUrls},
+                                           TraceCase{"MediaPlayer", scan::ScanMediaPlayer, MediaPlayer},
+                                           TraceCase{"PaintAndWordPad", scan::ScanPaintAndWordPad, PaintAndWordPad},
+                                           TraceCase{"LastVisitedMru", scan::ScanLastVisitedMru, LastVisitedMru},
+                                           TraceCase{"RunMru", scan::ScanRunMru, RunMru},
+                                           TraceCase{"FindMrus", scan::ScanFindMrus, FindMrus},
+                                           TraceCase{"NetworkMrus", scan::ScanNetworkMrus, NetworkMrus},
+                                           TraceCase{"InstallLocations", scan::ScanInstallLocations, InstallLocations},
+                                           TraceCase{"LastVisitedMruHives", scan::ScanLastVisitedMruHives,
+                                                     LastVisitedMruHives},
+                                           TraceCase{"StreamMru", scan::ScanStreamMru, StreamMru}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // A default user without "MRUList" leaves the letters of its install
 // locations unprobed.
@@ -229,7 +228,7 @@ TEST(ProbeTraceGate, InstallLocationsOfTheDefaultUserWaitForTheirOrderRecord) {
     testing_support::ScratchPrefix prefix;
     scan_testing::FakeHost host;
     scan::ScanWindowState window;
-    clean::ResultsModel results;
+    scan::ResultsModel results;
     scan::ScanContext ctx{host, window, results};
     const std::uintmax_t offset = TraceSize();
 
@@ -248,7 +247,7 @@ TEST(ProbeTraceDriver, CategorySwitchesAreReadInStepOrder) {
     testing_support::ScratchPrefix prefix;
     scan_testing::FakeHost host;
     scan::ScanWindowState window;
-    clean::ResultsModel results;
+    scan::ResultsModel results;
     scan::ScanContext ctx{host, window, results};
     const std::uintmax_t offset = TraceSize();
 
@@ -263,11 +262,12 @@ TEST(ProbeTraceDriver, CategorySwitchesAreReadInStepOrder) {
         EXPECT_EQ(rest.substr(id.size()), "\tB");
         if (id != "regedit" && id != "vs6") ids.push_back(id);
     }
-    EXPECT_EQ(ids, (Probes{"MSOffice", "OfficeFolder", "wordperfect", "quattropro", "corelpresentations",
-                           "WinRecent", "IETypedURL", "googletoolbar", "miscnotlists", "WinRun", "WinFind",
-                           "windowsnetwork", "installlocations", "WinStream", "userassist",
-                           "cleartraynotify", "winopenwith", "unreadmail", "WinExplorer", "userassist7",
-                           "remotedesktop", "MSOffice2007", "mediatools", "WinJumpLists", "shellbags"}));
+    EXPECT_EQ(ids,
+              (Probes{"MSOffice",        "OfficeFolder",   "wordperfect",      "quattropro",   "corelpresentations",
+                      "WinRecent",       "IETypedURL",     "googletoolbar",    "miscnotlists", "WinRun",
+                      "WinFind",         "windowsnetwork", "installlocations", "WinStream",    "userassist",
+                      "cleartraynotify", "winopenwith",    "unreadmail",       "WinExplorer",  "userassist7",
+                      "remotedesktop",   "MSOffice2007",   "mediatools",       "WinJumpLists", "shellbags"}));
 }
 
 // The thirty steps probe the demo profile, every call with its outcome,
@@ -281,14 +281,15 @@ TEST(ProbeTraceDemo, TheThirtyStepsProbeAsBeforeAndTheNewerStepsFollow) {
         scan_testing::ReadFile(std::filesystem::path(NIMBREL_SOURCE_DIR) / "samples/demo-profile.reg"));
     scan_testing::FakeHost host;
     scan::ScanWindowState window;
-    clean::ResultsModel results;
+    scan::ResultsModel results;
     scan::ScanContext ctx{host, window, results};
     const std::uintmax_t offset = TraceSize();
 
     scan::Scan(ctx);
 
     const std::vector<std::string> lines = LinesSince(offset);
-    const auto newer = std::find(lines.begin(), lines.end(), "ReadValue\tHKCU\tSoftware\\Nimbrel\\Ignore\tWinExplorer\tB\t0");
+    const auto newer =
+        std::find(lines.begin(), lines.end(), "ReadValue\tHKCU\tSoftware\\Nimbrel\\Ignore\tWinExplorer\tB\t0");
     ASSERT_NE(newer, lines.end());
     std::uint64_t hash = 14695981039346656037u;
     for (auto line = lines.begin(); line != newer; ++line) {

@@ -21,8 +21,8 @@
 namespace {
 
 namespace fs = std::filesystem;
-using clean::DetectedItem;
 using platform::emulated::ToHostPath;
+using scan::DetectedItem;
 
 constexpr const char* kTail = "\\Application Data\\Microsoft\\Office\\Recent";
 constexpr const char* kShellFolders = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
@@ -35,8 +35,10 @@ public:
         setenv("USER", name.c_str(), 1);
     }
     ~LogonName() {
-        if (old_) setenv("USER", old_->c_str(), 1);
-        else unsetenv("USER");
+        if (old_)
+            setenv("USER", old_->c_str(), 1);
+        else
+            unsetenv("USER");
     }
 
 private:
@@ -155,9 +157,11 @@ TEST_F(RecentFoldersTest, HiddenAndSystemFilesAreListedToo) {
     MakeFile(recent + "\\.hidden.lnk");
     MakeFile(recent + "\\system.lnk");
     const std::string system = "0x4";
-    ASSERT_EQ(setxattr(ToHostPath(recent + "\\system.lnk").c_str(), "user.DOSATTRIB", system.data(), system.size(), 0), 0);
+    ASSERT_EQ(setxattr(ToHostPath(recent + "\\system.lnk").c_str(), "user.DOSATTRIB", system.data(), system.size(), 0),
+              0);
     scan::ScanWindowsRecentFolder(ctx);
-    EXPECT_EQ(Rows(), (std::vector<DetectedItem>{FileRow(0, recent + "\\.hidden.lnk"), FileRow(1, recent + "\\system.lnk")}));
+    EXPECT_EQ(Rows(),
+              (std::vector<DetectedItem>{FileRow(0, recent + "\\.hidden.lnk"), FileRow(1, recent + "\\system.lnk")}));
 }
 
 TEST_F(RecentFoldersTest, AFinalBackslashInTheValueNamesTheSameFolder) {
@@ -192,8 +196,7 @@ INSTANTIATE_TEST_SUITE_P(Values, RefusedRecentTest,
                                            RefusedRow{"WindowsDirectory", "C:\\WINDOWS"},
                                            RefusedRow{"WindowsDirectoryInLowerCase", "c:\\windows"},
                                            RefusedRow{"WindowsDirectoryWithBackslash", "C:\\Windows\\"},
-                                           RefusedRow{"DriveRoot", "C:\\"},
-                                           RefusedRow{"Relative", "WINDOWS"},
+                                           RefusedRow{"DriveRoot", "C:\\"}, RefusedRow{"Relative", "WINDOWS"},
                                            RefusedRow{"NoSuchFolder", "C:\\Nowhere\\Recent"},
                                            RefusedRow{"AbsenceMarker", "<none>"}),
                          [](const auto& info) { return std::string(info.param.name); });

@@ -18,9 +18,8 @@ using scan_testing::ImportReg;
 using Texts = std::vector<std::string>;
 
 constexpr const char* kShellFixtures[] = {
-    "typed_urls.reg",     "media_player.reg",      "paint_wordpad.reg",
-    "last_visited.reg",   "run_mru.reg",           "find_mrus.reg",
-    "network_mrus.reg",   "install_locations.reg", "stream_mru.reg",
+    "typed_urls.reg", "media_player.reg", "paint_wordpad.reg",     "last_visited.reg", "run_mru.reg",
+    "find_mrus.reg",  "network_mrus.reg", "install_locations.reg", "stream_mru.reg",
 };
 
 // Every category id, written true.
@@ -60,11 +59,11 @@ TEST_F(ScanDriverTest, ScanThatFindsNothingEndsWithZeroAndButtonsOff) {
     EXPECT_EQ(window.listsdetected.caption, "0");
     EXPECT_EQ(window.itemsdetected.caption, "0");
     EXPECT_EQ(window.totaldetected.caption, "0");
-    EXPECT_EQ(window.totaldetected.colour, scan::kBlue);
+    EXPECT_EQ(window.totaldetected.colour, host::kBlue);
     EXPECT_EQ(window.chameleonButton2.caption, "Main Menu");
     EXPECT_FALSE(window.cleanbutton1.enabled);
     EXPECT_FALSE(window.resultsbutton.enabled);
-    EXPECT_EQ(results.totaldetected, "0");
+    EXPECT_EQ(results.total, 0);
     EXPECT_EQ(results.store.RowCount(), 0u);
     // "cleartraynotify" is off when absent, so the default settings skip a step.
     EXPECT_TRUE(window.notice.visible);
@@ -83,14 +82,14 @@ TEST_F(ScanDriverTest, FindsAreTotalledAndEnableTheButtons) {
     const long items = std::stol(window.itemsdetected.caption);
     EXPECT_EQ(static_cast<long>(results.store.RowCount()), lists + items);
     EXPECT_EQ(window.totaldetected.caption, std::to_string(lists + items));
-    EXPECT_EQ(window.totaldetected.colour, scan::kRed);
+    EXPECT_EQ(window.totaldetected.colour, host::kRed);
     EXPECT_TRUE(window.cleanbutton1.enabled);
     EXPECT_TRUE(window.resultsbutton.enabled);
-    EXPECT_EQ(results.totaldetected, window.totaldetected.caption);
+    EXPECT_EQ(results.total, window.counts.total);
     // Steps in driver order: typed URLs (7) before Media Player (9) before
     // StreamMRU (25), the last of the thirty steps to find anything here;
     // step 35 then finds WordPad's list again in the user's own hive.
-    const Texts& labels = results.store.List1();
+    const Texts& labels = results.store.Labels();
     EXPECT_EQ(labels.front(), "Internet Explorer - Typed Urls List - Url1");
     EXPECT_EQ(labels[labels.size() - 2], "Windows Explorer - Stream MRU (Default) - 0");
     EXPECT_EQ(labels.back(), "MS Wordpad - Recent File List {1} - File1");
@@ -103,13 +102,14 @@ TEST_F(ScanDriverTest, ProgressPointsInOrder) {
         if (seen.empty() || seen.back() != percent) seen.push_back(percent);
     };
     scan::Scan(ctx);
-    EXPECT_EQ(seen, (Texts{"0", "13", "20", "24", "35", "37", "45", "50", "57", "72", "79", "83", "90",
-                           "93", "97", "100"}));
+    EXPECT_EQ(seen,
+              (Texts{"0", "13", "20", "24", "35", "37", "45", "50", "57", "72", "79", "83", "90", "93", "97", "100"}));
 }
 
 TEST_F(ScanDriverTest, UserHiveListLeavesOutClassesHivesInAnyCase) {
-    ImportReg("Windows Registry Editor Version 5.00\n\n[HKEY_USERS\\abc_classes]\n\n[HKEY_USERS\\CLASSES]\n\n"
-              "[HKEY_USERS\\S-1-5-21-7_Classes]\n\n[HKEY_USERS\\S-1-5-21-7]\n");
+    ImportReg(
+        "Windows Registry Editor Version 5.00\n\n[HKEY_USERS\\abc_classes]\n\n[HKEY_USERS\\CLASSES]\n\n"
+        "[HKEY_USERS\\S-1-5-21-7_Classes]\n\n[HKEY_USERS\\S-1-5-21-7]\n");
     scan::Scan(ctx);
     EXPECT_EQ(window.EnumList, (Texts{".DEFAULT", "CLASSES", "S-1-5-21-0-0-0-1000", "S-1-5-21-7"}));
 }
@@ -141,15 +141,14 @@ TEST_P(SwitchedStepTest, OnlyAllBitsSetCountsAsOn) {
     EXPECT_FALSE(AnyLabelStartsWith(GetParam().labelPrefix));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    ShellSteps, SwitchedStepTest,
-    ::testing::Values(SwitchCase{"IETypedURL", "Internet Explorer - Typed Urls"},
-                      SwitchCase{"WinRun", "Windows Explorer - Run Dialog MRU"},
-                      SwitchCase{"WinFind", "Find Files MRU"},
-                      SwitchCase{"windowsnetwork", "Windows Network - "},
-                      SwitchCase{"installlocations", "Install Locations MRU"},
-                      SwitchCase{"WinStream", "Windows Explorer - Stream MRU"}),
-    [](const auto& info) { return std::string(info.param.id); });
+INSTANTIATE_TEST_SUITE_P(ShellSteps, SwitchedStepTest,
+                         ::testing::Values(SwitchCase{"IETypedURL", "Internet Explorer - Typed Urls"},
+                                           SwitchCase{"WinRun", "Windows Explorer - Run Dialog MRU"},
+                                           SwitchCase{"WinFind", "Find Files MRU"},
+                                           SwitchCase{"windowsnetwork", "Windows Network - "},
+                                           SwitchCase{"installlocations", "Install Locations MRU"},
+                                           SwitchCase{"WinStream", "Windows Explorer - Stream MRU"}),
+                         [](const auto& info) { return std::string(info.param.id); });
 
 TEST_F(ScanDriverTest, AbortStopsAtTheNextYieldWithoutEndingTheScan) {
     ImportShellFixtures();
@@ -162,7 +161,7 @@ TEST_F(ScanDriverTest, AbortStopsAtTheNextYieldWithoutEndingTheScan) {
     EXPECT_EQ(window.CoolProgress1.Percent, 20);
     EXPECT_EQ(window.chameleonButton2.caption, "Abort");
     EXPECT_EQ(window.totaldetected.caption, "");
-    EXPECT_EQ(results.totaldetected, "");
+    EXPECT_EQ(results.total, std::nullopt);
 }
 
 TEST_F(ScanDriverTest, AnErrorAbandonsOnlyTheStepThatRaisedIt) {

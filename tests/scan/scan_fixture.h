@@ -14,10 +14,10 @@
 #include <string_view>
 #include <vector>
 
-#include "clean/results_model.h"
+#include "scan/results_model.h"
 #include "registry/reg_file.h"
 #include "registry/reg_import.h"
-#include "scan/host.h"
+#include "host/host.h"
 #include "scan/scan_context.h"
 #include "scan/scan_window_state.h"
 #include "tests/support/recording_host.h"
@@ -50,12 +50,12 @@ inline void ImportFixture(const std::string& name) {
 
 class ScanTest : public ::testing::Test {
 protected:
-    std::vector<std::string> Labels() const { return results.store.List1(); }
+    std::vector<std::string> Labels() const { return results.store.Labels(); }
 
     testing_support::ScratchPrefix prefix;
     FakeHost host;
     scan::ScanWindowState window;
-    clean::ResultsModel results;
+    scan::ResultsModel results;
     scan::ScanContext ctx{host, window, results};
 };
 

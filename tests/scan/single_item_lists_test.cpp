@@ -52,11 +52,11 @@ TEST_F(SingleItemListsTest, PeerToPeerSearchesEverywhere) {
     scan::ScanPeerToPeerSearches(ctx);
     ExpectCounters(0, 1100);
     ExpectRowsAt({
-        {0, ValueRow("Gnucleus/Morpheus PE - Search Listing - 0", "HKCU", "Software\\Gnucleus\\Searches", "1014-0",
-                     "S")},
+        {0,
+         ValueRow("Gnucleus/Morpheus PE - Search Listing - 0", "HKCU", "Software\\Gnucleus\\Searches", "1014-0", "S")},
         {599, ValueRow("Kazaa - Previous Searches MRU - 499", "HKCU", "Software\\Kazaa\\Search", "499", "S")},
-        {600, ValueRow("Kazaa - Previous Searches MRU (Default) - 0", "HKU", ".Default\\Software\\Kazaa\\Search", "0",
-                       "S")},
+        {600,
+         ValueRow("Kazaa - Previous Searches MRU (Default) - 0", "HKU", ".Default\\Software\\Kazaa\\Search", "0", "S")},
         {1099, ValueRow("Kazaa - Previous Searches MRU (Default) - 499", "HKU", ".Default\\Software\\Kazaa\\Search",
                         "499", "S")},
     });
@@ -65,9 +65,10 @@ TEST_F(SingleItemListsTest, PeerToPeerSearchesEverywhere) {
 // "NeroCompilation" is looked for under the current user and the machine;
 // the machine's is the one marked (2).
 TEST_F(SingleItemListsTest, NeroCompilationUnderBothRoots) {
-    Import("[HKEY_LOCAL_MACHINE\\Software\\ahead\\Nero - Burning Rom\\Settings]\n\"NeroCompilation\"=\"D:\\\\cd\"\n"
-           "\"WorkingDir\"=\"D:\\\\work\"\n"
-           "[HKEY_CURRENT_USER\\Software\\ahead\\Nero - Burning Rom\\Settings]\n\"NeroCompilation\"=\"C:\\\\cd\"\n");
+    Import(
+        "[HKEY_LOCAL_MACHINE\\Software\\ahead\\Nero - Burning Rom\\Settings]\n\"NeroCompilation\"=\"D:\\\\cd\"\n"
+        "\"WorkingDir\"=\"D:\\\\work\"\n"
+        "[HKEY_CURRENT_USER\\Software\\ahead\\Nero - Burning Rom\\Settings]\n\"NeroCompilation\"=\"C:\\\\cd\"\n");
     scan::ScanSingleItems(ctx);
     EXPECT_EQ(Labels(), (Strings{"ahead Nero Burning Rom - MRU Item - Last Compilation Directory",
                                  "ahead Nero Burning Rom - MRU Item - Last Compilation Directory (2)"}));
@@ -78,8 +79,8 @@ TEST_F(SingleItemListsTest, NeroCompilationUnderBothRoots) {
 // value name is empty, and a key without an unnamed value is not found.
 TEST_F(SingleItemListsTest, RealOneReadsUnnamedValues) {
     const std::string preferences = "Software\\RealNetworks\\RealPlayer\\6.0\\Preferences\\";
-    Import("[HKEY_CURRENT_USER\\" + preferences + "LastLoginTime]\n\"Time\"=\"1\"\n" +
-           "[HKEY_CURRENT_USER\\" + preferences + "LastOpenFileDir]\n@=\"C:\\\\Media\"\n");
+    Import("[HKEY_CURRENT_USER\\" + preferences + "LastLoginTime]\n\"Time\"=\"1\"\n" + "[HKEY_CURRENT_USER\\" +
+           preferences + "LastOpenFileDir]\n@=\"C:\\\\Media\"\n");
     scan::ScanSingleItems(ctx);
     EXPECT_EQ(Rows(), (std::vector<DetectedItem>{ValueRow("RealOne Player - MRU Item - Last Open File Directory",
                                                           "HKCU", preferences + "LastOpenFileDir", "", "S")}));
@@ -88,16 +89,17 @@ TEST_F(SingleItemListsTest, RealOneReadsUnnamedValues) {
 // Kazaa runs 0 to 499 for the current and the default user; Gnucleus
 // names its values 1014-n and labels them with n alone.
 TEST_F(SingleItemListsTest, SearchListsRunTheirWholeRanges) {
-    Import("[HKEY_CURRENT_USER\\Software\\Kazaa\\Search]\n\"0\"=\"a\"\n\"499\"=\"b\"\n\"500\"=\"c\"\n"
-           "[HKEY_USERS\\.DEFAULT\\Software\\Kazaa\\Search]\n\"7\"=\"d\"\n"
-           "[HKEY_CURRENT_USER\\Software\\Gnucleus\\Searches]\n\"1014-99\"=\"e\"\n\"1014-100\"=\"f\"\n\"99\"=\"g\"\n");
+    Import(
+        "[HKEY_CURRENT_USER\\Software\\Kazaa\\Search]\n\"0\"=\"a\"\n\"499\"=\"b\"\n\"500\"=\"c\"\n"
+        "[HKEY_USERS\\.DEFAULT\\Software\\Kazaa\\Search]\n\"7\"=\"d\"\n"
+        "[HKEY_CURRENT_USER\\Software\\Gnucleus\\Searches]\n\"1014-99\"=\"e\"\n\"1014-100\"=\"f\"\n\"99\"=\"g\"\n");
     const std::uintmax_t offset = ProbeTraceFile::Size();
 
     scan::ScanPeerToPeerSearches(ctx);
 
-    EXPECT_EQ(Labels(), (Strings{"Gnucleus/Morpheus PE - Search Listing - 99", "Kazaa - Previous Searches MRU - 0",
-                                 "Kazaa - Previous Searches MRU - 499",
-                                 "Kazaa - Previous Searches MRU (Default) - 7"}));
+    EXPECT_EQ(Labels(),
+              (Strings{"Gnucleus/Morpheus PE - Search Listing - 99", "Kazaa - Previous Searches MRU - 0",
+                       "Kazaa - Previous Searches MRU - 499", "Kazaa - Previous Searches MRU (Default) - 7"}));
     EXPECT_EQ(results.store.Value()[0], "1014-99");
     Strings expected;
     const auto numbers = [&](const std::string& rootAndKey, const std::string& prefix, int last) {

@@ -119,7 +119,7 @@ TEST_F(SettingsWindowTest, SaveWritesEveryValueAndSaysSo) {
     window.SetChecked(Index("cleartraynotify"), true);
     window.SetChecked(Index("shellbags"), true);
     window.SetChecked(Index("userassist"), false);
-    window.OnSaveSettingsButton1Click();
+    window.OnSaveSettingsClick();
     for (const settings::ScanCategory& category : kScanCategories) {
         EXPECT_EQ(Stored(category.id), category.id == std::string("userassist") ? kFalseBytes : kTrueBytes)
             << category.id;
@@ -132,7 +132,7 @@ TEST_F(SettingsWindowTest, SaveWritesEveryValueAndSaysSo) {
 TEST_F(SettingsWindowTest, ClosingWithoutSavingLeavesTheStoreAsItWas) {
     window.Load();
     window.SetChecked(Index("WinRun"), false);
-    window.OnSettingsClose1Click();
+    window.OnCloseClick();
     EXPECT_EQ(Stored("WinRun"), std::nullopt);
     EXPECT_EQ(host.calls, std::vector<std::string>{"unload settings"});
     SettingsWindowModel reopened(host);
@@ -145,7 +145,7 @@ TEST_F(SettingsWindowTest, DeleteRemovesEveryCategoryValueButKeepsTheKeyAndEvery
     Store("SomethingElse", kFalseBytes);
     Store("AutomaticClean", kTrueBytes, "Software\\Nimbrel\\Plugins\\Crumbex");
     window.Load();
-    window.OnDeleteSettingsButton1Click();
+    window.OnDeleteSettingsClick();
 
     EXPECT_TRUE(KeyExists(scan::kIgnoreKey));
     for (const settings::ScanCategory& category : kScanCategories) EXPECT_EQ(Stored(category.id), std::nullopt);
@@ -167,7 +167,7 @@ TEST_F(SettingsWindowTest, DeleteRemovesEveryCategoryValueButKeepsTheKeyAndEvery
 TEST_F(SettingsWindowTest, GoToPluginsSavesSilentlyAndLeavesOnlyThePluginPanel) {
     window.Load();
     window.SetChecked(Index("WinFind"), false);
-    window.OnChameleonButton1Click();
+    window.OnGoToPluginsClick();
     EXPECT_EQ(Stored("WinFind"), kFalseBytes);
     EXPECT_EQ(Stored("cleartraynotify"), kFalseBytes);
     EXPECT_EQ(host.calls, (std::vector<std::string>{"show plugin panel", "unload main", "unload settings"}));
@@ -192,7 +192,8 @@ TEST(ScanCategoriesTest, TheTableAgreesWithTheScanDriverAndTheWindowLayout) {
     }
     EXPECT_EQ(ids.size(), kCategoryCount);
 
-    std::multiset<std::string> laidOut(SettingsWindowModel::kLeftColumn.begin(), SettingsWindowModel::kLeftColumn.end());
+    std::multiset<std::string> laidOut(SettingsWindowModel::kLeftColumn.begin(),
+                                       SettingsWindowModel::kLeftColumn.end());
     laidOut.insert(SettingsWindowModel::kRightColumn.begin(), SettingsWindowModel::kRightColumn.end());
     laidOut.insert(SettingsWindowModel::kNewerLeftColumn.begin(), SettingsWindowModel::kNewerLeftColumn.end());
     laidOut.insert(SettingsWindowModel::kNewerRightColumn.begin(), SettingsWindowModel::kNewerRightColumn.end());

@@ -12,15 +12,15 @@ namespace testing_support {
 
 class PluginHost : public RecordingHost {
 public:
-    void MessageBoxWithIcon(const std::string& text, const std::string& title, scan::MessageIcon icon) override {
-        const char* name = icon == scan::MessageIcon::kQuestion      ? "question"
-                           : icon == scan::MessageIcon::kInformation ? "information"
+    void MessageBoxWithIcon(const std::string& text, const std::string& title, host::MessageIcon icon) override {
+        const char* name = icon == host::MessageIcon::kQuestion      ? "question"
+                           : icon == host::MessageIcon::kInformation ? "information"
                                                                      : "no icon";
         calls.push_back(std::string("message ") + name + " " + title + ": " + text);
     }
-    std::optional<scan::Window> ActiveWindow() override { return active; }
+    std::optional<host::Window> ActiveWindow() override { return active; }
 
-    std::optional<scan::Window> active;
+    std::optional<host::Window> active;
 };
 
 }  // namespace testing_support

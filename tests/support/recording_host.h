@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "scan/host.h"
+#include "host/host.h"
 
 namespace testing_support {
 
-class RecordingHost : public scan::Host {
+class RecordingHost : public host::Host {
 public:
     void Yield() override {
         ++yields;
@@ -20,12 +20,12 @@ public:
     void MessageBox(const std::string& text, const std::string& title) override {
         calls.push_back("message " + title + ": " + text);
     }
-    void ShowWindow(scan::Window window) override { calls.push_back("show " + Name(window)); }
-    void RestoreWindow(scan::Window window) override { calls.push_back("restore " + Name(window)); }
-    void UnloadWindow(scan::Window window) override { calls.push_back("unload " + Name(window)); }
+    void ShowWindow(host::Window window) override { calls.push_back("show " + Name(window)); }
+    void RestoreWindow(host::Window window) override { calls.push_back("restore " + Name(window)); }
+    void UnloadWindow(host::Window window) override { calls.push_back("unload " + Name(window)); }
     void EndProgram() override { calls.push_back("end"); }
-    void HideWindow(scan::Window window) override { calls.push_back("hide " + Name(window)); }
-    void SetTopMost(scan::Window window, bool on) override {
+    void HideWindow(host::Window window) override { calls.push_back("hide " + Name(window)); }
+    void SetTopMost(host::Window window, bool on) override {
         calls.push_back(std::string(on ? "topmost " : "not topmost ") + Name(window));
     }
     void OpenWebAddress(const std::string& address) override { calls.push_back("open " + address); }
@@ -35,20 +35,32 @@ public:
     std::function<void(int n)> onYield;
     std::vector<std::string> calls;
 
-    static std::string Name(scan::Window window) {
+    static std::string Name(host::Window window) {
         switch (window) {
-            case scan::Window::kMain: return "main";
-            case scan::Window::kScan: return "scan";
-            case scan::Window::kResults: return "results";
-            case scan::Window::kCompletion: return "completion";
-            case scan::Window::kSettings: return "settings";
-            case scan::Window::kPluginPanel: return "plugin panel";
-            case scan::Window::kAbout: return "about";
-            case scan::Window::kFaq: return "faq";
-            case scan::Window::kCookiePlugin: return "cookie plugin";
-            case scan::Window::kCookieSecureDeletion: return "cookie secure deletion";
-            case scan::Window::kIeTempFilesPlugin: return "ie temp files plugin";
-            case scan::Window::kPluginStatus: return "plugin status";
+            case host::Window::kMain:
+                return "main";
+            case host::Window::kScan:
+                return "scan";
+            case host::Window::kResults:
+                return "results";
+            case host::Window::kCompletion:
+                return "completion";
+            case host::Window::kSettings:
+                return "settings";
+            case host::Window::kPluginPanel:
+                return "plugin panel";
+            case host::Window::kAbout:
+                return "about";
+            case host::Window::kFaq:
+                return "faq";
+            case host::Window::kCookiePlugin:
+                return "cookie plugin";
+            case host::Window::kCookieSecureDeletion:
+                return "cookie secure deletion";
+            case host::Window::kIeTempFilesPlugin:
+                return "ie temp files plugin";
+            case host::Window::kPluginStatus:
+                return "plugin status";
         }
         return "?";
     }

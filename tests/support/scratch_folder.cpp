@@ -12,8 +12,7 @@ namespace testing_support {
 
 ScratchFolder::ScratchFolder() : machine_(FreshMachine()) {
     static std::atomic<unsigned> counter{0};
-    path_ = ScratchFolderParent() + "\\NimbrelTest-" + std::to_string(ProcessId()) + "-" +
-            std::to_string(++counter);
+    path_ = ScratchFolderParent() + "\\NimbrelTest-" + std::to_string(ProcessId()) + "-" + std::to_string(++counter);
     std::error_code error;
     std::filesystem::create_directories(HostPath(path_), error);
     if (error) throw std::runtime_error("cannot make scratch folder " + path_ + ": " + error.message());

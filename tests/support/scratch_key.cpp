@@ -24,17 +24,14 @@ ScratchKey::ScratchKey(platform::HKey root)
     platform::HKey key = 0;
     const long status = platform::RegCreateKey(root_, path_, platform::kKeyAllAccess, &key);
     if (status != platform::kErrorSuccess) {
-        throw std::runtime_error("cannot create scratch key " + path_ + ": error " +
-                                 std::to_string(status));
+        throw std::runtime_error("cannot create scratch key " + path_ + ": error " + std::to_string(status));
     }
     platform::RegCloseKey(key);
 }
 
 ScratchKey::~ScratchKey() { DeleteKeyTree(root_, path_); }
 
-std::string ScratchKey::RootName() const {
-    return root_ == platform::kHkeyCurrentUser ? "HKCU" : "HKLM";
-}
+std::string ScratchKey::RootName() const { return root_ == platform::kHkeyCurrentUser ? "HKCU" : "HKLM"; }
 
 std::string ScratchKey::RootLongName() const {
     return root_ == platform::kHkeyCurrentUser ? "HKEY_CURRENT_USER" : "HKEY_LOCAL_MACHINE";

@@ -35,8 +35,9 @@ class CliCleanTest : public ::testing::Test {
 protected:
     CliCleanTest() {
         EXPECT_EQ(Cli({"reg", "import", std::string(NIMBREL_SOURCE_DIR) + "/samples/demo-profile.reg"}).exitCode, 0);
-        const ProgramRun recent = Cli({"reg", "query", "HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders",
-                                       "--value", "Recent"});
+        const ProgramRun recent =
+            Cli({"reg", "query", "HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders",
+                 "--value", "Recent"});
         const std::size_t at = recent.out.find("C:\\");
         EXPECT_NE(at, std::string::npos) << recent.out;
         recentFolder_ = recent.out.substr(at, recent.out.find('\n', at) - at);
@@ -62,8 +63,9 @@ TEST_F(CliCleanTest, DryRunListsWhatWouldGoAndDeletesNothing) {
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_NE(run.out.find("value\tHKCU\\Software\\Microsoft\\Internet Explorer\\TypedURLs\turl1\n"), std::string::npos)
         << run.out;
-    EXPECT_NE(run.out.find("key\tHKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\ComDlg32\\LastVisitedMRU\n"),
-              std::string::npos);
+    EXPECT_NE(
+        run.out.find("key\tHKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\ComDlg32\\LastVisitedMRU\n"),
+        std::string::npos);
     EXPECT_NE(run.out.find("file\t" + recentFolder_ + "\\letter.lnk\n"), std::string::npos);
     EXPECT_NE(run.out.find("\nDry run: nothing was deleted.\n"), std::string::npos);
     EXPECT_EQ(ScanTsv(), before);
@@ -82,7 +84,9 @@ TEST_F(CliCleanTest, CleanDeletesEverythingFoundAndPrintsTheTotals) {
     EXPECT_EQ(ScanTsv(), "");
     EXPECT_FALSE(LetterThere());
     // A look-alike that the catalogue does not name stays.
-    EXPECT_EQ(Cli({"reg", "query", "HKCU\\Software\\Microsoft\\Internet Explorer\\TypedURLs", "--value", "url100"}).exitCode, 0);
+    EXPECT_EQ(
+        Cli({"reg", "query", "HKCU\\Software\\Microsoft\\Internet Explorer\\TypedURLs", "--value", "url100"}).exitCode,
+        0);
 }
 
 // An item that cannot be deleted is neither counted nor passed over: the
@@ -118,8 +122,10 @@ TEST_F(CliCleanTest, EveryRowIsReportedAndAnItemThatStaysFailsTheClean) {
         }
         EXPECT_EQ(preview.at("rows")[i].at("result"), "would-delete") << preview.at("rows")[i].dump();
     }
-    EXPECT_EQ(report.at("totals"), (nlohmann::json{{"detected", rows.size()}, {"cleaned", cleaned},
-                                                  {"not_deleted", 1}, {"plugin_files_not_deleted", 0}}));
+    EXPECT_EQ(
+        report.at("totals"),
+        (nlohmann::json{
+            {"detected", rows.size()}, {"cleaned", cleaned}, {"not_deleted", 1}, {"plugin_files_not_deleted", 0}}));
     EXPECT_EQ(preview.at("totals").at("would_clean"), rows.size());
     EXPECT_TRUE(LetterThere());
 
@@ -130,12 +136,12 @@ TEST_F(CliCleanTest, EveryRowIsReportedAndAnItemThatStaysFailsTheClean) {
     EXPECT_EQ(again.exitCode, 0) << again.err;
     using Record = std::vector<std::string>;
     EXPECT_EQ(testing_support::TsvRecords(again.out),
-              (std::vector<Record>{{"result", "kind", "place", "name", "reason", "label"},
-                                   {"deleted", "file", recentFolder_ + "\\letter.lnk", "", "",
-                                    "Windows 'Recent' Folder Item - 0"},
-                                   {"total", "detected", "1", "", "", ""},
-                                   {"total", "cleaned", "1", "", "", ""},
-                                   {"total", "not_deleted", "0", "", "", ""}}));
+              (std::vector<Record>{
+                  {"result", "kind", "place", "name", "reason", "label"},
+                  {"deleted", "file", recentFolder_ + "\\letter.lnk", "", "", "Windows 'Recent' Folder Item - 0"},
+                  {"total", "detected", "1", "", "", ""},
+                  {"total", "cleaned", "1", "", "", ""},
+                  {"total", "not_deleted", "0", "", "", ""}}));
     EXPECT_FALSE(LetterThere());
 }
 
@@ -171,8 +177,11 @@ std::map<std::string, std::string> FolderContents(const fs::path& folder) {
                 what = "file " + std::string(std::istreambuf_iterator<char>(in), {});
                 break;
             }
-            case fs::file_type::symlink: what = "link to " + fs::read_symlink(entry.path()).string(); break;
-            default: what = "type " + std::to_string(static_cast<int>(entry.symlink_status().type()));
+            case fs::file_type::symlink:
+                what = "link to " + fs::read_symlink(entry.path()).string();
+                break;
+            default:
+                what = "type " + std::to_string(static_cast<int>(entry.symlink_status().type()));
         }
     }
     return contents;
@@ -194,10 +203,16 @@ TEST_F(CliCleanTest, ABackupThatIsRefusedOrCannotBeWrittenStopsTheClean) {
         bool fileSizeLimit = false;
     };
     const std::vector<Case> cases = {
-        {"an empty name", [](const fs::path&) { return Arguments{"--backup", ""}; }, 2, "the backup needs a file name"},
+        {"an empty name",
+         [](const fs::path&) {
+             return Arguments{"--backup", ""};
+         },
+         2, "the backup needs a file name"},
         {"with a dry run",
-         [](const fs::path& folder) { return Arguments{"--dry-run", "--backup", (folder / "b.reg").string()}; }, 2,
-         "a dry run changes nothing and writes no backup"},
+         [](const fs::path& folder) {
+             return Arguments{"--dry-run", "--backup", (folder / "b.reg").string()};
+         },
+         2, "a dry run changes nothing and writes no backup"},
         {"--force alone", [](const fs::path&) { return Arguments{"--force"}; }, 2, "--force requires --backup"},
         {"an existing file",
          [](const fs::path& folder) {
@@ -244,8 +259,10 @@ TEST_F(CliCleanTest, ABackupThatIsRefusedOrCannotBeWrittenStopsTheClean) {
          },
          1, "not a regular file"},
         {"a missing folder",
-         [](const fs::path& folder) { return Arguments{"--backup", (folder / "no" / "b.reg").string()}; }, 1,
-         "No such file or directory"},
+         [](const fs::path& folder) {
+             return Arguments{"--backup", (folder / "no" / "b.reg").string()};
+         },
+         1, "No such file or directory"},
         // Unwritable even for root, unlike a folder without write permission.
         {"a folder that is a file",
          [](const fs::path& folder) {
@@ -254,14 +271,16 @@ TEST_F(CliCleanTest, ABackupThatIsRefusedOrCannotBeWrittenStopsTheClean) {
          },
          1, "Not a directory"},
         {"a file size limit smaller than the backup",
-         [](const fs::path& folder) { return Arguments{"--backup", (folder / "b.reg").string()}; }, 1,
-         "File too large", true},
+         [](const fs::path& folder) {
+             return Arguments{"--backup", (folder / "b.reg").string()};
+         },
+         1, "File too large", true},
     };
 
     // A backup well over the file size limit below, which leaves room for
     // the registry store's own files (its shared-memory index is 32 KiB).
-    ASSERT_EQ(Cli({"reg", "add", "HKCU\\Software\\Microsoft\\Internet Explorer\\TypedURLs", "--value", "url1",
-                   "--type", "REG_SZ", "--data", std::string(60000, 'u')})
+    ASSERT_EQ(Cli({"reg", "add", "HKCU\\Software\\Microsoft\\Internet Explorer\\TypedURLs", "--value", "url1", "--type",
+                   "REG_SZ", "--data", std::string(60000, 'u')})
                   .exitCode,
               0);
     const std::string before = ScanTsv();
@@ -298,8 +317,7 @@ TEST_F(CliCleanTest, ABackupThatIsRefusedOrCannotBeWrittenStopsTheClean) {
     // (the one it replaces was anybody's).
     const auto existingCase = std::find_if(cases.begin(), cases.end(),
                                            [](const Case& c) { return std::string(c.what) == "an existing file"; });
-    const fs::path existing =
-        prefix_.Home() / ("backup-" + std::to_string(existingCase - cases.begin())) / "b.reg";
+    const fs::path existing = prefix_.Home() / ("backup-" + std::to_string(existingCase - cases.begin())) / "b.reg";
     fs::permissions(existing, fs::perms::all);
     const ProgramRun run = Cli({"clean", "--backup", existing.string(), "--force"});
     ASSERT_EQ(run.exitCode, 0) << run.err;

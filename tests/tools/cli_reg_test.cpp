@@ -62,8 +62,7 @@ TEST_F(CliRegTest, AddThenQueryShowsValuesLikeRegExe) {
     Succeeds({"reg", "add", "HKEY_CURRENT_USER\\Software\\Cli", "--value", "", "--data", "default"});
     Succeeds({"reg", "add", "hkcu\\software\\cli", "--value", "number", "--type", "REG_DWORD", "--data", "42"});
     Succeeds({"reg", "add", "HKCU\\Software\\Cli", "--value", "hexnumber", "--type", "reg_dword", "--data", "0xFF"});
-    Succeeds({"reg", "add", "HKCU\\Software\\Cli", "--value", "big", "--type", "REG_QWORD", "--data",
-              "0x100000000"});
+    Succeeds({"reg", "add", "HKCU\\Software\\Cli", "--value", "big", "--type", "REG_QWORD", "--data", "0x100000000"});
     Succeeds({"reg", "add", "HKCU\\Software\\Cli", "--value", "list", "--type", "REG_MULTI_SZ", "--data", "a\\0b"});
     Succeeds({"reg", "add", "HKCU\\Software\\Cli", "--value", "raw", "--type", "REG_BINARY", "--data", "00ff1A"});
     Succeeds({"reg", "add", "HKCU\\Software\\Cli", "--value", "path", "--type", "REG_EXPAND_SZ", "--data", "%X%"});
@@ -107,7 +106,8 @@ TEST_F(CliRegTest, ImportFromHostAndWindowsPaths) {
     const std::string file =
         "Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Software\\Imported]\r\n\"a\"=\"1\"\r\n";
     WriteFile(prefix_.Home() / "host.reg", file);
-    WriteFile(prefix_.Home() / "drive_c" / "Temp" / "windows.reg", "REGEDIT4\n[HKLM\\Software\\Imported]\n\"b\"=dword:2\n");
+    WriteFile(prefix_.Home() / "drive_c" / "Temp" / "windows.reg",
+              "REGEDIT4\n[HKLM\\Software\\Imported]\n\"b\"=dword:2\n");
 
     Succeeds({"reg", "import", (prefix_.Home() / "host.reg").string()});
     Succeeds({"reg", "import", "C:\\TEMP\\windows.reg"});
@@ -192,22 +192,31 @@ TEST_P(CliRegRefusalTest, SaysWhyInOneLine) {
 INSTANTIATE_TEST_SUITE_P(
     Commands, CliRegRefusalTest,
     testing::Values(
-        BadCommand{"NoCommand", {}, 2, "nimbrel-cli: "},
-        BadCommand{"NoRegCommand", {"reg"}, 2, "nimbrel-cli: "},
+        BadCommand{"NoCommand", {}, 2, "nimbrel-cli: "}, BadCommand{"NoRegCommand", {"reg"}, 2, "nimbrel-cli: "},
         BadCommand{"UnknownType", {"reg", "add", "HKCU\\X", "--value", "v", "--type", "REG_FOO"}, 2, "REG_FOO"},
         BadCommand{"DataWithoutValue", {"reg", "add", "HKCU\\X", "--data", "1"}, 2, "--value"},
         BadCommand{"UnknownRoot", {"reg", "query", "HKEY_FOO\\X"}, 1, "unknown root key \"HKEY_FOO\""},
         BadCommand{"EmptyKeyComponent", {"reg", "add", "HKCU\\a\\\\b"}, 1, "empty key name component"},
-        BadCommand{"BadDword", {"reg", "add", "HKCU\\X", "--value", "v", "--type", "REG_DWORD", "--data", "4294967296"},
-                   1, "invalid REG_DWORD data \"4294967296\""},
-        BadCommand{"NegativeDword", {"reg", "add", "HKCU\\X", "--value", "v", "--type", "REG_DWORD", "--data=-1"}, 1,
+        BadCommand{"BadDword",
+                   {"reg", "add", "HKCU\\X", "--value", "v", "--type", "REG_DWORD", "--data", "4294967296"},
+                   1,
+                   "invalid REG_DWORD data \"4294967296\""},
+        BadCommand{"NegativeDword",
+                   {"reg", "add", "HKCU\\X", "--value", "v", "--type", "REG_DWORD", "--data=-1"},
+                   1,
                    "invalid REG_DWORD data"},
-        BadCommand{"OddBinary", {"reg", "add", "HKCU\\X", "--value", "v", "--type", "REG_BINARY", "--data", "abc"}, 1,
+        BadCommand{"OddBinary",
+                   {"reg", "add", "HKCU\\X", "--value", "v", "--type", "REG_BINARY", "--data", "abc"},
+                   1,
                    "hex digits come in pairs"},
         BadCommand{"MissingFile", {"reg", "import", "/nonexistent/x.reg"}, 1, "cannot open /nonexistent/x.reg"},
-        BadCommand{"MissingExportKey", {"reg", "export", "HKLM\\Nothing\\Here"}, 1,
+        BadCommand{"MissingExportKey",
+                   {"reg", "export", "HKLM\\Nothing\\Here"},
+                   1,
                    "cannot open key HKEY_LOCAL_MACHINE\\Nothing\\Here: error 2 (not found)"},
-        BadCommand{"MissingValue", {"reg", "query", "HKCU", "--value", "none"}, 1,
+        BadCommand{"MissingValue",
+                   {"reg", "query", "HKCU", "--value", "none"},
+                   1,
                    "value \"none\" not found in HKEY_CURRENT_USER"}),
     [](const testing::TestParamInfo<BadCommand>& info) { return std::string(info.param.name); });
 

@@ -52,15 +52,17 @@ TEST_F(CliScanTest, JsonHoldsTheCountersAndEveryRowInStoreOrder) {
     EXPECT_EQ(result.at("notice"), true);  // "cleartraynotify" is off by default
     const nlohmann::json& rows = result.at("rows");
     ASSERT_EQ(static_cast<int>(rows.size()), lists + items);
-    EXPECT_EQ(rows.front(), (nlohmann::json{{"label", "Word MRU (Save As - XP)"},
-                                            {"mainkey", "HKCU"},
-                                            {"subkey", "Software\\Microsoft\\Office\\10.0\\Common\\Open Find\\"
-                                                       "Microsoft Word\\Settings\\Save As\\File Name MRU"},
-                                            {"value", "Value"},
-                                            {"valuetype", "S"},
-                                            {"kind", "Value"},
-                                            {"checked", true},
-                                            {"data", "C:\\Documents and Settings\\anna\\My Documents\\Bewerbung.doc"}}));
+    EXPECT_EQ(rows.front(),
+              (nlohmann::json{{"label", "Word MRU (Save As - XP)"},
+                              {"mainkey", "HKCU"},
+                              {"subkey",
+                               "Software\\Microsoft\\Office\\10.0\\Common\\Open Find\\"
+                               "Microsoft Word\\Settings\\Save As\\File Name MRU"},
+                              {"value", "Value"},
+                              {"valuetype", "S"},
+                              {"kind", "Value"},
+                              {"checked", true},
+                              {"data", "C:\\Documents and Settings\\anna\\My Documents\\Bewerbung.doc"}}));
     bool sawShare = false;
     for (const nlohmann::json& row : rows) {
         EXPECT_EQ(row.at("checked"), true);
@@ -83,9 +85,10 @@ TEST_F(CliScanTest, TsvReadsBackAsTheJsonRows) {
     ASSERT_EQ(platform::RegCreateKey(platform::kHkeyCurrentUser, "Software\\Microsoft\\Internet Explorer\\TypedURLs",
                                      platform::kKeyWrite, &key),
               0);
-    ASSERT_EQ(platform::RegSetValue(key, "url1", platform::kRegSz, reinterpret_cast<const std::uint8_t*>(tricky.c_str()),
-                                    static_cast<std::uint32_t>(tricky.size() + 1)),
-              0);
+    ASSERT_EQ(
+        platform::RegSetValue(key, "url1", platform::kRegSz, reinterpret_cast<const std::uint8_t*>(tricky.c_str()),
+                              static_cast<std::uint32_t>(tricky.size() + 1)),
+        0);
     platform::RegCloseKey(key);
 
     const ProgramRun tsv = Cli({"scan", "--format", "tsv"});

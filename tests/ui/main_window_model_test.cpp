@@ -24,18 +24,15 @@ TEST_P(CommandLineTest, SelectsSilentMode) {
     EXPECT_EQ(ui::IsSilentCommandLine(GetParam().commandLine), GetParam().silent);
 }
 
-INSTANTIATE_TEST_SUITE_P(Arguments, CommandLineTest,
-                         ::testing::Values(CommandLineRow{"Exact", "-SILENT", true},
-                                           CommandLineRow{"LowerCase", "-silent", true},
-                                           CommandLineRow{"MixedCase", "-Silent", true},
-                                           CommandLineRow{"SpacesAround", "   -SILENT  ", true},
-                                           CommandLineRow{"Empty", "", false},
-                                           CommandLineRow{"FurtherWord", "-SILENT now", false},
-                                           CommandLineRow{"Slash", "/SILENT", false},
-                                           CommandLineRow{"NoHyphen", "SILENT", false},
-                                           CommandLineRow{"TabIsNoSpace", "-SILENT\t", false},
-                                           CommandLineRow{"Quoted", "\"-SILENT\"", false}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Arguments, CommandLineTest,
+    ::testing::Values(CommandLineRow{"Exact", "-SILENT", true}, CommandLineRow{"LowerCase", "-silent", true},
+                      CommandLineRow{"MixedCase", "-Silent", true},
+                      CommandLineRow{"SpacesAround", "   -SILENT  ", true}, CommandLineRow{"Empty", "", false},
+                      CommandLineRow{"FurtherWord", "-SILENT now", false}, CommandLineRow{"Slash", "/SILENT", false},
+                      CommandLineRow{"NoHyphen", "SILENT", false}, CommandLineRow{"TabIsNoSpace", "-SILENT\t", false},
+                      CommandLineRow{"Quoted", "\"-SILENT\"", false}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CommandLineTextTest, JoinsTheArgumentsAfterTheProgramWithSpaces) {
     const char* argv[] = {"nimbrel", "-SILENT", "now"};
@@ -70,14 +67,14 @@ TEST_F(MainWindowTest, AnyOtherLoadWaitsForTheUser) {
 }
 
 TEST_F(MainWindowTest, ButtonsOpenTheirWindows) {
-    window.OnScanButton1Click();
-    window.OnSettingsButton1Click();
-    window.OnAboutButton1Click();
+    window.OnScanClick();
+    window.OnSettingsClick();
+    window.OnAboutClick();
     EXPECT_EQ(host.calls, (std::vector<std::string>{"show scan", "hide main", "show settings", "show about"}));
 }
 
 TEST_F(MainWindowTest, ExitUnloadsAboutAndFaqEvenIfNeverOpenedAndEnds) {
-    window.OnExitButton1Click();
+    window.OnExitClick();
     EXPECT_EQ(host.calls, (std::vector<std::string>{"unload about", "unload faq", "end"}));
 }
 
@@ -87,8 +84,8 @@ TEST_F(MainWindowTest, CloseBoxEnds) {
 }
 
 TEST_F(MainWindowTest, QuestionButtonAndLink) {
-    window.OnQuestionButtonNumberClick();
-    window.OnLabel6Click();
+    window.OnDatabaseInfoClick();
+    window.OnWebAddressClick();
     EXPECT_EQ(host.calls,
               (std::vector<std::string>{"message About Database: The Nimbrel database has approx. 30,345 items in it, "
                                         "however it is HIGHLY unlikely that you will have all of those items present "
@@ -98,8 +95,8 @@ TEST_F(MainWindowTest, QuestionButtonAndLink) {
 
 TEST(StayOnTopTest, ShowTopMostShowsNormallyThenMakesTopmost) {
     testing_support::RecordingHost host;
-    ui::ShowTopMost(host, scan::Window::kPluginStatus);
-    ui::SetTopMost(host, scan::Window::kPluginStatus, false);
+    ui::ShowTopMost(host, host::Window::kPluginStatus);
+    ui::SetTopMost(host, host::Window::kPluginStatus, false);
     EXPECT_EQ(host.calls, (std::vector<std::string>{"show plugin status", "restore plugin status",
                                                     "topmost plugin status", "not topmost plugin status"}));
 }

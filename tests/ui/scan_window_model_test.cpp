@@ -16,13 +16,11 @@ using Calls = std::vector<std::string>;
 
 class ScanWindowModelTest : public ::testing::Test {
 protected:
-    ScanWindowModelTest() {
-        scan_testing::ImportFixture("run_mru.reg");
-    }
+    ScanWindowModelTest() { scan_testing::ImportFixture("run_mru.reg"); }
 
     testing_support::ScratchPrefix prefix;
     scan_testing::FakeHost host;
-    clean::ResultsModel results;
+    scan::ResultsModel results;
 };
 
 TEST_F(ScanWindowModelTest, OpensWithItsInitialControls) {
@@ -45,12 +43,12 @@ TEST_F(ScanWindowModelTest, TimerStartsTheScanOnce) {
     EXPECT_FALSE(model.Timer1Enabled());
     model.Load();
     EXPECT_TRUE(model.Timer1Enabled());
-    model.OnTimer1();
+    model.OnStartTimer();
     EXPECT_FALSE(model.Timer1Enabled());
     EXPECT_EQ(model.State().chameleonButton2.caption, "Main Menu");
     const std::size_t rows = results.store.RowCount();
     EXPECT_EQ(rows, 4u);
-    model.OnTimer1();
+    model.OnStartTimer();
     EXPECT_EQ(results.store.RowCount(), rows);
 }
 
@@ -67,7 +65,7 @@ TEST_F(ScanWindowModelTest, InteractiveScanHasNoSilentTail) {
     bool called = false;
     ui::ScanWindowModel model(host, results, false, [&](long) { called = true; });
     model.Load();
-    model.OnTimer1();
+    model.OnStartTimer();
     EXPECT_FALSE(called);
 }
 
@@ -75,9 +73,9 @@ TEST_F(ScanWindowModelTest, AbortStopsTheScanAndLeavesNoRowsBehind) {
     bool tailCalled = false;
     ui::ScanWindowModel model(host, results, true, [&](long) { tailCalled = true; });
     host.onYield = [&](int) {
-        if (model.State().CoolProgress1.Percent == 45 &&
-            model.State().chameleonButton2.caption == "Abort" && !model.State().abortRequested) {
-            model.OnChameleonButton2Click();
+        if (model.State().CoolProgress1.Percent == 45 && model.State().chameleonButton2.caption == "Abort" &&
+            !model.State().abortRequested) {
+            model.OnAbortOrMainMenuClick();
         }
     };
     model.Scan();
@@ -91,7 +89,7 @@ TEST_F(ScanWindowModelTest, MainMenuEmptiesTheResultsAndGoesBack) {
     ui::ScanWindowModel model(host, results, false);
     model.Scan();
     ASSERT_GT(results.store.RowCount(), 0u);
-    model.OnChameleonButton2Click();
+    model.OnAbortOrMainMenuClick();
     EXPECT_EQ(host.calls, (Calls{"show main", "restore main", "unload scan"}));
     EXPECT_EQ(results.store.RowCount(), 0u);
 }
@@ -102,7 +100,7 @@ TEST_F(ScanWindowModelTest, ShowResultsKeepsTheRowsForTheResultsWindow) {
     model.OnResultsButtonClick();
     EXPECT_EQ(host.calls, (Calls{"show results", "unload scan"}));
     EXPECT_EQ(results.store.RowCount(), 4u);
-    EXPECT_EQ(results.totaldetected, "4");
+    EXPECT_EQ(results.total, 4);
 }
 
 TEST_F(ScanWindowModelTest, ShowResultsDoesNothingWhileDisabled) {
@@ -127,7 +125,7 @@ TEST_F(ScanWindowModelTest, CloseBoxDuringTheScanStopsItAtTheNextYield) {
         }
     };
     model.Load();
-    model.OnTimer1();
+    model.OnStartTimer();
     EXPECT_EQ(host.calls, (Calls{"end"}));
     EXPECT_EQ(host.yields, closedAt);
     EXPECT_EQ(model.State().Label4.caption, "Scanning...");

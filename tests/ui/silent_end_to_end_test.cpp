@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "clean/results_model.h"
+#include "scan/results_model.h"
 #include "platform/ansi_codepage.h"
 #include "platform/files.h"
 #include "platform/platform.h"
@@ -64,7 +64,8 @@ std::string Place(const std::string& root, std::string path) {
 }
 
 bool Within(const std::string& place, const std::string& key) {
-    return place == key || (place.size() > key.size() && place.compare(0, key.size(), key) == 0 && place[key.size()] == '\\');
+    return place == key ||
+           (place.size() > key.size() && place.compare(0, key.size(), key) == 0 && place[key.size()] == '\\');
 }
 
 std::string ReadText(const fs::path& path) {
@@ -102,7 +103,8 @@ protected:
         testing_support::WriteBytes(file, registry::EncodeRegFileUtf16(platform::Utf8ToAnsi(profile_)));
         const auto run = RunProgram("reg.exe", {"import", file});
 #else
-        const auto run = RunProgram(NIMBREL_CLI, {"reg", "import", std::string(NIMBREL_SOURCE_DIR) + "/samples/demo-profile.reg"});
+        const auto run =
+            RunProgram(NIMBREL_CLI, {"reg", "import", std::string(NIMBREL_SOURCE_DIR) + "/samples/demo-profile.reg"});
 #endif
         ASSERT_EQ(run.exitCode, 0) << run.out << run.err;
     }
@@ -123,13 +125,13 @@ protected:
 #endif
     }
 
-    std::vector<clean::DetectedItem> ScanRows() {
+    std::vector<scan::DetectedItem> ScanRows() {
         testing_support::RecordingHost host;
         scan::ScanWindowState window;
-        clean::ResultsModel results;
+        scan::ResultsModel results;
         scan::ScanContext ctx{host, window, results};
         scan::Scan(ctx);
-        std::vector<clean::DetectedItem> rows;
+        std::vector<scan::DetectedItem> rows;
         for (std::size_t row = 0; row < results.store.RowCount(); ++row) rows.push_back(results.store.Row(row));
         return rows;
     }
@@ -141,8 +143,10 @@ protected:
 #ifdef _WIN32
         std::vector<std::string> arguments = {"query", full};
         if (value) {
-            if (value->empty()) arguments.push_back("/ve");
-            else arguments.insert(arguments.end(), {"/v", *value});
+            if (value->empty())
+                arguments.push_back("/ve");
+            else
+                arguments.insert(arguments.end(), {"/v", *value});
         }
         return RunProgram("reg.exe", arguments).exitCode == 0;
 #else
@@ -161,12 +165,12 @@ protected:
 };
 
 TEST_F(SilentEndToEndTest, EveryTraceGoesAndEverythingElseStays) {
-    const std::vector<clean::DetectedItem> rows = ScanRows();
+    const std::vector<scan::DetectedItem> rows = ScanRows();
     ASSERT_GE(rows.size(), 100u);
     std::vector<std::string> valuesGone;  // place + "\n" + name
     std::vector<std::string> keysGone;
     int files = 0;
-    for (const clean::DetectedItem& row : rows) {
+    for (const scan::DetectedItem& row : rows) {
         if (row.kind == "Value") valuesGone.push_back(Place(row.mainkey, row.subkey) + "\n" + Upper(row.value));
         if (row.kind == "Key") {
             std::string parent = row.subkey;
@@ -182,7 +186,7 @@ TEST_F(SilentEndToEndTest, EveryTraceGoesAndEverythingElseStays) {
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err, "");
 
-    for (const clean::DetectedItem& row : rows) {
+    for (const scan::DetectedItem& row : rows) {
         if (row.kind == "Value") {
             EXPECT_FALSE(Found(row.mainkey, row.subkey, row.value)) << row.label;
         } else if (row.kind == "Key") {
@@ -197,10 +201,10 @@ TEST_F(SilentEndToEndTest, EveryTraceGoesAndEverythingElseStays) {
     for (const registry::RegOperation& operation : operations_) {
         if (operation.kind != registry::RegOperation::Kind::kSetValue) continue;
         const std::string place = Place(registry::RootLongName(operation.key.root), operation.key.path);
-        const bool named = std::find(valuesGone.begin(), valuesGone.end(), place + "\n" + Upper(operation.valueName)) !=
-                               valuesGone.end() ||
-                           std::any_of(keysGone.begin(), keysGone.end(),
-                                       [&](const std::string& key) { return Within(place, key); });
+        const bool named =
+            std::find(valuesGone.begin(), valuesGone.end(), place + "\n" + Upper(operation.valueName)) !=
+                valuesGone.end() ||
+            std::any_of(keysGone.begin(), keysGone.end(), [&](const std::string& key) { return Within(place, key); });
         if (named) continue;
         const std::string full = registry::FullKeyName(operation.key);
         const std::string root = full.substr(0, full.find('\\'));
@@ -209,8 +213,10 @@ TEST_F(SilentEndToEndTest, EveryTraceGoesAndEverythingElseStays) {
             EXPECT_TRUE(Found(root, key, operation.valueName)) << full << " " << operation.valueName;
         } else {
             modRegistry::ValueHolder result;
-            modRegistry::ReadValue(root == "HKEY_CURRENT_USER" ? "HKCU" : root == "HKEY_USERS" ? "HKU" : "HKLM", key,
-                                   operation.valueName, "BB", modRegistry::kNone, result);
+            modRegistry::ReadValue(root == "HKEY_CURRENT_USER" ? "HKCU"
+                                   : root == "HKEY_USERS"      ? "HKU"
+                                                               : "HKLM",
+                                   key, operation.valueName, "BB", modRegistry::kNone, result);
             EXPECT_NE(result.Text(), modRegistry::kNone) << full << " " << operation.valueName;
         }
         ++stayed;

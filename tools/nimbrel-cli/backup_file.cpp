@@ -44,9 +44,9 @@ std::string ErrorText(DWORD code) { return registry::Win32ErrorText(static_cast<
 // regular file is (present is then set). A link or other reparse point is
 // opened itself, never followed; a device (NUL, COM1) is not a disk file.
 std::string CheckTarget(const std::wstring& path, bool replace, bool& present) {
-    const HANDLE file = ::CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES,
-                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                                      FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    const HANDLE file =
+        ::CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                      nullptr, OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     present = file != INVALID_HANDLE_VALUE;
     if (!present) {
         const DWORD error = ::GetLastError();
@@ -166,8 +166,8 @@ std::string WriteBackupFile(const std::filesystem::path& path, std::string_view 
     if (std::string fault = CheckTarget(target, replace, present); !fault.empty()) return Fault(path, fault);
 
     const std::wstring partial = (path.parent_path() / PartialName()).wstring();
-    const HANDLE file = ::CreateFileW(partial.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
-                                      nullptr);
+    const HANDLE file =
+        ::CreateFileW(partial.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return Fault(path, ErrorText(::GetLastError()));
     std::string fault;
     if (!WriteAll(file, bytes) || !::FlushFileBuffers(file)) fault = ErrorText(::GetLastError());

@@ -7,6 +7,7 @@
 #include "clean/clean_engine.h"
 #include "clean/clean_item.h"
 #include "clean/registry_backup.h"
+#include "platform/offline_machine.h"
 #include "platform/program_folder.h"
 #include "platform/registry_api.h"
 #include "platform/system_info.h"
@@ -35,23 +36,28 @@ struct CleanArguments {
 };
 
 // What a clean would do with every row, deleting nothing.
-int DryRun(const clean::DetectedItems& store, long detected, CleanReport& report) {
+int DryRun(const scan::DetectedItems& store, long detected, CleanReport& report) {
     const std::string windowsDirectory = platform::WindowsDirectory();
     for (std::size_t index = 0; index < store.RowCount(); ++index) {
-        const clean::DetectedItem row = store.Row(index);
+        const scan::DetectedItem row = store.Row(index);
         report.Row(row, clean::Preview(row, clean::DecideClean(row, windowsDirectory)));
     }
     return report.Finish(detected);
 }
 
 int RunClean(const CleanArguments& arguments) {
+    // An installation that may not be changed is said at once, with why.
+    if (const std::string refusal = platform::OfflineCleanRefusal(); !refusal.empty() && !arguments.dryRun) {
+        return ReportFailure("cannot clean " + platform::OfflineMachineName() + ": " + refusal +
+                             "; nothing was cleaned");
+    }
     scan::ScanWindowState window;
     ConsoleHost host(window, arguments.quiet);
-    clean::ResultsModel results;
+    scan::ResultsModel results;
     scan::ScanContext scanContext{host, window, results};
     scan::Scan(scanContext);
     host.Finish();
-    const long detected = scan::CounterValue(window.totaldetected);
+    const long detected = window.counts.total.value_or(0);
 
     CleanReport report(arguments.format, arguments.dryRun, arguments.quiet);
     if (arguments.dryRun) return DryRun(results.store, detected, report);
@@ -78,11 +84,14 @@ int RunClean(const CleanArguments& arguments) {
     plugins.SetFileReport([&report](const std::string& plugin, const std::string& path,
                                     const clean::RowOutcome& outcome) { report.PluginFile(plugin, path, outcome); });
     clean::CleanState state;
-    clean::CleanContext cleanContext{host, results, state, arguments.noPlugins ? nullptr : &plugins, true,
-                                     [&report](const clean::DetectedItem& row, const clean::RowOutcome& outcome) {
-                                         report.Row(row, outcome);
-                                     }};
-    clean::CleanAll(cleanContext, window.totaldetected.caption);
+    clean::CleanContext cleanContext{host,
+                                     results,
+                                     state,
+                                     arguments.noPlugins ? nullptr : &plugins,
+                                     true,
+                                     [&report](const scan::DetectedItem& row, const clean::RowOutcome& outcome) {
+                                         report.Row(row, outcome); }};
+    clean::CleanAll(cleanContext, detected);
     return report.Finish(detected);
 }
 
@@ -90,25 +99,30 @@ int RunClean(const CleanArguments& arguments) {
 
 void AddCleanCommand(CLI::App& app, CommandAction& action) {
     auto arguments = std::make_shared<CleanArguments>();
-    CLI::App* clean = app.add_subcommand(
-        "clean", "Scan, then delete everything found as \"Clean Now\" does, and print the totals");
+    CLI::App* clean =
+        app.add_subcommand("clean", "Scan, then delete everything found as \"Clean Now\" does, and print the totals");
     clean->add_flag("--dry-run", arguments->dryRun,
                     "List what would be deleted; delete nothing and write no backup (not with --backup)");
-    clean->add_option("--format", arguments->format,
-                      "Output: text (the default: what would go, or what stayed, and the totals), or json or tsv "
-                      "(every row with its result, then the totals)")
+    clean
+        ->add_option("--format", arguments->format,
+                     "Output: text (the default: what would go, or what stayed, and the totals), or json or tsv "
+                     "(every row with its result, then the totals)")
         ->check(CLI::IsMember({"text", "json", "tsv"}));
     clean->add_flag("--quiet", arguments->quiet, "No progress bar, and in text no totals: only what stayed");
     clean->add_flag("--no-plugins", arguments->noPlugins,
                     "Run no plug-in after the clean, whatever their AutomaticClean settings");
-    CLI::Option* backup = clean->add_option(
-        "--backup", arguments->backup,
-        "First save every registry value and key about to be deleted as a .reg file for \"reg import\" (it holds "
-        "the traces the clean removes); an existing FILE is refused unless --force; not with --dry-run, which "
-        "changes nothing and writes no backup")
-        ->type_name("FILE");
-    clean->add_flag("--force", arguments->force,
-                    "Let --backup replace an existing regular file (never a link, folder, device or pipe)")
+    CLI::Option* backup =
+        clean
+            ->add_option(
+                "--backup", arguments->backup,
+                "First save every registry value and key about to be deleted as a .reg file for \"reg import\" (it "
+                "holds "
+                "the traces the clean removes); an existing FILE is refused unless --force; not with --dry-run, which "
+                "changes nothing and writes no backup")
+            ->type_name("FILE");
+    clean
+        ->add_flag("--force", arguments->force,
+                   "Let --backup replace an existing regular file (never a link, folder, device or pipe)")
         ->needs(backup);
     arguments->categories.AddOptions(*clean);
     clean->callback([&action, arguments, backup] {

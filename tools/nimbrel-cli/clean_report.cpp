@@ -20,10 +20,17 @@ std::string TextField(const std::string& ansi) {
     std::string out;
     for (char c : ConsoleText(ansi)) {
         switch (c) {
-            case '\t': out += "\\t"; break;
-            case '\n': out += "\\n"; break;
-            case '\r': out += "\\r"; break;
-            default: out += c;
+            case '\t':
+                out += "\\t";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            default:
+                out += c;
         }
     }
     return out;
@@ -41,15 +48,15 @@ void CleanReport::Begin() {
     if (format_ == "tsv") std::cout << "result\tkind\tplace\tname\treason\tlabel\n";
 }
 
-void CleanReport::Row(const clean::DetectedItem& item, const clean::RowOutcome& outcome) {
+void CleanReport::Row(const scan::DetectedItem& item, const clean::RowOutcome& outcome) {
     if (outcome.Cleaned() || outcome.result == clean::RowResult::kWouldDelete) ++cleaned_;
     if (outcome.Stays() || outcome.result == clean::RowResult::kWouldFail) ++notDeleted_;
-    if (item.kind == "Value") {
+    if (item.Kind() == scan::ItemKind::kValue) {
         Record("value", KeyPath(item.mainkey, item.subkey), item.value, outcome, item.label);
-    } else if (item.kind == "Key") {
+    } else if (item.Kind() == scan::ItemKind::kKey) {
         Record("key", KeyPath(item.mainkey, item.subkey) + "\\" + item.value, "", outcome, item.label);
-    } else if (item.kind == "Folder" || item.kind == "File") {
-        Record(item.kind == "Folder" ? "folder" : "file", item.mainkey, "", outcome, item.label);
+    } else if (item.Kind() == scan::ItemKind::kFolder || item.Kind() == scan::ItemKind::kFile) {
+        Record(item.Kind() == scan::ItemKind::kFolder ? "folder" : "file", item.mainkey, "", outcome, item.label);
     } else {
         Record(item.kind, item.mainkey, "", outcome, item.label);
     }
@@ -75,12 +82,14 @@ void CleanReport::Record(const std::string& kind, const std::string& place, cons
     } else if (format_ == "tsv") {
         std::cout << result << '\t' << TsvField(kind) << '\t' << TsvField(place) << '\t' << TsvField(name) << '\t'
                   << TsvField(outcome.reason) << '\t' << TsvField(label) << '\n';
-    } else if (dryRun_ ? outcome.result == clean::RowResult::kWouldDelete || outcome.result == clean::RowResult::kWouldFail
-                       : outcome.Stays()) {
+    } else if (dryRun_
+                   ? outcome.result == clean::RowResult::kWouldDelete || outcome.result == clean::RowResult::kWouldFail
+                   : outcome.Stays()) {
         // People read what would go in a dry run, and what stayed after a clean.
         std::cout << (dryRun_ ? "" : std::string(result) + "\t") << kind << '\t' << TextField(place);
         if (kind == "value") std::cout << '\t' << TextField(name);
-        if (!outcome.reason.empty()) std::cout << '\t' << (dryRun_ ? "(stays: " : "(") << TextField(outcome.reason) << ')';
+        if (!outcome.reason.empty())
+            std::cout << '\t' << (dryRun_ ? "(stays: " : "(") << TextField(outcome.reason) << ')';
         std::cout << '\n';
     }
 }
@@ -91,8 +100,8 @@ int CleanReport::Finish(long detected) {
     if (format_ == "json") {
         nlohmann::ordered_json totals = {{"detected", detected}, {cleanedName, cleaned_}, {"not_deleted", notDeleted_}};
         if (!dryRun_) totals["plugin_files_not_deleted"] = pluginsNotDeleted_;
-        std::cout << (firstRecord_ ? "" : "\n") << "],\"totals\":" << totals.dump() << ",\"dry_run\":"
-                  << (dryRun_ ? "true" : "false") << "}\n";
+        std::cout << (firstRecord_ ? "" : "\n") << "],\"totals\":" << totals.dump()
+                  << ",\"dry_run\":" << (dryRun_ ? "true" : "false") << "}\n";
     } else if (format_ == "tsv") {
         // The totals as records of their own: the count in the place column.
         std::cout << "total\tdetected\t" << detected << "\t\t\t\n"

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "clean/clean_item.h"
-#include "clean/detected_items.h"
+#include "scan/detected_items.h"
 
 namespace cli {
 
@@ -15,7 +15,7 @@ public:
     // format: "text", "json" or "tsv"; quiet: text without the totals.
     CleanReport(std::string format, bool dryRun, bool quiet = false);
 
-    void Row(const clean::DetectedItem& item, const clean::RowOutcome& outcome);
+    void Row(const scan::DetectedItem& item, const clean::RowOutcome& outcome);
     // A file a plug-in deleted, shredded or left.
     void PluginFile(const std::string& plugin, const std::string& path, const clean::RowOutcome& outcome);
     // Ends the output; returns the exit code: failure when an item the clean

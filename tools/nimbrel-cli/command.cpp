@@ -24,9 +24,15 @@ std::string TsvFieldUtf8(std::string_view text) {
     std::string out;
     for (std::size_t i = 0; i < text.size(); ++i) {
         switch (text[i]) {
-            case '\t': out += "\\t"; break;
-            case '\n': out += "\\n"; break;
-            case '\r': out += "\\r"; break;
+            case '\t':
+                out += "\\t";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
             case '\\': {
                 // Doubled only where it would read as the start of an escape.
                 const char next = i + 1 < text.size() ? text[i + 1] : '\0';
@@ -35,7 +41,8 @@ std::string TsvFieldUtf8(std::string_view text) {
                 out += escapeFollows ? "\\\\" : "\\";
                 break;
             }
-            default: out += text[i];
+            default:
+                out += text[i];
         }
     }
     return out;

@@ -21,9 +21,7 @@ bool ArgumentToAnsi(const std::string& argument, std::string& ansi) {
 
 namespace cli {
 
-std::filesystem::path HostPath(const std::string& argument) {
-    return platform::emulated::ToHostPath(argument);
-}
+std::filesystem::path HostPath(const std::string& argument) { return platform::emulated::ToHostPath(argument); }
 
 // The host hands the program UTF-8.
 bool ArgumentToAnsi(const std::string& argument, std::string& ansi) {

@@ -6,21 +6,21 @@
 #include <chrono>
 #include <string>
 
-#include "scan/host.h"
+#include "host/host.h"
 #include "scan/scan_window_state.h"
 
 namespace cli {
 
-class ConsoleHost : public scan::Host {
+class ConsoleHost : public host::Host {
 public:
     // quiet: no progress bar at all.
     ConsoleHost(const scan::ScanWindowState& window, bool quiet);
 
     void Yield() override;
     void MessageBox(const std::string& text, const std::string& title) override;
-    void ShowWindow(scan::Window) override {}
-    void RestoreWindow(scan::Window) override {}
-    void UnloadWindow(scan::Window) override {}
+    void ShowWindow(host::Window) override {}
+    void RestoreWindow(host::Window) override {}
+    void UnloadWindow(host::Window) override {}
     void EndProgram() override {}
 
     // Takes the progress bar off the screen (spaces, as not every console

@@ -25,6 +25,7 @@ std::string MachineTag() { return ""; }
 #include <system_error>
 
 #include "platform/emulated/paths.h"
+#include "platform/offline_machine.h"
 
 namespace cli {
 
@@ -60,6 +61,7 @@ std::string MachineTag() {
 }
 
 std::string EmptyMachineHint() {
+    if (platform::OfflineMachineInUse()) return "";
     return "nimbrel-cli: nothing found on the emulated machine in " + platform::emulated::PrefixHome().string() +
            "; it holds only what you put there: import a user's registry first, for example "
            "\"nimbrel-cli reg import samples/demo-profile.reg\" from Nimbrel's sources";

@@ -10,10 +10,12 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "tools/nimbrel-cli/catalogue_command.h"
 #include "tools/nimbrel-cli/clean_command.h"
 #include "tools/nimbrel-cli/command.h"
 #include "tools/nimbrel-cli/machine_home.h"
 #include "tools/nimbrel-cli/nearest_command.h"
+#include "tools/nimbrel-cli/offline_options.h"
 #include "tools/nimbrel-cli/reg_command.h"
 #include "tools/nimbrel-cli/reg_exe_arguments.h"
 #include "tools/nimbrel-cli/runonce_command.h"
@@ -28,15 +30,17 @@ constexpr const char* kFooter =
     "Environment:\n"
     "  NIMBREL_HOME   the emulated machine's folder (default ~/.local/share/nimbrel); --home overrides it\n"
     "  NIMBREL_TRACE  a file to which every registry probe appends a line\n"
+    "A Windows installation that is not running (dual boot, a disk image): --windows DIR, its mounted system\n"
+    "drive, or --hive FILE, before the command name; \"nimbrel-cli --windows /mnt/win scan\".\n"
     "Exit codes: 0 done, 1 failed (or an item the clean was to delete stays), 2 wrong usage.\n"
     "\"nimbrel-cli help COMMAND\" shows a command's options.\n";
 
 // The command word: the first argument that is neither an option nor the
-// value of --home. Empty when there is none.
+// value of --home or of an installation's option. Empty when there is none.
 std::string CommandWord(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
-        if (argument == "--home") {
+        if (argument == "--home" || cli::OfflineOptionTakesValue(argument)) {
             ++i;
             continue;
         }
@@ -63,6 +67,8 @@ int main(int argc, char** argv) {
     app.add_option_function<std::string>(
         "--home", [&home](const std::string& folder) { home = folder; },
         "The emulated machine's folder for this command (overrides NIMBREL_HOME)");
+    cli::OfflineArguments offline;
+    cli::AddOfflineOptions(app, offline);
 
     cli::CommandAction action;
     cli::AddRegCommand(app, action);
@@ -71,6 +77,7 @@ int main(int argc, char** argv) {
     cli::AddShredCommand(app, action);
     cli::AddRunOnceCommand(app, action);
     cli::AddSettingsCommands(app, action);
+    cli::AddCatalogueCommand(app, action);
     CLI::App* help = app.add_subcommand("help", "Show the help of nimbrel-cli or of one command");
     auto topic = std::make_shared<std::string>();
     help->add_option("command", *topic, "The command whose options to show");
@@ -108,7 +115,13 @@ int main(int argc, char** argv) {
         return Usage(error.what());
     }
 
-    if (const std::string problem = cli::ChooseMachine(home); !problem.empty()) return Usage(problem);
+    if (const std::string problem = cli::CheckOfflineUse(app, offline, home.has_value()); !problem.empty())
+        return Usage(problem);
+    if (offline.Given()) {
+        if (const std::string problem = cli::UseOffline(offline); !problem.empty()) return cli::ReportFailure(problem);
+    } else if (const std::string problem = cli::ChooseMachine(home); !problem.empty()) {
+        return Usage(problem);
+    }
     const std::string problem = platform::Start();
     if (!problem.empty()) return cli::ReportFailure(problem);
     return action();

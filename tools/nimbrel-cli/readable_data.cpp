@@ -27,8 +27,8 @@ std::uint64_t LittleEndian(const std::string& data, std::size_t bytes) {
 std::string LeadingUtf16Text(const std::string& data) {
     std::u16string text;
     for (std::size_t i = 0; i + 1 < data.size(); i += 2) {
-        const char16_t unit = static_cast<char16_t>(static_cast<unsigned char>(data[i]) |
-                                                    static_cast<unsigned char>(data[i + 1]) << 8);
+        const char16_t unit =
+            static_cast<char16_t>(static_cast<unsigned char>(data[i]) | static_cast<unsigned char>(data[i + 1]) << 8);
         if (unit == 0) {
             for (char16_t c : text) {
                 if (c < 0x20) return {};
@@ -65,10 +65,11 @@ std::string Hex(const std::string& data) {
 
 }  // namespace
 
-std::string ReadableData(const clean::DetectedItem& item, const std::string& snapshot) {
-    if (item.kind == "Folder" || item.kind == "File") return platform::AnsiToUtf8(item.mainkey);
+std::string ReadableData(const scan::DetectedItem& item, const std::string& snapshot) {
+    if (item.Kind() == scan::ItemKind::kFolder || item.Kind() == scan::ItemKind::kFile)
+        return platform::AnsiToUtf8(item.mainkey);
     std::uint32_t type = 0;
-    if (item.kind != "Value" || snapshot.size() < sizeof type) return {};
+    if (item.Kind() != scan::ItemKind::kValue || snapshot.size() < sizeof type) return {};
     std::memcpy(&type, snapshot.data(), sizeof type);
     const std::string data = snapshot.substr(sizeof type);
     switch (type) {

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <string>
 
-#include "clean/detected_items.h"
+#include "scan/detected_items.h"
 
 namespace cli {
 
@@ -18,6 +18,6 @@ inline constexpr std::size_t kHexShown = 64;
 // binary that begins with a UTF-16 name, as Explorer's lists do, as that
 // name; else hex); a folder or file row's path; nothing
 // for a key row or a value the scan did not read.
-std::string ReadableData(const clean::DetectedItem& item, const std::string& snapshot);
+std::string ReadableData(const scan::DetectedItem& item, const std::string& snapshot);
 
 }  // namespace cli

@@ -246,9 +246,10 @@ int RunDelete(const RegArguments& arguments) {
         operation.kind = RegOperation::Kind::kDeleteKeyTree;
         platform::KeyInfo info;
         if (!arguments.force && platform::RegQueryInfoKey(handle, &info) == platform::kErrorSuccess &&
-            info.subKeys > 0 && !ConfirmedOnTerminal("Delete " + ConsoleText(FullKeyName(operation.key)) + " and its " +
-                                                     std::to_string(info.subKeys) + " subkey" +
-                                                     (info.subKeys == 1 ? "" : "s") + " with all below them?")) {
+            info.subKeys > 0 &&
+            !ConfirmedOnTerminal("Delete " + ConsoleText(FullKeyName(operation.key)) + " and its " +
+                                 std::to_string(info.subKeys) + " subkey" + (info.subKeys == 1 ? "" : "s") +
+                                 " with all below them?")) {
             platform::RegCloseKey(handle);
             return ReportFailure("nothing was deleted");
         }
@@ -272,46 +273,49 @@ void AddRegCommand(CLI::App& app, CommandAction& action) {
 
     CLI::App* import = reg->add_subcommand("import", "Apply a .reg file, all or nothing");
     import->add_option("FILE", arguments->file, ".reg file (host or Windows path)")->required();
-    import->callback([&action, arguments] { action = [arguments] { return RunImport(arguments->file); }; });
+    import->callback([&action, arguments] { action = [arguments] { return RunImport(arguments->file);
+};
+}  // namespace cli
+);
 
-    CLI::App* exportCommand = reg->add_subcommand("export", "Write a key, or the whole registry, as a .reg file");
-    exportCommand->add_option("KEY", arguments->key, keyHelp + "; the whole registry when left out");
-    exportCommand->add_option("--out", arguments->out,
-                              "File to write (UTF-16, as regedit writes); standard output (UTF-8) when left out");
-    exportCommand->callback([&action, arguments] { action = [arguments] { return RunExport(*arguments); }; });
+CLI::App* exportCommand = reg->add_subcommand("export", "Write a key, or the whole registry, as a .reg file");
+exportCommand->add_option("KEY", arguments->key, keyHelp + "; the whole registry when left out");
+exportCommand->add_option("--out", arguments->out,
+                          "File to write (UTF-16, as regedit writes); standard output (UTF-8) when left out");
+exportCommand->callback([&action, arguments] { action = [arguments] { return RunExport(*arguments); }; });
 
-    CLI::App* query = reg->add_subcommand("query", "Show a key's values and subkeys, or one value");
-    query->add_option("KEY", arguments->key, keyHelp)->required();
-    CLI::Option* queryValue = query->add_option("--value", arguments->value, "Value name (\"\" for the default value)");
-    query->callback([&action, arguments, queryValue] {
-        arguments->valueOption = queryValue;
-        action = [arguments] { return RunQuery(*arguments); };
-    });
+CLI::App* query = reg->add_subcommand("query", "Show a key's values and subkeys, or one value");
+query->add_option("KEY", arguments->key, keyHelp)->required();
+CLI::Option* queryValue = query->add_option("--value", arguments->value, "Value name (\"\" for the default value)");
+query->callback([&action, arguments, queryValue] {
+    arguments->valueOption = queryValue;
+    action = [arguments] { return RunQuery(*arguments); };
+});
 
-    CLI::App* add = reg->add_subcommand("add", "Create a key, or set one of its values");
-    add->add_option("KEY", arguments->key, keyHelp)->required();
-    CLI::Option* addValue = add->add_option("--value", arguments->value, "Value name (\"\" for the default value)");
-    add->add_option("--type", arguments->type, "Value type")
-        ->check(CLI::IsMember(AddableTypeNames(), CLI::ignore_case))
-        ->needs(addValue);
-    add->add_option("--data", arguments->data,
-                    "Data: text (\\0 between REG_MULTI_SZ strings), a number (decimal or 0x hex) or hex digits")
-        ->needs(addValue);
-    add->add_flag("--force", arguments->force, "Accepted as reg.exe's /f: add replaces a value without asking anyway");
-    add->callback([&action, arguments, addValue] {
-        arguments->valueOption = addValue;
-        action = [arguments] { return RunAdd(*arguments); };
-    });
+CLI::App* add = reg->add_subcommand("add", "Create a key, or set one of its values");
+add->add_option("KEY", arguments->key, keyHelp)->required();
+CLI::Option* addValue = add->add_option("--value", arguments->value, "Value name (\"\" for the default value)");
+add->add_option("--type", arguments->type, "Value type")
+    ->check(CLI::IsMember(AddableTypeNames(), CLI::ignore_case))
+    ->needs(addValue);
+add->add_option("--data", arguments->data,
+                "Data: text (\\0 between REG_MULTI_SZ strings), a number (decimal or 0x hex) or hex digits")
+    ->needs(addValue);
+add->add_flag("--force", arguments->force, "Accepted as reg.exe's /f: add replaces a value without asking anyway");
+add->callback([&action, arguments, addValue] {
+    arguments->valueOption = addValue;
+    action = [arguments] { return RunAdd(*arguments); };
+});
 
-    CLI::App* remove = reg->add_subcommand("delete", "Delete a key with all below it, or one value");
-    remove->add_option("KEY", arguments->key, keyHelp)->required();
-    CLI::Option* deleteValue = remove->add_option("--value", arguments->value, "Value name (\"\" for the default value)");
-    remove->add_flag("--force", arguments->force,
-                     "Delete a key with subkeys without asking (it asks only on a terminal); reg.exe's /f");
-    remove->callback([&action, arguments, deleteValue] {
-        arguments->valueOption = deleteValue;
-        action = [arguments] { return RunDelete(*arguments); };
-    });
+CLI::App* remove = reg->add_subcommand("delete", "Delete a key with all below it, or one value");
+remove->add_option("KEY", arguments->key, keyHelp)->required();
+CLI::Option* deleteValue = remove->add_option("--value", arguments->value, "Value name (\"\" for the default value)");
+remove->add_flag("--force", arguments->force,
+                 "Delete a key with subkeys without asking (it asks only on a terminal); reg.exe's /f");
+remove->callback([&action, arguments, deleteValue] {
+    arguments->valueOption = deleteValue;
+    action = [arguments] { return RunDelete(*arguments); };
+});
 }
 
 }  // namespace cli

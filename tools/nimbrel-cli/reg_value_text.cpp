@@ -13,10 +13,18 @@ namespace cli {
 namespace {
 
 constexpr std::array<std::string_view, 12> kTypeNames = {
-    "REG_NONE",          "REG_SZ",        "REG_EXPAND_SZ",
-    "REG_BINARY",        "REG_DWORD",     "REG_DWORD_BIG_ENDIAN",
-    "REG_LINK",          "REG_MULTI_SZ",  "REG_RESOURCE_LIST",
-    "REG_FULL_RESOURCE_DESCRIPTOR", "REG_RESOURCE_REQUIREMENTS_LIST", "REG_QWORD",
+    "REG_NONE",
+    "REG_SZ",
+    "REG_EXPAND_SZ",
+    "REG_BINARY",
+    "REG_DWORD",
+    "REG_DWORD_BIG_ENDIAN",
+    "REG_LINK",
+    "REG_MULTI_SZ",
+    "REG_RESOURCE_LIST",
+    "REG_FULL_RESOURCE_DESCRIPTOR",
+    "REG_RESOURCE_REQUIREMENTS_LIST",
+    "REG_QWORD",
 };
 
 constexpr std::array<std::uint32_t, 7> kAddableTypes = {

@@ -31,13 +31,16 @@ int RunList() {
 // command, tab-separated; nothing runs and nothing is removed.
 int List() {
     platform::HKey key = 0;
-    const long opened = platform::RegOpenKey(platform::kHkeyLocalMachine, platform::kRunOnceKey, platform::kKeyRead, &key);
+    const long opened =
+        platform::RegOpenKey(platform::kHkeyLocalMachine, platform::kRunOnceKey, platform::kKeyRead, &key);
     if (opened == platform::kErrorFileNotFound) return kExitOk;
-    if (opened != platform::kErrorSuccess) return ReportFailure("cannot read the run-once list: " + registry::Win32ErrorText(opened));
+    if (opened != platform::kErrorSuccess)
+        return ReportFailure("cannot read the run-once list: " + registry::Win32ErrorText(opened));
     std::vector<registry::ValueEntry> values;
     const long listed = registry::ListValues(key, values);
     platform::RegCloseKey(key);
-    if (listed != platform::kErrorSuccess) return ReportFailure("cannot read the run-once list: " + registry::Win32ErrorText(listed));
+    if (listed != platform::kErrorSuccess)
+        return ReportFailure("cannot read the run-once list: " + registry::Win32ErrorText(listed));
     for (const registry::ValueEntry& value : values) {
         std::string command = value.data;
         while (!command.empty() && command.back() == '\0') command.pop_back();
@@ -76,13 +79,13 @@ void AddRunOnceCommand(CLI::App& app, CommandAction& action) {
     auto mode = std::make_shared<std::string>();
     CLI::App* runonce = app.add_subcommand(
         "runonce", "Run the local machine's run-once list as a logon does: remove each value, then start its command");
-    CLI::Option* list = runonce->add_flag_callback("--list", [mode] { *mode = "list"; },
-                                                   "Instead, show what would run (name and command), running nothing");
+    CLI::Option* list = runonce->add_flag_callback(
+        "--list", [mode] { *mode = "list"; }, "Instead, show what would run (name and command), running nothing");
     CLI::Option* install = runonce->add_flag_callback(
         "--install", [mode] { *mode = "install"; },
         "Instead, make the desktop run this at each logon (an XDG autostart entry named after this machine)");
-    CLI::Option* uninstall = runonce->add_flag_callback("--uninstall", [mode] { *mode = "uninstall"; },
-                                                        "Instead, remove this machine's autostart entry");
+    CLI::Option* uninstall = runonce->add_flag_callback(
+        "--uninstall", [mode] { *mode = "uninstall"; }, "Instead, remove this machine's autostart entry");
     list->excludes(install)->excludes(uninstall);
     install->excludes(uninstall);
     runonce->callback([&action, mode] {

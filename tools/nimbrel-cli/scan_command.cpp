@@ -6,8 +6,8 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
-#include "clean/results_model.h"
-#include "scan/host.h"
+#include "scan/results_model.h"
+#include "host/host.h"
 #include "scan/record.h"
 #include "scan/scan_driver.h"
 #include "scan/scan_window_state.h"
@@ -19,31 +19,31 @@
 namespace cli {
 namespace {
 
-void PrintTsv(const clean::DetectedItems& store) {
+void PrintTsv(const scan::DetectedItems& store) {
     std::cout << "label\tmainkey\tsubkey\tvalue\tvaluetype\tkind\tdata\n";
     for (std::size_t row = 0; row < store.RowCount(); ++row) {
-        std::cout << TsvField(store.List1()[row]) << '\t' << TsvField(store.Mainkey()[row]) << '\t'
+        std::cout << TsvField(store.Labels()[row]) << '\t' << TsvField(store.Mainkey()[row]) << '\t'
                   << TsvField(store.Subkey()[row]) << '\t' << TsvField(store.Value()[row]) << '\t'
-                  << TsvField(store.ValueType()[row]) << '\t' << TsvField(store.Key()[row]) << '\t'
+                  << TsvField(store.ValueType()[row]) << '\t' << TsvField(store.Kinds()[row]) << '\t'
                   << TsvFieldUtf8(ReadableData(store.Row(row), store.Snapshot(row))) << '\n';
     }
 }
 
-void PrintJson(const scan::ScanWindowState& window, const clean::DetectedItems& store) {
+void PrintJson(const scan::ScanWindowState& window, const scan::DetectedItems& store) {
     nlohmann::ordered_json rows = nlohmann::ordered_json::array();
     for (std::size_t row = 0; row < store.RowCount(); ++row) {
-        rows.push_back({{"label", ConsoleText(store.List1()[row])},
+        rows.push_back({{"label", ConsoleText(store.Labels()[row])},
                         {"mainkey", ConsoleText(store.Mainkey()[row])},
                         {"subkey", ConsoleText(store.Subkey()[row])},
                         {"value", ConsoleText(store.Value()[row])},
                         {"valuetype", ConsoleText(store.ValueType()[row])},
-                        {"kind", ConsoleText(store.Key()[row])},
+                        {"kind", ConsoleText(store.Kinds()[row])},
                         {"checked", store.Checked(row)},
                         {"data", ReadableData(store.Row(row), store.Snapshot(row))}});
     }
-    const nlohmann::ordered_json result = {{"lists", scan::CounterValue(window.listsdetected)},
-                                           {"items", scan::CounterValue(window.itemsdetected)},
-                                           {"total", scan::CounterValue(window.totaldetected)},
+    const nlohmann::ordered_json result = {{"lists", window.counts.lists},
+                                           {"items", window.counts.items},
+                                           {"total", window.counts.total.value_or(0)},
                                            {"notice", window.notice.visible},
                                            {"rows", std::move(rows)}};
     std::cout << result.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
@@ -57,7 +57,7 @@ struct ScanArguments {
 
 int RunScan(const ScanArguments& arguments) {
     scan::ScanWindowState window;
-    clean::ResultsModel results;
+    scan::ResultsModel results;
     ConsoleHost host(window, arguments.quiet);
     scan::ScanContext ctx{host, window, results};
     scan::Scan(ctx);

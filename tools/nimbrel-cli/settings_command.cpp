@@ -58,7 +58,8 @@ bool IsCategory(const Setting& setting) { return setting.key == scan::kIgnoreKey
 std::string Current(const Setting& setting) {
     switch (setting.kind) {
         case Setting::Kind::kSwitch:
-            return (IsCategory(setting) ? scan::CategoryOn(setting.value) : plugins::ReadSwitch(setting.key, setting.value))
+            return (IsCategory(setting) ? scan::CategoryOn(setting.value)
+                                        : plugins::ReadSwitch(setting.key, setting.value))
                        ? "on"
                        : "off";
         case Setting::Kind::kPasses: {
@@ -111,7 +112,8 @@ int RunList(const std::string& format) {
             const bool category = IsCategory(setting);
             if (!category && !setting.name.ends_with(".automatic")) continue;
             const std::string name = category ? setting.name : setting.name.substr(0, setting.name.find('.'));
-            const std::string caption = category ? setting.caption : setting.caption.substr(0, setting.caption.find(':'));
+            const std::string caption =
+                category ? setting.caption : setting.caption.substr(0, setting.caption.find(':'));
             const std::string state = category ? Current(setting) : "automatic " + Current(setting);
             if (format == "tsv") {
                 std::cout << TsvField(name) << '\t' << TsvField(caption) << '\t' << TsvField(state) << '\n';

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "platform/offline_machine.h"
 #include "platform/platform.h"
 #include "platform/program_folder.h"
 #include "platform/registry_api.h"
@@ -47,13 +48,19 @@ bool HasDisplay() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const std::string commandLine = ui::CommandLineText(argc, argv);
+    const ui::ProgramArguments arguments = ui::SplitProgramArguments(argc, argv);
+    if (!arguments.problem.empty()) {
+        std::fprintf(stderr, "nimbrel: %s\n", arguments.problem.c_str());
+        return 2;
+    }
+    const std::string& commandLine = arguments.commandLine;
     const bool silent = ui::IsSilentCommandLine(commandLine);
 #ifndef NIMBREL_WITH_WINDOWS
     if (!silent) {
-        std::fputs("nimbrel: this nimbrel was built without windows; \"nimbrel -SILENT\" scans and cleans "
-                   "without them, and nimbrel-cli scans, cleans and edits the registry from the command line\n",
-                   stderr);
+        std::fputs(
+            "nimbrel: this nimbrel was built without windows; \"nimbrel -SILENT\" scans and cleans "
+            "without them, and nimbrel-cli scans, cleans and edits the registry from the command line\n",
+            stderr);
         return 2;
     }
 #elif !defined(_WIN32)
@@ -63,12 +70,25 @@ int main(int argc, char** argv) {
         return 2;
     }
 #endif
+    if (arguments.offlineGiven) {
+        if (const std::string problem = platform::UseOfflineMachine(arguments.offline); !problem.empty()) {
+            std::fprintf(stderr, "nimbrel: %s\n", problem.c_str());
+            return 1;
+        }
+        for (const std::string& note : platform::OfflineNotes())
+            std::fprintf(stderr, "nimbrel: note: %s\n", note.c_str());
+    }
     const std::string problem = platform::Start();
     if (!problem.empty()) {
         std::fprintf(stderr, "nimbrel: %s\n", problem.c_str());
         return 1;
     }
     if (silent) {
+        if (const std::string refusal = platform::OfflineCleanRefusal(); !refusal.empty()) {
+            std::fprintf(stderr, "nimbrel: cannot clean %s: %s; nothing was cleaned\n",
+                         platform::OfflineMachineName().c_str(), refusal.c_str());
+            return 1;
+        }
         // A read-only machine: said once, instead of a clean that removes nothing.
         if (const long status = platform::RegistryBatch().Status(); status != platform::kErrorSuccess) {
             std::fprintf(stderr, "nimbrel: the registry cannot be changed: %s; nothing was cleaned\n",

@@ -12,8 +12,7 @@
 
 namespace ui::qt {
 
-AboutWindow::AboutWindow(QtHost& host)
-    : ModelWindow(host, scan::Window::kAbout, "frmAbout"), model_(host) {
+AboutWindow::AboutWindow(QtHost& host) : ModelWindow(host, host::Window::kAbout, "frmAbout"), model_(host) {
     using M = AboutWindowModel;
     setWindowTitle(M::kCaption);
 
@@ -56,15 +55,13 @@ AboutWindow::AboutWindow(QtHost& host)
     layout->addLayout(bottom);
     setFixedWidth(440);
 
-    connect(cmdOK, &ChameleonButton::clicked, this,
-            [this] { host_.Handle([this] { model_.OnCmdOKClick(); }); });
+    connect(cmdOK, &ChameleonButton::clicked, this, [this] { host_.Handle([this] { model_.OnOkClick(); }); });
     connect(cmdSysInfo, &ChameleonButton::clicked, this,
-            [this] { host_.Handle([this] { model_.OnCmdSysInfoClick(); }); });
-    connect(FAQbutton1, &ChameleonButton::clicked, this,
-            [this] { host_.Handle([this] { model_.OnFAQbutton1Click(); }); });
+            [this] { host_.Handle([this] { model_.OnSystemInfoClick(); }); });
+    connect(FAQbutton1, &ChameleonButton::clicked, this, [this] { host_.Handle([this] { model_.OnFaqClick(); }); });
 }
 
-FaqWindow::FaqWindow(QtHost& host) : ModelWindow(host, scan::Window::kFaq, "FAQfrm"), model_(host) {
+FaqWindow::FaqWindow(QtHost& host) : ModelWindow(host, host::Window::kFaq, "FAQfrm"), model_(host) {
     using M = FaqWindowModel;
     setWindowTitle(M::kCaption);
 
@@ -88,8 +85,7 @@ FaqWindow::FaqWindow(QtHost& host) : ModelWindow(host, scan::Window::kFaq, "FAQf
     layout->addWidget(close, 0, Qt::AlignRight);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(close, &ChameleonButton::clicked, this,
-            [this] { host_.Handle([this] { model_.OnChameleonButton98Click(); }); });
+    connect(close, &ChameleonButton::clicked, this, [this] { host_.Handle([this] { model_.OnCloseClick(); }); });
 }
 
 }  // namespace ui::qt

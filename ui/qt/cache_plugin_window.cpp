@@ -15,7 +15,7 @@
 namespace ui::qt {
 
 CachePluginWindow::CachePluginWindow(QtHost& host, plugins::PluginWindows& plugins)
-    : ModelWindow(host, scan::Window::kIeTempFilesPlugin, "ietempfilesplugin"),
+    : ModelWindow(host, host::Window::kIeTempFilesPlugin, "ietempfilesplugin"),
       plugins_(plugins),
       model_(plugins.Cache()) {
     using M = plugins::CachePluginModel;
@@ -35,9 +35,9 @@ CachePluginWindow::CachePluginWindow(QtHost& host, plugins::PluginWindows& plugi
     CheckSecureDelete_ = Switch("CheckSecureDelete", M::kCheckSecureDelete, Frame3);
     passes_ = std::make_unique<PassOptionsControls>(
         host, Frame3, model_.Passes(), "Option1", "Option2", "Text2", "Label4", M::kLabel4,
-        PassOptionsHandlers{[this] { model_.OnOption1Click(); }, [this] { model_.OnOption2Click(); },
+        PassOptionsHandlers{[this] { model_.OnDefaultPassesClick(); }, [this] { model_.OnCustomPassesClick(); },
                             [this](const std::string& text) { model_.SetText2(text); }});
-    auto* moreInformation = NamedButton("Button669", M::kButton669, Frame3);
+    auto* moreInformation = NamedButton("Button669", M::kMoreInformationButton, Frame3);
     auto* options = new QHBoxLayout;
     options->addSpacing(20);
     options->addLayout(passes_->Layout(), 1);
@@ -65,7 +65,7 @@ CachePluginWindow::CachePluginWindow(QtHost& host, plugins::PluginWindows& plugi
     // A structured binding is copied into the lambda by name: clang before
     // version 16 cannot capture the binding itself.
     for (const auto& [button, onClick] :
-         {std::pair<ChameleonButton*, Handler>{moreInformation, &M::OnButton669Click},
+         {std::pair<ChameleonButton*, Handler>{moreInformation, &M::OnMoreInformationClick},
           {buttons.saveAll, &M::OnSaveAllSettingsClick},
           {buttons.runNow, &M::OnRunNowClick},
           {buttons.close, &M::OnCloseClick},
@@ -76,7 +76,7 @@ CachePluginWindow::CachePluginWindow(QtHost& host, plugins::PluginWindows& plugi
 }
 
 void CachePluginWindow::Render() {
-    RenderFolder(*Text1_, model_.Text1());
+    RenderFolder(*Text1_, model_.FolderText());
     RenderSwitch(*CheckAutomaticClean_, model_.CheckAutomaticClean());
     RenderSwitch(*CheckSecureDelete_, model_.CheckSecureDelete());
     passes_->Render(model_.Passes());

@@ -27,7 +27,7 @@
 
 namespace {
 
-using scan::Window;
+using host::Window;
 using ui::qt::ModelWindow;
 
 bool WaitFor(const std::function<bool()>& done, int timeoutMs = 60000) {
@@ -67,8 +67,7 @@ public:
     void ClickAt(QWidget* widget, QPoint point) {
         const QPoint global = widget->mapToGlobal(point);
         const int status = QProcess::execute(
-            "xdotool", {"mousemove", "--sync", QString::number(global.x()), QString::number(global.y()),
-                        "click", "1"});
+            "xdotool", {"mousemove", "--sync", QString::number(global.x()), QString::number(global.y()), "click", "1"});
         if (status != 0) Fail("xdotool failed");
         Settle();
     }
@@ -108,8 +107,9 @@ int main(int argc, char** argv) {
         return QGuiApplication::primaryScreen()->grabWindow(0).save(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
     }
     if (argc != 2 || !std::getenv("NIMBREL_HOME")) {
-        std::fprintf(stderr, "usage: NIMBREL_HOME=SCRATCH nimbrel-click-through SHOTDIR\n"
-                             "       nimbrel-click-through --shot FILE\n");
+        std::fprintf(stderr,
+                     "usage: NIMBREL_HOME=SCRATCH nimbrel-click-through SHOTDIR\n"
+                     "       nimbrel-click-through --shot FILE\n");
         return 2;
     }
     QApplication application(argc, argv);
@@ -148,8 +148,7 @@ int main(int argc, char** argv) {
     driver.Shot("4-completion.png");
     const QString cleaned = LabelText(completion, "totalcleaned");
     const QString status = LabelText(completion, "sysstatus");
-    std::printf("detected %s, cleaned %s, status \"%s\"\n", qPrintable(total), qPrintable(cleaned),
-                qPrintable(status));
+    std::printf("detected %s, cleaned %s, status \"%s\"\n", qPrintable(total), qPrintable(cleaned), qPrintable(status));
     if (LabelText(completion, "totaldetected") != total || cleaned.toInt() != total.toInt() - 1 ||
         status != "Some items not deleted.") {
         Driver::Fail("the completion window does not show the clean that was clicked");

@@ -25,9 +25,7 @@ std::optional<std::size_t> Row(int row) {
 }  // namespace
 
 CookiePluginWindow::CookiePluginWindow(QtHost& host, plugins::PluginWindows& plugins)
-    : ModelWindow(host, scan::Window::kCookiePlugin, "cookieplugin"),
-      plugins_(plugins),
-      model_(plugins.Cookies()) {
+    : ModelWindow(host, host::Window::kCookiePlugin, "cookieplugin"), plugins_(plugins), model_(plugins.Cookies()) {
     using M = plugins::CookiePluginModel;
     setWindowTitle(M::kCaption);
 
@@ -74,7 +72,7 @@ CookiePluginWindow::CookiePluginWindow(QtHost& host, plugins::PluginWindows& plu
     Frame3->setObjectName("Frame3");
     CheckSecureDelete_ = Switch("CheckSecureDelete", M::kCheckSecureDelete, Frame3);
     configuration_ = NamedButton("buttonsecuredeletionconfigcookie", M::kConfiguration, Frame3);
-    auto* moreInformation = NamedButton("Button699", M::kButton699, Frame3);
+    auto* moreInformation = NamedButton("Button699", M::kMoreInformationButton, Frame3);
     auto* frame3Layout = new QHBoxLayout(Frame3);
     frame3Layout->addWidget(CheckSecureDelete_, 1);
     frame3Layout->addWidget(configuration_);
@@ -106,18 +104,17 @@ CookiePluginWindow::CookiePluginWindow(QtHost& host, plugins::PluginWindows& plu
     using Handler = void (plugins::CookiePluginModel::*)();
     // A structured binding is copied into the lambda by name: clang before
     // version 16 cannot capture the binding itself.
-    for (const auto& [button, onClick] :
-         {std::pair<ChameleonButton*, Handler>{move, &M::OnMoveCookieToIgnoreClick},
-          {moveAll, &M::OnMoveAllToIgnoreClick},
-          {remove, &M::OnDeleteFromIgnoreClick},
-          {saveList, &M::OnSaveIgnoreListClick},
-          {question, &M::OnQuestionIgnoreListClick},
-          {moreInformation, &M::OnButton699Click},
-          {configuration_, &M::OnConfigurationClick},
-          {buttons.saveAll, &M::OnSaveAllSettingsClick},
-          {buttons.runNow, &M::OnRunNowClick},
-          {buttons.close, &M::OnCloseClick},
-          {buttons.help, &M::OnHelpClick}}) {
+    for (const auto& [button, onClick] : {std::pair<ChameleonButton*, Handler>{move, &M::OnMoveCookieToIgnoreClick},
+                                          {moveAll, &M::OnMoveAllToIgnoreClick},
+                                          {remove, &M::OnDeleteFromIgnoreClick},
+                                          {saveList, &M::OnSaveIgnoreListClick},
+                                          {question, &M::OnQuestionIgnoreListClick},
+                                          {moreInformation, &M::OnMoreInformationClick},
+                                          {configuration_, &M::OnConfigurationClick},
+                                          {buttons.saveAll, &M::OnSaveAllSettingsClick},
+                                          {buttons.runNow, &M::OnRunNowClick},
+                                          {buttons.close, &M::OnCloseClick},
+                                          {buttons.help, &M::OnHelpClick}}) {
         connect(button, &ChameleonButton::clicked, this,
                 [this, handler = onClick] { host_.Handle([this, handler] { (model_.*handler)(); }); });
     }
@@ -131,9 +128,9 @@ CookiePluginWindow::~CookiePluginWindow() {
 }
 
 void CookiePluginWindow::Render() {
-    ui::qt::Render(*File1_, model_.File1().Names(), model_.File1().Selected());
+    ui::qt::Render(*File1_, model_.FileList().Names(), model_.FileList().Selected());
     ui::qt::Render(*CookieIgnoreList_, model_.CookieIgnoreList(), model_.CookieIgnoreListSelected());
-    RenderFolder(*Text1_, model_.Text1());
+    RenderFolder(*Text1_, model_.FolderText());
     RenderSwitch(*CheckAutomaticClean_, model_.CheckAutomaticClean());
     RenderSwitch(*CheckSecureDelete_, model_.CheckSecureDelete());
     ui::qt::Render(*configuration_, model_.ConfigurationButton());
@@ -142,14 +139,14 @@ void CookiePluginWindow::Render() {
 void CookiePluginWindow::OnUnload() { plugins_.Unload(clean::Plugin::kCookiePlugin); }
 
 CookieOptionsWindow::CookieOptionsWindow(QtHost& host)
-    : ModelWindow(host, scan::Window::kCookieSecureDeletion, "cookiesecuredeletion"), model_(host) {
+    : ModelWindow(host, host::Window::kCookieSecureDeletion, "cookiesecuredeletion"), model_(host) {
     using M = plugins::CookieOptionsModel;
     setWindowTitle(M::kCaption);
     model_.Load();
 
     passes_ = std::make_unique<PassOptionsControls>(
         host, this, model_.Passes(), "Option1", "Option2", "Text1", "Label1", M::kLabel1,
-        PassOptionsHandlers{[this] { model_.OnOption1Click(); }, [this] { model_.OnOption2Click(); },
+        PassOptionsHandlers{[this] { model_.OnDefaultPassesClick(); }, [this] { model_.OnCustomPassesClick(); },
                             [this](const std::string& text) { model_.SetText1(text); }});
     auto* save = NamedButton("savecookiesecuredeletesettings", M::kSave, this);
     auto* cancel = NamedButton("cookiesecuredeletecancel", M::kCancel, this);
@@ -165,8 +162,7 @@ CookieOptionsWindow::CookieOptionsWindow(QtHost& host)
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(save, &ChameleonButton::clicked, this, [this] { host_.Handle([this] { model_.OnSaveClick(); }); });
-    connect(cancel, &ChameleonButton::clicked, this,
-            [this] { host_.Handle([this] { model_.OnCancelClick(); }); });
+    connect(cancel, &ChameleonButton::clicked, this, [this] { host_.Handle([this] { model_.OnCancelClick(); }); });
 }
 
 void CookieOptionsWindow::Render() { passes_->Render(model_.Passes()); }

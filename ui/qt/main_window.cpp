@@ -11,7 +11,7 @@
 
 namespace ui::qt {
 
-MainWindow::MainWindow(QtHost& host) : ModelWindow(host, scan::Window::kMain, "Form1"), model_(host) {
+MainWindow::MainWindow(QtHost& host) : ModelWindow(host, host::Window::kMain, "Form1"), model_(host) {
     using M = MainWindowModel;
     setWindowTitle(M::kCaption);
 
@@ -38,12 +38,11 @@ MainWindow::MainWindow(QtHost& host) : ModelWindow(host, scan::Window::kMain, "F
         connect(button, &ChameleonButton::clicked, this,
                 [this, handler] { host_.Handle([this, handler] { (model_.*handler)(); }); });
     };
-    addRow("ScanButton1", M::kScanButton1, {{"Label1", M::kLabel1}}, &MainWindowModel::OnScanButton1Click);
+    addRow("ScanButton1", M::kScanButton1, {{"Label1", M::kLabel1}}, &MainWindowModel::OnScanClick);
     addRow("SettingsButton1", M::kSettingsButton1, {{"Label8", M::kLabel8}, {"Label3", M::kLabel3}},
-           &MainWindowModel::OnSettingsButton1Click);
-    addRow("AboutButton1", M::kAboutButton1, {{"Label2", M::kLabel2}},
-           &MainWindowModel::OnAboutButton1Click);
-    addRow("ExitButton1", M::kExitButton1, {{"Label5", M::kLabel5}}, &MainWindowModel::OnExitButton1Click);
+           &MainWindowModel::OnSettingsClick);
+    addRow("AboutButton1", M::kAboutButton1, {{"Label2", M::kLabel2}}, &MainWindowModel::OnAboutClick);
+    addRow("ExitButton1", M::kExitButton1, {{"Label5", M::kLabel5}}, &MainWindowModel::OnExitClick);
 
     auto* question = new ChameleonButton(M::kQuestionButtonNumber, this);
     question->setObjectName("QuestionButtonNumber");
@@ -67,9 +66,8 @@ MainWindow::MainWindow(QtHost& host) : ModelWindow(host, scan::Window::kMain, "F
     setFixedWidth(640);
 
     connect(question, &ChameleonButton::clicked, this,
-            [this] { host_.Handle([this] { model_.OnQuestionButtonNumberClick(); }); });
-    connect(Label6, &QLabel::linkActivated, this,
-            [this] { host_.Handle([this] { model_.OnLabel6Click(); }); });
+            [this] { host_.Handle([this] { model_.OnDatabaseInfoClick(); }); });
+    connect(Label6, &QLabel::linkActivated, this, [this] { host_.Handle([this] { model_.OnWebAddressClick(); }); });
 }
 
 }  // namespace ui::qt

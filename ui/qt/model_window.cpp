@@ -6,7 +6,7 @@
 
 namespace ui::qt {
 
-ModelWindow::ModelWindow(QtHost& host, scan::Window id, const char* objectName)
+ModelWindow::ModelWindow(QtHost& host, host::Window id, const char* objectName)
     : QWidget(nullptr, Qt::Window), host_(host), id_(id) {
     setObjectName(objectName);
 }

@@ -6,7 +6,7 @@
 
 #include <QWidget>
 
-#include "scan/host.h"
+#include "host/host.h"
 
 namespace ui::qt {
 
@@ -15,9 +15,9 @@ class QtHost;
 class ModelWindow : public QWidget {
     Q_OBJECT
 public:
-    ModelWindow(QtHost& host, scan::Window id, const char* objectName);
+    ModelWindow(QtHost& host, host::Window id, const char* objectName);
 
-    scan::Window Id() const { return id_; }
+    host::Window Id() const { return id_; }
     // Brings every control up to date with the model.
     virtual void Render() = 0;
     // The host has just unloaded the window; it is destroyed later, once no
@@ -34,7 +34,7 @@ protected:
     QtHost& host_;
 
 private:
-    scan::Window id_;
+    host::Window id_;
 };
 
 }  // namespace ui::qt

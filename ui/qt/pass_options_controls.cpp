@@ -29,9 +29,8 @@ void RenderOption(QRadioButton& option, const plugins::OptionButton& state) {
 }  // namespace
 
 PassOptionsControls::PassOptionsControls(QtHost& host, QWidget* parent, const plugins::PassOptions& state,
-                                         const char* defaultName, const char* customName,
-                                         const char* boxName, const char* labelName, const char* labelText,
-                                         PassOptionsHandlers handlers)
+                                         const char* defaultName, const char* customName, const char* boxName,
+                                         const char* labelName, const char* labelText, PassOptionsHandlers handlers)
     : defaultOption_(Option(defaultName, state.DefaultOption().caption, parent)),
       customOption_(Option(customName, state.CustomOption().caption, parent)),
       count_(new QLineEdit(parent)),
@@ -52,10 +51,9 @@ PassOptionsControls::PassOptionsControls(QtHost& host, QWidget* parent, const pl
                      [&host, onDefault = handlers.onDefault] { host.Handle(onDefault); });
     QObject::connect(customOption_, &QRadioButton::clicked, parent,
                      [&host, onCustom = handlers.onCustom] { host.Handle(onCustom); });
-    QObject::connect(count_, &QLineEdit::textEdited, parent,
-                     [&host, onType = handlers.onType](const QString& text) {
-                         host.Handle([&] { onType(Ansi(text)); });
-                     });
+    QObject::connect(count_, &QLineEdit::textEdited, parent, [&host, onType = handlers.onType](const QString& text) {
+        host.Handle([&] { onType(Ansi(text)); });
+    });
 }
 
 void PassOptionsControls::Render(const plugins::PassOptions& state) {

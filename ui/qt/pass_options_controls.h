@@ -27,9 +27,9 @@ struct PassOptionsHandlers {
 class PassOptionsControls {
 public:
     // Names: the default and custom options, the box and its label.
-    PassOptionsControls(QtHost& host, QWidget* parent, const plugins::PassOptions& state,
-                        const char* defaultName, const char* customName, const char* boxName,
-                        const char* labelName, const char* labelText, PassOptionsHandlers handlers);
+    PassOptionsControls(QtHost& host, QWidget* parent, const plugins::PassOptions& state, const char* defaultName,
+                        const char* customName, const char* boxName, const char* labelName, const char* labelText,
+                        PassOptionsHandlers handlers);
 
     // Two rows: the options, then the label and the box.
     QGridLayout* Layout() const { return layout_; }

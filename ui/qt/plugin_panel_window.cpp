@@ -44,7 +44,7 @@ QGroupBox* PluginFrame(const char* frameName, std::initializer_list<std::pair<co
 }  // namespace
 
 PluginPanelWindow::PluginPanelWindow(QtHost& host)
-    : ModelWindow(host, scan::Window::kPluginPanel, "Form6"), model_(host) {
+    : ModelWindow(host, host::Window::kPluginPanel, "Form6"), model_(host) {
     using M = plugins::PluginPanelModel;
     setWindowTitle(M::kCaption);
 
@@ -56,10 +56,10 @@ PluginPanelWindow::PluginPanelWindow(QtHost& host)
     auto* cookies = NamedButton("chameleonButton1", M::kChameleonButton1, this);
     auto* cache = NamedButton("chameleonButton3", M::kChameleonButton3, this);
     auto* back = NamedButton("chameleonButton2", M::kChameleonButton2, this);
-    auto* Frame1 = PluginFrame("Frame1", {{"Label2", M::kLabel2}, {"Label3", M::kLabel3}, {"Label4", M::kLabel4}},
-                               cookies, this);
-    auto* Frame2 = PluginFrame("Frame2", {{"Label8", M::kLabel8}, {"Label7", M::kLabel7}, {"Label6", M::kLabel6}},
-                               cache, this);
+    auto* Frame1 =
+        PluginFrame("Frame1", {{"Label2", M::kLabel2}, {"Label3", M::kLabel3}, {"Label4", M::kLabel4}}, cookies, this);
+    auto* Frame2 =
+        PluginFrame("Frame2", {{"Label8", M::kLabel8}, {"Label7", M::kLabel7}, {"Label6", M::kLabel6}}, cache, this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Label5);
@@ -70,11 +70,11 @@ PluginPanelWindow::PluginPanelWindow(QtHost& host)
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(cookies, &ChameleonButton::clicked, this,
-            [this] { host_.Handle([this] { model_.OnChameleonButton1Click(); }); });
+            [this] { host_.Handle([this] { model_.OnCookiePluginClick(); }); });
     connect(cache, &ChameleonButton::clicked, this,
-            [this] { host_.Handle([this] { model_.OnChameleonButton3Click(); }); });
+            [this] { host_.Handle([this] { model_.OnTempFilesPluginClick(); }); });
     connect(back, &ChameleonButton::clicked, this,
-            [this] { host_.Handle([this] { model_.OnChameleonButton2Click(); }); });
+            [this] { host_.Handle([this] { model_.OnBackToMainMenuClick(); }); });
 }
 
 }  // namespace ui::qt

@@ -13,7 +13,7 @@
 namespace ui::qt {
 
 PluginStatusWindow::PluginStatusWindow(QtHost& host, plugins::PluginStatusModel& model)
-    : ModelWindow(host, scan::Window::kPluginStatus, "pluginstatus"), model_(model) {
+    : ModelWindow(host, host::Window::kPluginStatus, "pluginstatus"), model_(model) {
     using M = plugins::PluginStatusModel;
     setWindowTitle(M::kCaption);
     setWindowFlag(Qt::WindowStaysOnTopHint, true);
@@ -42,7 +42,7 @@ PluginStatusWindow::PluginStatusWindow(QtHost& host, plugins::PluginStatusModel&
     setFixedWidth(Status2_->fontMetrics().horizontalAdvance(plugins::CookiePluginModel::kStatus2Secure) + 60);
 
     Timer1_.setInterval(M::kTimer1IntervalMs);
-    connect(&Timer1_, &QTimer::timeout, this, [this] { host_.Handle([this] { model_.OnTimer1(); }); });
+    connect(&Timer1_, &QTimer::timeout, this, [this] { host_.Handle([this] { model_.OnKeepOnTopTimer(); }); });
 }
 
 void PluginStatusWindow::Render() {

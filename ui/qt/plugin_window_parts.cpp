@@ -36,8 +36,7 @@ void RenderFolder(QLineEdit& box, const std::string& folder) {
 PluginButtonRow MakePluginButtonRow(QWidget* parent, const char* saveAll, const char* runNow, const char* close,
                                     const char* help) {
     PluginButtonRow row{NamedButton("saveallsettings", saveAll, parent),
-                        NamedButton("chameleonButton3", runNow, parent),
-                        NamedButton("chameleonButton4", close, parent),
+                        NamedButton("chameleonButton3", runNow, parent), NamedButton("chameleonButton4", close, parent),
                         NamedButton("chameleonButton1", help, parent), new QHBoxLayout};
     row.layout->addWidget(row.saveAll);
     row.layout->addWidget(row.runNow);

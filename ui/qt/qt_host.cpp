@@ -31,12 +31,12 @@ void QtHost::Handle(const std::function<void()>& handler) {
     if (handlerDepth_ == 0 && !unloaded_.empty()) ScheduleReap();
 }
 
-ModelWindow* QtHost::Loaded(scan::Window window) const {
+ModelWindow* QtHost::Loaded(host::Window window) const {
     const auto found = loaded_.find(window);
     return found == loaded_.end() ? nullptr : found->second;
 }
 
-ModelWindow* QtHost::Load(scan::Window window) {
+ModelWindow* QtHost::Load(host::Window window) {
     if (ModelWindow* loaded = Loaded(window)) return loaded;
     if (!factory_) return nullptr;
     ModelWindow* made = factory_(window);
@@ -53,23 +53,22 @@ void QtHost::Yield() {
 }
 
 void QtHost::MessageBox(const std::string& text, const std::string& title) {
-    MessageBoxWithIcon(text, title, scan::MessageIcon::kNone);
+    MessageBoxWithIcon(text, title, host::MessageIcon::kNone);
 }
 
-void QtHost::MessageBoxWithIcon(const std::string& text, const std::string& title,
-                                scan::MessageIcon icon) {
+void QtHost::MessageBoxWithIcon(const std::string& text, const std::string& title, host::MessageIcon icon) {
     if (messageBox_) {
         messageBox_(text, title, icon);
         return;
     }
-    const QMessageBox::Icon shown = icon == scan::MessageIcon::kQuestion      ? QMessageBox::Question
-                                    : icon == scan::MessageIcon::kInformation ? QMessageBox::Information
+    const QMessageBox::Icon shown = icon == host::MessageIcon::kQuestion      ? QMessageBox::Question
+                                    : icon == host::MessageIcon::kInformation ? QMessageBox::Information
                                                                               : QMessageBox::NoIcon;
     QMessageBox box(shown, Text(title), Text(text), QMessageBox::Ok, QApplication::activeWindow());
     box.exec();
 }
 
-void QtHost::ShowWindow(scan::Window window) {
+void QtHost::ShowWindow(host::Window window) {
     ModelWindow* view = Load(window);
     if (!view || ended_) return;
     view->show();
@@ -77,17 +76,17 @@ void QtHost::ShowWindow(scan::Window window) {
     view->activateWindow();
 }
 
-void QtHost::RestoreWindow(scan::Window window) {
+void QtHost::RestoreWindow(host::Window window) {
     if (ModelWindow* view = Loaded(window)) {
         view->setWindowState(view->windowState() & ~Qt::WindowMinimized);
     }
 }
 
-void QtHost::HideWindow(scan::Window window) {
+void QtHost::HideWindow(host::Window window) {
     if (ModelWindow* view = Loaded(window)) view->hide();
 }
 
-void QtHost::UnloadWindow(scan::Window window) {
+void QtHost::UnloadWindow(host::Window window) {
     const auto found = loaded_.find(window);
     if (found == loaded_.end()) return;
     ModelWindow* view = found->second;
@@ -104,7 +103,7 @@ void QtHost::EndProgram() {
     QCoreApplication::exit(0);
 }
 
-void QtHost::SetTopMost(scan::Window window, bool on) {
+void QtHost::SetTopMost(host::Window window, bool on) {
     ModelWindow* view = Loaded(window);
     if (!view) return;
     const bool visible = view->isVisible();
@@ -115,11 +114,9 @@ void QtHost::SetTopMost(scan::Window window, bool on) {
     if (visible) view->show();
 }
 
-void QtHost::OpenWebAddress(const std::string& address) {
-    QDesktopServices::openUrl(QUrl(Text(address)));
-}
+void QtHost::OpenWebAddress(const std::string& address) { QDesktopServices::openUrl(QUrl(Text(address))); }
 
-std::optional<scan::Window> QtHost::ActiveWindow() {
+std::optional<host::Window> QtHost::ActiveWindow() {
     for (auto& [id, window] : loaded_) {
         if (window->isActiveWindow()) return id;
     }

@@ -11,21 +11,21 @@
 #include <string>
 #include <vector>
 
-#include "scan/host.h"
+#include "host/host.h"
 
 namespace ui::qt {
 
 class ModelWindow;
 
-class QtHost : public QObject, public scan::Host {
+class QtHost : public QObject, public host::Host {
     Q_OBJECT
 public:
     // Makes the window's view and model; null for a window this program
     // does not have.
-    using WindowFactory = std::function<ModelWindow*(scan::Window)>;
+    using WindowFactory = std::function<ModelWindow*(host::Window)>;
     // Shows a message box; tests replace the modal box with their own.
     using MessageBoxShower =
-        std::function<void(const std::string& text, const std::string& title, scan::MessageIcon icon)>;
+        std::function<void(const std::string& text, const std::string& title, host::MessageIcon icon)>;
 
     QtHost();
     ~QtHost() override;
@@ -37,23 +37,22 @@ public:
     void Handle(const std::function<void()>& handler);
 
     // The loaded window, or null.
-    ModelWindow* Loaded(scan::Window window) const;
+    ModelWindow* Loaded(host::Window window) const;
     // Loads the window without showing it (its load step runs).
-    ModelWindow* Load(scan::Window window);
+    ModelWindow* Load(host::Window window);
     bool Ended() const { return ended_; }
 
     void Yield() override;
     void MessageBox(const std::string& text, const std::string& title) override;
-    void ShowWindow(scan::Window window) override;
-    void RestoreWindow(scan::Window window) override;
-    void UnloadWindow(scan::Window window) override;
+    void ShowWindow(host::Window window) override;
+    void RestoreWindow(host::Window window) override;
+    void UnloadWindow(host::Window window) override;
     void EndProgram() override;
-    void HideWindow(scan::Window window) override;
-    void SetTopMost(scan::Window window, bool on) override;
+    void HideWindow(host::Window window) override;
+    void SetTopMost(host::Window window, bool on) override;
     void OpenWebAddress(const std::string& address) override;
-    std::optional<scan::Window> ActiveWindow() override;
-    void MessageBoxWithIcon(const std::string& text, const std::string& title,
-                            scan::MessageIcon icon) override;
+    std::optional<host::Window> ActiveWindow() override;
+    void MessageBoxWithIcon(const std::string& text, const std::string& title, host::MessageIcon icon) override;
 
 private:
     void RenderAll();
@@ -62,7 +61,7 @@ private:
 
     WindowFactory factory_;
     MessageBoxShower messageBox_;
-    std::map<scan::Window, ModelWindow*> loaded_;
+    std::map<host::Window, ModelWindow*> loaded_;
     std::vector<ModelWindow*> unloaded_;
     int handlerDepth_ = 0;
     bool reapScheduled_ = false;

@@ -31,7 +31,7 @@
 
 namespace {
 
-using scan::Window;
+using host::Window;
 using ui::qt::ModelWindow;
 
 bool WaitFor(const std::function<bool()>& done) {
@@ -71,14 +71,12 @@ private:
     bool failed_ = false;
 };
 
-void Click(ModelWindow* window, const char* button) {
-    window->findChild<ui::qt::ChameleonButton*>(button)->click();
-}
+void Click(ModelWindow* window, const char* button) { window->findChild<ui::qt::ChameleonButton*>(button)->click(); }
 
 std::string ShellFolder(const char* name) {
     modRegistry::ValueHolder folder;
-    modRegistry::ReadValue("HKCU", "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders", name,
-                           "S", modRegistry::ValueHolder(modRegistry::kNone), folder);
+    modRegistry::ReadValue("HKCU", "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders", name, "S",
+                           modRegistry::ValueHolder(modRegistry::kNone), folder);
     return folder.Text();
 }
 
@@ -154,8 +152,9 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (!std::getenv("NIMBREL_HOME")) {
-        std::fprintf(stderr, "NIMBREL_HOME must name a scratch machine: the pictures come from a "
-                             "real scan and clean of it\n");
+        std::fprintf(stderr,
+                     "NIMBREL_HOME must name a scratch machine: the pictures come from a "
+                     "real scan and clean of it\n");
         return 2;
     }
     QApplication application(argc, argv);
@@ -171,7 +170,7 @@ int main(int argc, char** argv) {
     Renderer renderer(folder);
     ui::qt::WindowsApp windows;
     ui::qt::QtHost& host = windows.Host();
-    host.SetMessageBoxShower([](const std::string&, const std::string&, scan::MessageIcon) {});
+    host.SetMessageBoxShower([](const std::string&, const std::string&, host::MessageIcon) {});
 
     for (Window id : {Window::kMain, Window::kSettings, Window::kAbout, Window::kFaq}) {
         renderer.Render(host, id);

@@ -10,13 +10,11 @@
 
 namespace ui::qt {
 
-QString Text(const std::string& ansi) {
-    return QString::fromStdU16String(platform::AnsiToUtf16(ansi));
-}
+QString Text(const std::string& ansi) { return QString::fromStdU16String(platform::AnsiToUtf16(ansi)); }
 
 std::string Ansi(const QString& text) { return platform::Utf16ToAnsi(text.toStdU16String()); }
 
-QColor Colour(scan::Rgb rgb) { return QColor(rgb.r, rgb.g, rgb.b); }
+QColor Colour(host::Rgb rgb) { return QColor(rgb.r, rgb.g, rgb.b); }
 
 QFont MakeFont(const ui::Font& font) {
     QFont made(QString::fromLatin1(font.family), font.pointSize);
@@ -24,7 +22,7 @@ QFont MakeFont(const ui::Font& font) {
     return made;
 }
 
-void Render(QLabel& label, const scan::Label& state) {
+void Render(QLabel& label, const host::Label& state) {
     const QString text = Text(state.caption);
     if (label.text() != text) label.setText(text);
     label.setVisible(state.visible);
@@ -33,15 +31,13 @@ void Render(QLabel& label, const scan::Label& state) {
     label.setPalette(palette);
 }
 
-void Render(ChameleonButton& button, const scan::Button& state) {
+void Render(ChameleonButton& button, const host::Button& state) {
     const QString text = Text(state.caption);
     if (button.text() != text) button.setText(text);
     button.setEnabled(state.enabled);
 }
 
-void Render(CoolProgress& progress, const scan::ProgressBar& state) {
-    progress.SetPercent(state.Percent);
-}
+void Render(CoolProgress& progress, const host::ProgressBar& state) { progress.SetPercent(state.Percent); }
 
 void Render(QListWidget& list, const std::vector<std::string>& names, std::optional<std::size_t> selected) {
     const QSignalBlocker quiet(&list);

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "scan/control_state.h"
+#include "host/control_state.h"
 #include "ui/window_fonts.h"
 
 class QLabel;
@@ -26,12 +26,12 @@ class CoolProgress;
 QString Text(const std::string& ansi);
 // Text typed into a control, for the core (ANSI code page).
 std::string Ansi(const QString& text);
-QColor Colour(scan::Rgb rgb);
+QColor Colour(host::Rgb rgb);
 QFont MakeFont(const ui::Font& font);
 
-void Render(QLabel& label, const scan::Label& state);
-void Render(ChameleonButton& button, const scan::Button& state);
-void Render(CoolProgress& progress, const scan::ProgressBar& state);
+void Render(QLabel& label, const host::Label& state);
+void Render(ChameleonButton& button, const host::Button& state);
+void Render(CoolProgress& progress, const host::ProgressBar& state);
 // A list of names with at most one selected; no signal is raised.
 void Render(QListWidget& list, const std::vector<std::string>& names, std::optional<std::size_t> selected);
 
@@ -40,7 +40,6 @@ ChameleonButton* NamedButton(const char* objectName, const char* caption, QWidge
 
 // A label with a fixed text, named as its control, for the window's
 // layout; wrapping texts wrap at the layout's width.
-QLabel* FixedLabel(const char* objectName, const QString& text, QWidget* parent,
-                   bool wrap = false);
+QLabel* FixedLabel(const char* objectName, const QString& text, QWidget* parent, bool wrap = false);
 
 }  // namespace ui::qt

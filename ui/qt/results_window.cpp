@@ -14,9 +14,8 @@
 
 namespace ui::qt {
 
-ResultsWindow::ResultsWindow(QtHost& host, clean::ResultsModel& results,
-                             std::function<void()> cleanSelected)
-    : ModelWindow(host, scan::Window::kResults, "Form3"),
+ResultsWindow::ResultsWindow(QtHost& host, scan::ResultsModel& results, std::function<void()> cleanSelected)
+    : ModelWindow(host, host::Window::kResults, "Form3"),
       model_(host, results),
       cleanSelected_(std::move(cleanSelected)) {
     using M = clean::ResultsWindowModel;
@@ -47,18 +46,17 @@ ResultsWindow::ResultsWindow(QtHost& host, clean::ResultsModel& results,
     resize(560, 420);
 
     connect(List1_, &QListWidget::itemChanged, this, &ResultsWindow::OnItemChanged);
-    connect(cleanbutton2_, &ChameleonButton::clicked, this,
-            [this] { host_.Handle([this] { cleanSelected_(); }); });
+    connect(cleanbutton2_, &ChameleonButton::clicked, this, [this] { host_.Handle([this] { cleanSelected_(); }); });
     connect(chameleonButton22_, &ChameleonButton::clicked, this,
-            [this] { host_.Handle([this] { model_.OnChameleonButton22Click(); }); });
+            [this] { host_.Handle([this] { model_.OnMainMenuClick(); }); });
 }
 
 void ResultsWindow::Render() {
-    const clean::DetectedItems& store = model_.Results().store;
+    const scan::DetectedItems& store = model_.Results().store;
     const QSignalBlocker quiet(List1_);
     if (static_cast<std::size_t>(List1_->count()) != store.RowCount()) {
         List1_->clear();
-        for (const std::string& label : store.List1()) {
+        for (const std::string& label : store.Labels()) {
             auto* item = new QListWidgetItem(Text(label), List1_);
             item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
         }
@@ -72,7 +70,8 @@ void ResultsWindow::Render() {
         item->setForeground(kept[row] ? greyed : ordinary);
         item->setToolTip(kept[row] ? QString(clean::ResultsWindowModel::kKeptForTwinNote) : QString());
     }
-    const QString total = Text(model_.Results().totaldetected);
+    const std::optional<long> scanTotal = model_.Results().total;
+    const QString total = scanTotal ? QString::number(*scanTotal) : QString();
     if (totaldetected_->text() != total) totaldetected_->setText(total);
     ui::qt::Render(*cleanbutton2_, model_.cleanbutton2);
     ui::qt::Render(*chameleonButton22_, model_.chameleonButton22);
@@ -82,11 +81,11 @@ void ResultsWindow::OnItemChanged(QListWidgetItem* item) {
     const int row = List1_->row(item);
     if (row < 0) return;
     const bool checked = item->checkState() == Qt::Checked;
-    host_.Handle([this, row, checked] { model_.OnList1ItemCheck(static_cast<std::size_t>(row), checked); });
+    host_.Handle([this, row, checked] { model_.OnRowCheck(static_cast<std::size_t>(row), checked); });
 }
 
 CompletionWindow::CompletionWindow(QtHost& host, const clean::CleanState& clean)
-    : ModelWindow(host, scan::Window::kCompletion, "Form4"), model_(host, clean) {
+    : ModelWindow(host, host::Window::kCompletion, "Form4"), model_(host, clean) {
     using M = clean::CompletionWindowModel;
     setWindowTitle(M::kCaption);
 
@@ -121,11 +120,11 @@ CompletionWindow::CompletionWindow(QtHost& host, const clean::CleanState& clean)
     layout->addWidget(cleanbutton_, 0, Qt::AlignHCenter);
     // As wide as the longer status needs, fixed like the other small windows.
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    Frame1->setMinimumWidth(Frame1->fontMetrics().horizontalAdvance(
-                                QString(M::kStatusLabel) + M::kSomeNotDeleted) + 80);
+    Frame1->setMinimumWidth(Frame1->fontMetrics().horizontalAdvance(QString(M::kStatusLabel) + M::kSomeNotDeleted) +
+                            80);
 
     connect(cleanbutton_, &ChameleonButton::clicked, this,
-            [this] { host_.Handle([this] { model_.OnCleanbuttonClick(); }); });
+            [this] { host_.Handle([this] { model_.OnMainMenuClick(); }); });
 }
 
 void CompletionWindow::Render() {

@@ -21,7 +21,7 @@ class ResultsWindow : public ModelWindow {
     Q_OBJECT
 public:
     // cleanSelected is the clean of the checked rows that "Clean Now" runs.
-    ResultsWindow(QtHost& host, clean::ResultsModel& results, std::function<void()> cleanSelected);
+    ResultsWindow(QtHost& host, scan::ResultsModel& results, std::function<void()> cleanSelected);
 
     clean::ResultsWindowModel& Model() { return model_; }
     void Render() override;

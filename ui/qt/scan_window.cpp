@@ -13,11 +13,8 @@
 
 namespace ui::qt {
 
-ScanWindow::ScanWindow(QtHost& host, clean::ResultsModel& results,
-                       std::function<void(ScanWindowModel&)> cleanAll)
-    : ModelWindow(host, scan::Window::kScan, "Form2"),
-      model_(host, results, false),
-      cleanAll_(std::move(cleanAll)) {
+ScanWindow::ScanWindow(QtHost& host, scan::ResultsModel& results, std::function<void(ScanWindowModel&)> cleanAll)
+    : ModelWindow(host, host::Window::kScan, "Form2"), model_(host, results, false), cleanAll_(std::move(cleanAll)) {
     using M = ScanWindowModel;
     setWindowTitle(M::kCaption);
 
@@ -83,16 +80,15 @@ ScanWindow::ScanWindow(QtHost& host, clean::ResultsModel& results,
     setFixedWidth(420);
 
     connect(chameleonButton2_, &ChameleonButton::clicked, this,
-            [this] { host_.Handle([this] { model_.OnChameleonButton2Click(); }); });
+            [this] { host_.Handle([this] { model_.OnAbortOrMainMenuClick(); }); });
     connect(resultsbutton_, &ChameleonButton::clicked, this,
             [this] { host_.Handle([this] { model_.OnResultsButtonClick(); }); });
-    connect(cleanbutton1_, &ChameleonButton::clicked, this,
-            [this] { host_.Handle([this] { cleanAll_(model_); }); });
+    connect(cleanbutton1_, &ChameleonButton::clicked, this, [this] { host_.Handle([this] { cleanAll_(model_); }); });
 
     model_.Load();
     Timer1_.setSingleShot(true);
     Timer1_.setInterval(M::kTimer1IntervalMs);
-    connect(&Timer1_, &QTimer::timeout, this, [this] { host_.Handle([this] { model_.OnTimer1(); }); });
+    connect(&Timer1_, &QTimer::timeout, this, [this] { host_.Handle([this] { model_.OnStartTimer(); }); });
     if (model_.Timer1Enabled()) Timer1_.start();
 }
 

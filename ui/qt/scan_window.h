@@ -19,7 +19,7 @@ class ScanWindow : public ModelWindow {
     Q_OBJECT
 public:
     // cleanAll is the clean-all operation that "Clean Now" runs.
-    ScanWindow(QtHost& host, clean::ResultsModel& results, std::function<void(ScanWindowModel&)> cleanAll);
+    ScanWindow(QtHost& host, scan::ResultsModel& results, std::function<void(ScanWindowModel&)> cleanAll);
 
     ScanWindowModel& Model() { return model_; }
     void Render() override;

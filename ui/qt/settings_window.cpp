@@ -30,8 +30,7 @@ const settings::CategoryHelp* HelpBeside(const char* categoryId, std::size_t& in
 
 }  // namespace
 
-SettingsWindow::SettingsWindow(QtHost& host)
-    : ModelWindow(host, scan::Window::kSettings, "Form5"), model_(host) {
+SettingsWindow::SettingsWindow(QtHost& host) : ModelWindow(host, host::Window::kSettings, "Form5"), model_(host) {
     using M = settings::SettingsWindowModel;
     setWindowTitle(M::kCaption);
 
@@ -84,13 +83,11 @@ SettingsWindow::SettingsWindow(QtHost& host)
     setFixedWidth(620);
 
     connect(goToPlugins, &ChameleonButton::clicked, this,
-            [this] { host_.Handle([this] { model_.OnChameleonButton1Click(); }); });
-    connect(save, &ChameleonButton::clicked, this,
-            [this] { host_.Handle([this] { model_.OnSaveSettingsButton1Click(); }); });
+            [this] { host_.Handle([this] { model_.OnGoToPluginsClick(); }); });
+    connect(save, &ChameleonButton::clicked, this, [this] { host_.Handle([this] { model_.OnSaveSettingsClick(); }); });
     connect(remove, &ChameleonButton::clicked, this,
-            [this] { host_.Handle([this] { model_.OnDeleteSettingsButton1Click(); }); });
-    connect(close, &ChameleonButton::clicked, this,
-            [this] { host_.Handle([this] { model_.OnSettingsClose1Click(); }); });
+            [this] { host_.Handle([this] { model_.OnDeleteSettingsClick(); }); });
+    connect(close, &ChameleonButton::clicked, this, [this] { host_.Handle([this] { model_.OnCloseClick(); }); });
 
     model_.Load();
 }
@@ -114,9 +111,8 @@ void SettingsWindow::AddColumn(const std::array<const char*, N>& ids, int column
             connect(button, &ChameleonButton::clicked, this,
                     [this, help] { host_.Handle([this, help] { model_.OnHelpButtonClick(help); }); });
         }
-        connect(box, &QCheckBox::toggled, this, [this, index](bool on) {
-            host_.Handle([this, index, on] { model_.SetChecked(index, on); });
-        });
+        connect(box, &QCheckBox::toggled, this,
+                [this, index](bool on) { host_.Handle([this, index, on] { model_.SetChecked(index, on); }); });
         ++row;
     }
 }

@@ -19,38 +19,37 @@ namespace ui::qt {
 WindowsApp::WindowsApp() : WindowsApp(platform::ProgramFolder()) {}
 
 WindowsApp::WindowsApp(std::string programFolder)
-    : plugins_(host_, false, std::move(programFolder)),
-      clean_{host_, results_, cleanState_, &plugins_, false} {
-    host_.SetWindowFactory([this](scan::Window window) { return Make(window); });
+    : plugins_(host_, false, std::move(programFolder)), clean_{host_, results_, cleanState_, &plugins_, false} {
+    host_.SetWindowFactory([this](host::Window window) { return Make(window); });
 }
 
-ModelWindow* WindowsApp::Make(scan::Window window) {
+ModelWindow* WindowsApp::Make(host::Window window) {
     switch (window) {
-        case scan::Window::kMain:
+        case host::Window::kMain:
             return new MainWindow(host_);
-        case scan::Window::kScan:
+        case host::Window::kScan:
             return new ScanWindow(host_, results_, [this](ScanWindowModel& scan) {
-                clean::CleanAll(clean_, scan.State().totaldetected.caption);
+                clean::CleanAll(clean_, scan.State().counts.total.value_or(0));
             });
-        case scan::Window::kResults:
+        case host::Window::kResults:
             return new ResultsWindow(host_, results_, [this] { clean::CleanSelected(clean_); });
-        case scan::Window::kCompletion:
+        case host::Window::kCompletion:
             return new CompletionWindow(host_, cleanState_);
-        case scan::Window::kSettings:
+        case host::Window::kSettings:
             return new SettingsWindow(host_);
-        case scan::Window::kAbout:
+        case host::Window::kAbout:
             return new AboutWindow(host_);
-        case scan::Window::kFaq:
+        case host::Window::kFaq:
             return new FaqWindow(host_);
-        case scan::Window::kPluginPanel:
+        case host::Window::kPluginPanel:
             return new PluginPanelWindow(host_);
-        case scan::Window::kCookiePlugin:
+        case host::Window::kCookiePlugin:
             return new CookiePluginWindow(host_, plugins_);
-        case scan::Window::kCookieSecureDeletion:
+        case host::Window::kCookieSecureDeletion:
             return new CookieOptionsWindow(host_);
-        case scan::Window::kIeTempFilesPlugin:
+        case host::Window::kIeTempFilesPlugin:
             return new CachePluginWindow(host_, plugins_);
-        case scan::Window::kPluginStatus:
+        case host::Window::kPluginStatus:
             return new PluginStatusWindow(host_, plugins_.Status());
     }
     return nullptr;
@@ -62,7 +61,7 @@ int RunWindows(int& argc, char** argv) {
     // through EndProgram.
     QApplication::setQuitOnLastWindowClosed(false);
     WindowsApp windows;
-    windows.Host().ShowWindow(scan::Window::kMain);
+    windows.Host().ShowWindow(host::Window::kMain);
     if (windows.Host().Ended()) return 0;
     return QApplication::exec();
 }

@@ -7,7 +7,7 @@
 
 #include "clean/clean_engine.h"
 #include "clean/clean_state.h"
-#include "clean/results_model.h"
+#include "scan/results_model.h"
 #include "plugins/plugin_windows.h"
 #include "ui/qt/qt_host.h"
 
@@ -24,15 +24,15 @@ public:
     WindowsApp& operator=(const WindowsApp&) = delete;
 
     QtHost& Host() { return host_; }
-    clean::ResultsModel& Results() { return results_; }
+    scan::ResultsModel& Results() { return results_; }
     const clean::CleanState& LastClean() const { return cleanState_; }
     plugins::PluginWindows& Plugins() { return plugins_; }
 
 private:
-    ModelWindow* Make(scan::Window window);
+    ModelWindow* Make(host::Window window);
 
     QtHost host_;
-    clean::ResultsModel results_;
+    scan::ResultsModel results_;
     clean::CleanState cleanState_;
     // The plug-in windows' models; a clean runs the automatic ones.
     plugins::PluginWindows plugins_;

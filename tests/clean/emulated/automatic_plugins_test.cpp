@@ -46,10 +46,10 @@ void SetSwitch(Plugin plugin, const std::string& name, const std::string& bytes)
     ASSERT_EQ(platform::RegCreateKey(platform::kHkeyCurrentUser, clean::PluginSettingsKey(plugin),
                                      platform::kKeyAllAccess, &key),
               0);
-    EXPECT_EQ(platform::RegSetValue(key, name, platform::kRegBinary,
-                                    reinterpret_cast<const std::uint8_t*>(bytes.data()),
-                                    static_cast<std::uint32_t>(bytes.size())),
-              0);
+    EXPECT_EQ(
+        platform::RegSetValue(key, name, platform::kRegBinary, reinterpret_cast<const std::uint8_t*>(bytes.data()),
+                              static_cast<std::uint32_t>(bytes.size())),
+        0);
     platform::RegCloseKey(key);
 }
 
@@ -81,8 +81,8 @@ TEST_F(AutomaticPluginsTest, CookiesRunBeforeTheCacheEachWithItsOwnDeleteMethod)
     SetSwitch(Plugin::kIeTempFilesPlugin, "AutomaticClean", kOn);
     SetSwitch(Plugin::kIeTempFilesPlugin, "SecureDelete", kOn);
     clean::RunAutomaticPlugins(&loader, false);
-    EXPECT_EQ(log, (std::vector<std::string>{"load cookies", "cookies normal shown", "load cache",
-                                             "cache secure shown"}));
+    EXPECT_EQ(log,
+              (std::vector<std::string>{"load cookies", "cookies normal shown", "load cache", "cache secure shown"}));
 }
 
 TEST_F(AutomaticPluginsTest, SecureDeleteOtherThanTrueMeansNormalDelete) {
@@ -101,10 +101,10 @@ TEST_F(AutomaticPluginsTest, WithoutALoaderNothingRunsWhateverTheSwitches) {
 TEST_F(AutomaticPluginsTest, TheyRunAfterTheCompletionWindowIsShownAndBeforeASilentEnd) {
     SetSwitch(Plugin::kCookiePlugin, "AutomaticClean", kOn);
     testing_support::RecordingHost host;
-    clean::ResultsModel results;
+    scan::ResultsModel results;
     clean::CleanState state;
     clean::CleanContext shown{host, results, state, &loader, false};
-    clean::CleanAll(shown, "0");
+    clean::CleanAll(shown, 0);
     EXPECT_EQ(host.calls, (std::vector<std::string>{"show completion", "unload scan"}));
     EXPECT_EQ(log, (std::vector<std::string>{"load cookies", "cookies normal shown"}));
 
@@ -117,7 +117,7 @@ TEST_F(AutomaticPluginsTest, TheyRunAfterTheCompletionWindowIsShownAndBeforeASil
     } silentHost;
     silentHost.log = &log;
     clean::CleanContext silent{silentHost, results, state, &noting, true};
-    clean::CleanAll(silent, "0");
+    clean::CleanAll(silent, 0);
     EXPECT_EQ(log, (std::vector<std::string>{"load cookies", "cookies normal silent", "end"}));
 }
 

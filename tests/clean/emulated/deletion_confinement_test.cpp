@@ -46,8 +46,8 @@ namespace {
 
 namespace fs = std::filesystem;
 using namespace std::string_literals;
-using clean::DetectedItem;
 using platform::emulated::ToHostPath;
+using scan::DetectedItem;
 using testing_support::DecoyFolder;
 
 const std::string kShellFolders = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
@@ -96,7 +96,7 @@ protected:
         for (const DetectedItem& row : rows) results.store.Append(row);
         clean::CleanState state;
         clean::CleanContext cleaning{host, results, state, nullptr, false};
-        clean::CleanAll(cleaning, std::to_string(rows.size()));
+        clean::CleanAll(cleaning, static_cast<long>(rows.size()));
         return state.CleanedCount;
     }
 
@@ -195,13 +195,8 @@ TEST_F(DeletionConfinementTest, AFolderRowInAnotherLetterCaseStillNamesItsFolder
 TEST_F(DeletionConfinementTest, ARecentValueThatDoesNotPlainlyNameItsFolderListsNothing) {
     const std::string windows = platform::WindowsDirectory();
     for (const std::string& path : {
-             recent + "\\..\\Desktop",
-             recent + "\\..\\..\\..",
-             recent + "\\..\\..\\..\\WINDOWS",
-             windows + ".",
-             windows + "\\.",
-             "\\\\?\\" + recent,
-             recent + "\0"s + profile + "\\Desktop",
+             recent + "\\..\\Desktop", recent + "\\..\\..\\..", recent + "\\..\\..\\..\\WINDOWS", windows + ".",
+             windows + "\\.", "\\\\?\\" + recent, recent + "\0"s + profile + "\\Desktop",
              recent + "\\report.doc.lnk",  // a file, not a folder
          }) {
         SetRecent(platform::kRegSz, path + '\0');
@@ -320,7 +315,8 @@ TEST_P(LinkOnTheWay, NoCleanerReachesWhatTheLinkLeadsTo) {
     EXPECT_EQ(decoy.Contents(), before);
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryFolder, LinkOnTheWay, testing::Combine(testing::ValuesIn(kLinkedFolders), testing::Bool()),
+INSTANTIATE_TEST_SUITE_P(EveryFolder, LinkOnTheWay,
+                         testing::Combine(testing::ValuesIn(kLinkedFolders), testing::Bool()),
                          [](const testing::TestParamInfo<std::tuple<LinkedFolder, bool>>& info) {
                              return std::string(std::get<0>(info.param).name) +
                                     (std::get<1>(info.param) ? "Shredded" : "Deleted");
@@ -498,8 +494,6 @@ TEST_P(CacheSwappedDuringTheRun, LosesOnlyItsOwnFiles) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Methods, CacheSwappedDuringTheRun, testing::Bool(),
-                         [](const testing::TestParamInfo<bool>& info) {
-                             return info.param ? "Shredded" : "Deleted";
-                         });
+                         [](const testing::TestParamInfo<bool>& info) { return info.param ? "Shredded" : "Deleted"; });
 
 }  // namespace

@@ -30,7 +30,8 @@ protected:
 
 TEST_F(GuardOnDiskTest, TheWindowsDirectorySurvivesEverySpellingAsFolderOrFile) {
     const std::string windows = platform::WindowsDirectory();
-    for (const char* path : {"C:\\WINDOWS", "c:\\windows", "C:\\Windows\\", "c:/WINDOWS", "C:\\WINDOWS\\system32\\.."}) {
+    for (const char* path :
+         {"C:\\WINDOWS", "c:\\windows", "C:\\Windows\\", "c:/WINDOWS", "C:\\WINDOWS\\system32\\.."}) {
         for (const char* kind : {"Folder", "File"}) {
             EXPECT_EQ(clean::CleanItem({"x", path, "", "", "", kind}, windows).result, clean::RowResult::kSkipped)
                 << path << " " << kind;
@@ -47,8 +48,9 @@ TEST_F(GuardOnDiskTest, TheDriveRootSurvivesAndIsNotCounted) {
 TEST_F(GuardOnDiskTest, AFileRowThatIsALinkLosesTheLinkNotTheTarget) {
     fs::create_directories(ToHostPath("C:\\Recent"));
     fs::create_symlink(ToHostPath("C:\\WINDOWS\\win.ini"), ToHostPath("C:\\Recent") / "win.lnk");
-    EXPECT_EQ(clean::CleanItem({"x", "C:\\Recent\\win.lnk", " ", " ", " ", "File"}, platform::WindowsDirectory()).result,
-              clean::RowResult::kDeleted);
+    EXPECT_EQ(
+        clean::CleanItem({"x", "C:\\Recent\\win.lnk", " ", " ", " ", "File"}, platform::WindowsDirectory()).result,
+        clean::RowResult::kDeleted);
     EXPECT_FALSE(fs::exists(fs::symlink_status(ToHostPath("C:\\Recent") / "win.lnk")));
     EXPECT_TRUE(fs::exists(ToHostPath("C:\\WINDOWS\\win.ini")));
 }
@@ -66,8 +68,9 @@ TEST_F(GuardOnDiskTest, AReadOnlyFileStaysAndItsRowIsNotCounted) {
     fs::create_directories(ToHostPath("C:\\Recent"));
     std::ofstream(ToHostPath("C:\\Recent") / "kept.lnk") << "x";
     fs::permissions(ToHostPath("C:\\Recent") / "kept.lnk", fs::perms::owner_read);
-    EXPECT_EQ(clean::CleanItem({"x", "C:\\Recent\\kept.lnk", " ", " ", " ", "File"}, platform::WindowsDirectory()).result,
-              clean::RowResult::kFailed);
+    EXPECT_EQ(
+        clean::CleanItem({"x", "C:\\Recent\\kept.lnk", " ", " ", " ", "File"}, platform::WindowsDirectory()).result,
+        clean::RowResult::kFailed);
     EXPECT_TRUE(fs::exists(ToHostPath("C:\\Recent") / "kept.lnk"));
 }
 

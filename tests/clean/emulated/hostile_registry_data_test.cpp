@@ -169,8 +169,8 @@ Snapshot TakeSnapshot() {
 
 // What the clean of rows does to the registry, worked out on a snapshot: a
 // value row's value goes, a key row's key goes when it has no subkeys left.
-void CleanOnPaper(const std::vector<clean::DetectedItem>& rows, Snapshot& registry) {
-    for (const clean::DetectedItem& row : rows) {
+void CleanOnPaper(const std::vector<scan::DetectedItem>& rows, Snapshot& registry) {
+    for (const scan::DetectedItem& row : rows) {
         if (row.kind == "Value") {
             if (auto key = registry.find(CanonicalKey(row.mainkey, row.subkey)); key != registry.end())
                 key->second.erase(Upper(row.value));
@@ -231,8 +231,8 @@ void PlantListed(const Places& places) {
     }
 }
 
-std::vector<clean::DetectedItem> Rows(const clean::ResultsModel& results) {
-    std::vector<clean::DetectedItem> rows;
+std::vector<scan::DetectedItem> Rows(const scan::ResultsModel& results) {
+    std::vector<scan::DetectedItem> rows;
     for (std::size_t i = 0; i < results.store.RowCount(); ++i) rows.push_back(results.store.Row(i));
     return rows;
 }
@@ -251,7 +251,7 @@ public:
         for (const Place& place : places.listed) listed_.insert(CanonicalKey(place.root, place.key));
     }
 
-    bool Names(const clean::DetectedItem& row) const {
+    bool Names(const scan::DetectedItem& row) const {
         const std::string key = CanonicalKey(row.mainkey, row.subkey);
         if (row.kind == "Value") return values_.count(key + "|" + Upper(row.value)) > 0;
         if (row.kind == "Key") return keys_.count(key + "\\" + Upper(row.value)) > 0 || listed_.count(key) > 0;
@@ -275,7 +275,7 @@ Places LearnEveryPlace() {
     EXPECT_EQ(platform::Start(), "");
     scan_testing::FakeHost host;
     scan::ScanWindowState window;
-    clean::ResultsModel results;
+    scan::ResultsModel results;
     scan::ScanContext ctx{host, window, results};
     Places places;
     for (std::size_t before = 1; places.Size() != before;) {
@@ -356,7 +356,7 @@ protected:
     void RunClean() {
         clean::CleanState state;
         clean::CleanContext cleaning{host, results, state, nullptr, false};
-        clean::CleanAll(cleaning, "0");
+        clean::CleanAll(cleaning, 0);
     }
 
     inline static Places* places = nullptr;
@@ -378,9 +378,9 @@ TEST_F(HostileRegistryDataTest, EveryTypeAndLengthAtProbedPlacesCleansExactlyWha
         Plant(payloads, pass);
         results.store.Clear();
         scan::Scan(ctx);
-        const std::vector<clean::DetectedItem> rows = Rows(results);
+        const std::vector<scan::DetectedItem> rows = Rows(results);
         ASSERT_FALSE(rows.empty());
-        for (const clean::DetectedItem& row : rows) {
+        for (const scan::DetectedItem& row : rows) {
             EXPECT_TRUE(probed.Names(row))
                 << row.label << ": " << row.mainkey << " | " << row.subkey << " | " << row.value;
         }
@@ -388,7 +388,7 @@ TEST_F(HostileRegistryDataTest, EveryTypeAndLengthAtProbedPlacesCleansExactlyWha
         Snapshot expected = TakeSnapshot();
         CleanOnPaper(rows, expected);
         std::map<fs::path, std::string> expectedFiles = Files();
-        for (const clean::DetectedItem& row : rows) {
+        for (const scan::DetectedItem& row : rows) {
             if (row.kind == "File") expectedFiles.erase(ToHostPath(row.mainkey));
             if (row.kind != "Folder") continue;
             const std::string folder = ToHostPath(row.mainkey).string() + "/";

@@ -21,11 +21,11 @@ TEST(LockedRegistryCleanTest, IsSaidOnceAndNothingIsDeleted) {
     testing_support::ScratchFolder folder;
     ASSERT_EQ(modRegistry::WriteValue(key.RootName(), key.Path("TypedURLs"), "url1", "S", "x"), 0);
     testing_support::WriteBytes(folder.Path("a.lnk"), "x");
-    clean::ResultsModel results;
+    scan::ResultsModel results;
     results.store.Append({"Url1", key.RootName(), key.Path("TypedURLs"), "url1", "S", "Value"});
     results.store.Append({"Url2", key.RootName(), key.Path("TypedURLs"), "url2", "S", "Value"});
     results.store.Append({"Item 0", folder.Path("a.lnk"), " ", " ", " ", "File"});
-    results.totaldetected = "3";
+    results.total = 3;
 
     testing_support::RecordingHost host;
     clean::CleanState state;

@@ -65,15 +65,13 @@ TEST_P(IxwipeSwitch, ShredsTheIndexFilesItNames) {
 
 INSTANTIATE_TEST_SUITE_P(
     CommandLines, IxwipeSwitch,
-    testing::Values(SwitchRow{"Cache", {"-CACHE"}, true, false}, SwitchRow{"Cookies", {"-COOKIES"}, false, true},
-                    SwitchRow{"Both", {"-CC"}, true, true}, SwitchRow{"LowerCase", {"-cc"}, true, true},
-                    SwitchRow{"MixedCase", {"-Cookies"}, false, true},
-                    SwitchRow{"SurroundedBySpaces", {"  -CACHE  "}, true, false},
-                    SwitchRow{"NoArguments", {}, false, false}, SwitchRow{"Slash", {"/CACHE"}, false, false},
-                    SwitchRow{"NoHyphen", {"CC"}, false, false},
-                    SwitchRow{"TwoSwitches", {"-CACHE", "-COOKIES"}, false, false},
-                    SwitchRow{"SwitchAndWord", {"-CC", "now"}, false, false},
-                    SwitchRow{"TabIsNoSpace", {"\t-CC"}, false, false}),
+    testing::Values(
+        SwitchRow{"Cache", {"-CACHE"}, true, false}, SwitchRow{"Cookies", {"-COOKIES"}, false, true},
+        SwitchRow{"Both", {"-CC"}, true, true}, SwitchRow{"LowerCase", {"-cc"}, true, true},
+        SwitchRow{"MixedCase", {"-Cookies"}, false, true}, SwitchRow{"SurroundedBySpaces", {"  -CACHE  "}, true, false},
+        SwitchRow{"NoArguments", {}, false, false}, SwitchRow{"Slash", {"/CACHE"}, false, false},
+        SwitchRow{"NoHyphen", {"CC"}, false, false}, SwitchRow{"TwoSwitches", {"-CACHE", "-COOKIES"}, false, false},
+        SwitchRow{"SwitchAndWord", {"-CC", "now"}, false, false}, SwitchRow{"TabIsNoSpace", {"\t-CC"}, false, false}),
     [](const testing::TestParamInfo<SwitchRow>& info) { return info.param.name; });
 
 TEST_F(Ixwipe, AskedForHelpItSaysWhatItIsAndShredsNothing) {
@@ -153,7 +151,8 @@ INSTANTIATE_TEST_SUITE_P(
                               [](const testing_support::DecoyFolder& decoy) { Link("C:\\Cookies", decoy, "Cookies"); }},
                     HostIndex{"LinkedCacheFolder",
                               [](const testing_support::DecoyFolder& decoy) { Link("C:\\Cache", decoy, "Cache"); }},
-                    HostIndex{"LinkedContentIe5", [](const testing_support::DecoyFolder& decoy) {
+                    HostIndex{"LinkedContentIe5",
+                              [](const testing_support::DecoyFolder& decoy) {
                                   Link("C:\\Cache\\Content.IE5", decoy, "Cache/Content.IE5");
                               }}),
     [](const testing::TestParamInfo<HostIndex>& info) { return info.param.name; });

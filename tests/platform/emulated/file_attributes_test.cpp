@@ -49,9 +49,7 @@ TEST_F(FileAttributes, MissingPathHasNone) {
     EXPECT_FALSE(GetFileAttributes(folder_.Path("missing\\deeper.txt")).has_value());
 }
 
-TEST_F(FileAttributes, PlainFileIsArchive) {
-    EXPECT_EQ(GetFileAttributes(File("plain.txt")), kFileAttributeArchive);
-}
+TEST_F(FileAttributes, PlainFileIsArchive) { EXPECT_EQ(GetFileAttributes(File("plain.txt")), kFileAttributeArchive); }
 
 TEST_F(FileAttributes, FolderIsDirectory) {
     EXPECT_EQ(GetFileAttributes(Folder("sub")), kFileAttributeDirectory);
@@ -118,8 +116,7 @@ std::vector<unsigned char> Bytes(const std::string& text) { return {text.begin()
 
 // Samba's NDR blob: hex text and NUL, padding to 2, version, level, padding
 // to 4, then the info.
-std::vector<unsigned char> Blob(const std::string& hex, std::uint16_t version,
-                                const std::vector<unsigned char>& info) {
+std::vector<unsigned char> Blob(const std::string& hex, std::uint16_t version, const std::vector<unsigned char>& info) {
     std::vector<unsigned char> blob(hex.begin(), hex.end());
     blob.push_back(0);
     while (blob.size() % 2 != 0) blob.push_back(0);
@@ -133,24 +130,21 @@ std::vector<unsigned char> Blob(const std::string& hex, std::uint16_t version,
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, DosAttributeForms,
-    ::testing::Values(
-        DosAttributeCase{"WineText", Bytes("0x22"), 0x22},
-        DosAttributeCase{"TextWithNul", Bytes(std::string("0x6\0", 4)), 0x6},
-        DosAttributeCase{"UpperCaseHex", Bytes("0X2A"), 0x2A},
-        DosAttributeCase{"NotHex", Bytes("0x2g"), 0},
-        DosAttributeCase{"NoDigits", Bytes("0x"), 0},
-        DosAttributeCase{"Decimal", Bytes("22"), 0},
-        DosAttributeCase{"Empty", {}, 0},
-        // Version 3 carries the hex text, which wins.
-        DosAttributeCase{"SambaVersion3", Blob("0x22", 3, {1, 0, 0, 0, 0x22, 0, 0, 0}), 0x22},
-        // Versions 4 and 5 leave the text empty: flags, then the attribute.
-        DosAttributeCase{"SambaVersion4", Blob("", 4, {1, 0, 0, 0, 0x26, 0, 0, 0, 0, 0, 0, 0}), 0x26},
-        DosAttributeCase{"SambaVersion5", Blob("", 5, {3, 0, 0, 0, 0x04, 0x01, 0, 0, 0, 0, 0, 0}), 0x104},
-        DosAttributeCase{"SambaVersion1", Blob("", 1, {0x02, 0, 0, 0, 0, 0, 0, 0}), 0x02},
-        DosAttributeCase{"SambaVersion2", Blob("", 2, {0, 0, 0, 0, 0x06, 0, 0, 0}), 0x06},
-        DosAttributeCase{"UnknownVersion", Blob("", 9, {0, 0, 0, 0, 0x06, 0, 0, 0}), 0},
-        DosAttributeCase{"LevelUnlikeVersion", {0, 0, 4, 0, 5, 0, 0, 0, 1, 0, 0, 0, 2, 0, 0, 0}, 0},
-        DosAttributeCase{"CutShort", Blob("", 4, {1, 0, 0, 0, 0x26}), 0}),
+    ::testing::Values(DosAttributeCase{"WineText", Bytes("0x22"), 0x22},
+                      DosAttributeCase{"TextWithNul", Bytes(std::string("0x6\0", 4)), 0x6},
+                      DosAttributeCase{"UpperCaseHex", Bytes("0X2A"), 0x2A},
+                      DosAttributeCase{"NotHex", Bytes("0x2g"), 0}, DosAttributeCase{"NoDigits", Bytes("0x"), 0},
+                      DosAttributeCase{"Decimal", Bytes("22"), 0}, DosAttributeCase{"Empty", {}, 0},
+                      // Version 3 carries the hex text, which wins.
+                      DosAttributeCase{"SambaVersion3", Blob("0x22", 3, {1, 0, 0, 0, 0x22, 0, 0, 0}), 0x22},
+                      // Versions 4 and 5 leave the text empty: flags, then the attribute.
+                      DosAttributeCase{"SambaVersion4", Blob("", 4, {1, 0, 0, 0, 0x26, 0, 0, 0, 0, 0, 0, 0}), 0x26},
+                      DosAttributeCase{"SambaVersion5", Blob("", 5, {3, 0, 0, 0, 0x04, 0x01, 0, 0, 0, 0, 0, 0}), 0x104},
+                      DosAttributeCase{"SambaVersion1", Blob("", 1, {0x02, 0, 0, 0, 0, 0, 0, 0}), 0x02},
+                      DosAttributeCase{"SambaVersion2", Blob("", 2, {0, 0, 0, 0, 0x06, 0, 0, 0}), 0x06},
+                      DosAttributeCase{"UnknownVersion", Blob("", 9, {0, 0, 0, 0, 0x06, 0, 0, 0}), 0},
+                      DosAttributeCase{"LevelUnlikeVersion", {0, 0, 4, 0, 5, 0, 0, 0, 1, 0, 0, 0, 2, 0, 0, 0}, 0},
+                      DosAttributeCase{"CutShort", Blob("", 4, {1, 0, 0, 0, 0x26}), 0}),
     [](const ::testing::TestParamInfo<DosAttributeCase>& info) { return info.param.name; });
 
 }  // namespace

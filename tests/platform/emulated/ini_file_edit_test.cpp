@@ -34,8 +34,7 @@ protected:
 
     std::string Get(const char* section, const char* key) {
         char buffer[256];
-        return std::string(buffer,
-                           GetPrivateProfileString(section, key, "default", buffer, sizeof buffer, file_));
+        return std::string(buffer, GetPrivateProfileString(section, key, "default", buffer, sizeof buffer, file_));
     }
 
     ino_t Inode() {
@@ -83,24 +82,23 @@ TEST_P(IniEdit, ChangesOnlyTheLinesItMust) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, IniEdit,
-    ::testing::Values(
-        EditCase{"ChangedValueRewritesItsLineKeepingItsBreak", "one", "B", "20",
-                 "; Nimbrel test\n[One]\n  a = 1 \nb=20\n\n; about two\n[Two]\r\nc=3"},
-        EditCase{"ChangedSpacedEntryIsWrittenPlainly", "One", "a", "9",
-                 "; Nimbrel test\n[One]\na=9\nb=2\n\n; about two\n[Two]\r\nc=3"},
-        EditCase{"NewEntryFollowsTheLastEntryOfItsSection", "One", "new", "x",
-                 "; Nimbrel test\n[One]\n  a = 1 \nb=2\nnew=x\r\n\n; about two\n[Two]\r\nc=3"},
-        EditCase{"NewEntryAfterALastLineWithoutBreak", "Two", "d", "4",
-                 "; Nimbrel test\n[One]\n  a = 1 \nb=2\n\n; about two\n[Two]\r\nc=3\r\nd=4\r\n"},
-        EditCase{"NewSectionIsAppended", "Three", "e", "5", kOriginal + "\r\n[Three]\r\ne=5\r\n"},
-        EditCase{"DeletedEntryTakesOnlyItsLine", "One", "a", nullptr,
-                 "; Nimbrel test\n[One]\nb=2\n\n; about two\n[Two]\r\nc=3"},
-        EditCase{"DeletedSectionTakesItsLinesUpToTheNextSection", "ONE", nullptr, nullptr,
-                 "; Nimbrel test\n[Two]\r\nc=3"},
-        EditCase{"DeletingTheLastSection", "Two", nullptr, nullptr,
-                 "; Nimbrel test\n[One]\n  a = 1 \nb=2\n\n; about two\n"},
-        EditCase{"DeletingAMissingEntryChangesNothing", "One", "zzz", nullptr, kOriginal},
-        EditCase{"DeletingAMissingSectionChangesNothing", "Zero", nullptr, nullptr, kOriginal}),
+    ::testing::Values(EditCase{"ChangedValueRewritesItsLineKeepingItsBreak", "one", "B", "20",
+                               "; Nimbrel test\n[One]\n  a = 1 \nb=20\n\n; about two\n[Two]\r\nc=3"},
+                      EditCase{"ChangedSpacedEntryIsWrittenPlainly", "One", "a", "9",
+                               "; Nimbrel test\n[One]\na=9\nb=2\n\n; about two\n[Two]\r\nc=3"},
+                      EditCase{"NewEntryFollowsTheLastEntryOfItsSection", "One", "new", "x",
+                               "; Nimbrel test\n[One]\n  a = 1 \nb=2\nnew=x\r\n\n; about two\n[Two]\r\nc=3"},
+                      EditCase{"NewEntryAfterALastLineWithoutBreak", "Two", "d", "4",
+                               "; Nimbrel test\n[One]\n  a = 1 \nb=2\n\n; about two\n[Two]\r\nc=3\r\nd=4\r\n"},
+                      EditCase{"NewSectionIsAppended", "Three", "e", "5", kOriginal + "\r\n[Three]\r\ne=5\r\n"},
+                      EditCase{"DeletedEntryTakesOnlyItsLine", "One", "a", nullptr,
+                               "; Nimbrel test\n[One]\nb=2\n\n; about two\n[Two]\r\nc=3"},
+                      EditCase{"DeletedSectionTakesItsLinesUpToTheNextSection", "ONE", nullptr, nullptr,
+                               "; Nimbrel test\n[Two]\r\nc=3"},
+                      EditCase{"DeletingTheLastSection", "Two", nullptr, nullptr,
+                               "; Nimbrel test\n[One]\n  a = 1 \nb=2\n\n; about two\n"},
+                      EditCase{"DeletingAMissingEntryChangesNothing", "One", "zzz", nullptr, kOriginal},
+                      EditCase{"DeletingAMissingSectionChangesNothing", "Zero", nullptr, nullptr, kOriginal}),
     [](const ::testing::TestParamInfo<EditCase>& info) { return info.param.name; });
 
 TEST_F(IniFileEdit, LinesBeforeTheFirstSectionStayAndBelongToNoSection) {

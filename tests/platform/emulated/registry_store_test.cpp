@@ -110,8 +110,7 @@ TEST_F(EmulatedStore, SubkeysEnumerateByUpperCasedUnicodeName) {
         ASSERT_EQ(RegCreateKey(kHkeyCurrentUser, std::string("Order\\") + name, kKeyAllAccess, &key), 0);
         RegCloseKey(key);
     }
-    EXPECT_EQ(SubKeys(kHkeyCurrentUser, "Order"),
-              (std::vector<std::string>{"A", "a1", "b", "_x", "\xE4", "\x8C"}));
+    EXPECT_EQ(SubKeys(kHkeyCurrentUser, "Order"), (std::vector<std::string>{"A", "a1", "b", "_x", "\xE4", "\x8C"}));
 }
 
 TEST_F(EmulatedStore, ValuesEnumerateInInsertionOrderAndKeepTheirPlaceWhenOverwritten) {

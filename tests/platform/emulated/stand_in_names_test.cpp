@@ -68,19 +68,18 @@ TEST_P(StandInNames, NameFoldersTooAndDeletionsReachThem) {
     EXPECT_TRUE(fs::is_empty(Host("C:\\Recent\\Sub")));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    HostNames, StandInNames,
-    testing::Values(HostNameRow{"Newline", "a\nb.lnk", "a_b~[0-9A-F]{8}\\.lnk"},
-                    HostNameRow{"Tab", "t\tab.lnk", "t_ab~[0-9A-F]{8}\\.lnk"},
-                    HostNameRow{"Colon", "c:olon.lnk", "c_olon~[0-9A-F]{8}\\.lnk"},
-                    HostNameRow{"FinalDot", "dot.", "dot~[0-9A-F]{8}"},
-                    HostNameRow{"FinalSpace", "space ", "space~[0-9A-F]{8}"},
-                    HostNameRow{"DotsOnly", "...", "~[0-9A-F]{8}"},
-                    HostNameRow{"Backslash", "x\\y.lnk", "x_y~[0-9A-F]{8}\\.lnk"},
-                    HostNameRow{"Wildcards", "*?.lnk", "__~[0-9A-F]{8}\\.lnk"},
-                    HostNameRow{"QuoteAndPipe", "\"a|b\".lnk", "_a_b_~[0-9A-F]{8}\\.lnk"},
-                    HostNameRow{"ColonInTheExtension", "notes.t:xt", "notes\\.t_xt~[0-9A-F]{8}"}),
-    [](const testing::TestParamInfo<HostNameRow>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(HostNames, StandInNames,
+                         testing::Values(HostNameRow{"Newline", "a\nb.lnk", "a_b~[0-9A-F]{8}\\.lnk"},
+                                         HostNameRow{"Tab", "t\tab.lnk", "t_ab~[0-9A-F]{8}\\.lnk"},
+                                         HostNameRow{"Colon", "c:olon.lnk", "c_olon~[0-9A-F]{8}\\.lnk"},
+                                         HostNameRow{"FinalDot", "dot.", "dot~[0-9A-F]{8}"},
+                                         HostNameRow{"FinalSpace", "space ", "space~[0-9A-F]{8}"},
+                                         HostNameRow{"DotsOnly", "...", "~[0-9A-F]{8}"},
+                                         HostNameRow{"Backslash", "x\\y.lnk", "x_y~[0-9A-F]{8}\\.lnk"},
+                                         HostNameRow{"Wildcards", "*?.lnk", "__~[0-9A-F]{8}\\.lnk"},
+                                         HostNameRow{"QuoteAndPipe", "\"a|b\".lnk", "_a_b_~[0-9A-F]{8}\\.lnk"},
+                                         HostNameRow{"ColonInTheExtension", "notes.t:xt", "notes\\.t_xt~[0-9A-F]{8}"}),
+                         [](const testing::TestParamInfo<HostNameRow>& info) { return std::string(info.param.name); });
 
 class StandInNameClashes : public testing::Test {
 protected:

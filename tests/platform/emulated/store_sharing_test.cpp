@@ -39,8 +39,8 @@ std::vector<std::string> Listing(const std::string& path, bool values) {
         char name[256];
         std::uint8_t data[256];
         std::uint32_t length = sizeof name, size = sizeof data;
-        const long rc = values ? RegEnumValue(key, i, name, &length, nullptr, data, &size)
-                               : RegEnumKey(key, i, name, &length);
+        const long rc =
+            values ? RegEnumValue(key, i, name, &length, nullptr, data, &size) : RegEnumKey(key, i, name, &length);
         if (rc != 0) break;
         listed.emplace_back(name, length);
         if (values) listed.back() += "=" + std::string(reinterpret_cast<const char*>(data), size ? size - 1 : 0);
@@ -87,7 +87,8 @@ protected:
     void SetUp() override {
         for (const char* key : {"Shared\\Gone", "Shared\\Kept\\Below", "Shared\\Kept"})
             ASSERT_EQ(modRegistry::WriteValue("HKCU", key, "a", "S", "1"), 0);
-        for (const char* name : {"b", "c"}) ASSERT_EQ(modRegistry::WriteValue("HKCU", "Shared\\Kept", name, "S", "1"), 0);
+        for (const char* name : {"b", "c"})
+            ASSERT_EQ(modRegistry::WriteValue("HKCU", "Shared\\Kept", name, "S", "1"), 0);
         TakeEverythingIn();
     }
     void TearDown() override { RegCloseKey(gone_); }
@@ -131,7 +132,8 @@ TEST_F(StoreSharing, ACommitTheLogDoesNotListIsSeenAsWell) {
     Sql(prefix_.Home(),
         "BEGIN; DELETE FROM vals WHERE uname = X'41' AND key = (SELECT id FROM keys WHERE uname = X'4B455054');"
         "UPDATE vals SET data = X'3200' WHERE uname = X'42' AND key = (SELECT id FROM keys WHERE uname = X'4B455054');"
-        "INSERT INTO vals(key, name, uname, type, data) SELECT id, X'64', X'44', 1, X'3200' FROM keys WHERE uname = X'4B455054';"
+        "INSERT INTO vals(key, name, uname, type, data) SELECT id, X'64', X'44', 1, X'3200' FROM keys WHERE uname = "
+        "X'4B455054';"
         "DELETE FROM vals WHERE key = (SELECT id FROM keys WHERE uname = X'474F4E45');"
         "DELETE FROM keys WHERE uname = X'474F4E45';"
         "INSERT INTO keys(parent, name, uname) SELECT id, X'4E6577', X'4E4557' FROM keys WHERE uname = X'534841524544';"

@@ -27,8 +27,7 @@ TEST(SettingsFileLocation, AProgramFolderNoFileCanBeMadeInSendsItToTheUsersFolde
     const char* local = std::getenv("LOCALAPPDATA");
     if (local == nullptr || *local == '\0') GTEST_SKIP() << "LOCALAPPDATA is not set";
     ScratchFolder folder;
-    const platform::SettingsFileLocation location =
-        LocateSettingsFile(folder.Path("Not Made"), "cookieignore.ini");
+    const platform::SettingsFileLocation location = LocateSettingsFile(folder.Path("Not Made"), "cookieignore.ini");
     EXPECT_EQ(location.savePath, std::string(local) + "\\Nimbrel\\cookieignore.ini");
     EXPECT_EQ(location.readPath, location.savePath);
 }

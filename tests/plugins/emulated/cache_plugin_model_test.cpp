@@ -130,7 +130,7 @@ TEST_F(CachePlugin, AMissingCacheValueIsSaidOnlyWhenNotSilentAndNothingRuns) {
     CachePluginModel interactive(host, status, kProgramFolder);
     interactive.Load(false);
     EXPECT_EQ(host.calls, Names{"message Nimbrel: The Plug-in can't find your Internet Explorer cache folder."});
-    EXPECT_EQ(interactive.Text1(), "");
+    EXPECT_EQ(interactive.FolderText(), "");
     interactive.NormalDelete(false);
     plugin.NormalDelete(true);
     EXPECT_EQ(Left("A1"), Names{"page.htm"});
@@ -165,7 +165,7 @@ TEST_F(CachePlugin, TheSecureDeleteBoxDrivesThePassOptions) {
     plugin.OnCheckSecureDeleteClick(true);
     EXPECT_EQ(plugin.Passes().Count().text, "200") << "each click reloads the stored count";
 
-    plugin.OnOption1Click();
+    plugin.OnDefaultPassesClick();
     EXPECT_TRUE(plugin.Passes().DefaultOption().checked);
     EXPECT_EQ(plugin.Passes().Count().text, "");
     EXPECT_FALSE(plugin.Passes().Count().enabled);
@@ -219,7 +219,7 @@ TEST_F(CachePlugin, SaveWithTheDefaultOptionRemovesTheCountAndSaysSo) {
     modRegistry::WriteValue("HKCU", plugins::kCacheSettingsKey, "WipePasses", "S", "9");
     plugin.Load(false);
     plugin.OnCheckSecureDeleteClick(true);
-    plugin.OnOption1Click();
+    plugin.OnDefaultPassesClick();
     plugin.OnSaveAllSettingsClick();
     EXPECT_EQ(host.calls, Names{"message Settings Saved: All Plug-in Settings saved!"});
     EXPECT_EQ(ReadText("HKCU", plugins::kCacheSettingsKey, "WipePasses"), "<none>");
@@ -236,13 +236,12 @@ TEST_F(CachePlugin, SaveWithTheBoxClearLeavesTheCount) {
 TEST_F(CachePlugin, HelpAndMoreInformationCarryTheirIcons) {
     plugin.Load(false);
     plugin.OnHelpClick();
-    plugin.OnButton669Click();
+    plugin.OnMoreInformationClick();
     plugin.OnCloseClick();
-    EXPECT_EQ(host.calls,
-              (Names{std::string("message question Plug-in Notes/Help: ") + CachePluginModel::kHelpMessage,
-                     std::string("message information About Secure File Deletion: ") +
-                         CachePluginModel::kSecureDeletionMessage,
-                     "unload ie temp files plugin"}));
+    EXPECT_EQ(host.calls, (Names{std::string("message question Plug-in Notes/Help: ") + CachePluginModel::kHelpMessage,
+                                 std::string("message information About Secure File Deletion: ") +
+                                     CachePluginModel::kSecureDeletionMessage,
+                                 "unload ie temp files plugin"}));
 }
 
 }  // namespace

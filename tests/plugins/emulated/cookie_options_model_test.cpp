@@ -70,19 +70,19 @@ TEST_P(CookieOptionsSave, SavesAWholeCountFromOneTo200AsTypedAndRefusesTheRest) 
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Counts, CookieOptionsSave,
-    testing::Values(SaveRow{"Zero", "0", "The number of passes must be greater than 0."},
-                    SaveRow{"TwoHundredOne", "201", "The number of passes must be no more than 200."},
-                    SaveRow{"NotANumber", "1e2", "The number of passes must be a whole number."},
-                    SaveRow{"Blank", "  ", "The number of passes must be a whole number."},
-                    SaveRow{"TwoHundred", "200", ""}, SaveRow{"LeadingZero", "05", ""}),
-    [](const testing::TestParamInfo<SaveRow>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Counts, CookieOptionsSave,
+                         testing::Values(SaveRow{"Zero", "0", "The number of passes must be greater than 0."},
+                                         SaveRow{"TwoHundredOne", "201",
+                                                 "The number of passes must be no more than 200."},
+                                         SaveRow{"NotANumber", "1e2", "The number of passes must be a whole number."},
+                                         SaveRow{"Blank", "  ", "The number of passes must be a whole number."},
+                                         SaveRow{"TwoHundred", "200", ""}, SaveRow{"LeadingZero", "05", ""}),
+                         [](const testing::TestParamInfo<SaveRow>& info) { return info.param.name; });
 
 TEST_F(CookieOptions, TheDefaultOptionRemovesTheStoredCount) {
     Store("7");
     options.Load();
-    options.OnOption1Click();
+    options.OnDefaultPassesClick();
     EXPECT_EQ(options.Passes().Count().text, "");
     options.OnSaveClick();
     EXPECT_EQ(Stored(), "<none>");
@@ -90,7 +90,7 @@ TEST_F(CookieOptions, TheDefaultOptionRemovesTheStoredCount) {
 
 TEST_F(CookieOptions, CancelSavesNothing) {
     options.Load();
-    options.OnOption2Click();
+    options.OnCustomPassesClick();
     options.SetText1("12");
     options.OnCancelClick();
     EXPECT_EQ(Stored(), "<none>");
@@ -101,7 +101,7 @@ TEST_F(CookieOptions, TheBoxTakesThreeCharactersAndOnlyWhenEnabled) {
     options.Load();
     options.SetText1("9");
     EXPECT_EQ(options.Passes().Count().text, "");
-    options.OnOption2Click();
+    options.OnCustomPassesClick();
     options.SetText1("1234");
     EXPECT_EQ(options.Passes().Count().text, "123");
 }

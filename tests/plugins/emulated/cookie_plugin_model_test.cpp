@@ -41,8 +41,8 @@ std::string ReadText(const std::string& root, const std::string& key, const std:
 // Notes the progress bar as the status window is unloaded.
 class Host : public testing_support::PluginHost {
 public:
-    void UnloadWindow(scan::Window window) override {
-        if (window == scan::Window::kPluginStatus && status != nullptr) finalProgress = status->Progress().Percent;
+    void UnloadWindow(host::Window window) override {
+        if (window == host::Window::kPluginStatus && status != nullptr) finalProgress = status->Progress().Percent;
         PluginHost::UnloadWindow(window);
     }
     const plugins::PluginStatusModel* status = nullptr;
@@ -80,9 +80,9 @@ protected:
 
 TEST_F(CookiePlugin, LoadListsTheOrdinaryTxtFilesAndTheFolder) {
     plugin.Load(false);
-    EXPECT_EQ(plugin.File1().Names(), (Names{"anna@site[1].txt", "Bob@site[2].txt", "carl@shop[1].txt",
-                                             "dora@news[1].txt"}));
-    EXPECT_EQ(plugin.Text1(), cookies);
+    EXPECT_EQ(plugin.FileList().Names(),
+              (Names{"anna@site[1].txt", "Bob@site[2].txt", "carl@shop[1].txt", "dora@news[1].txt"}));
+    EXPECT_EQ(plugin.FolderText(), cookies);
     EXPECT_TRUE(host.calls.empty());
     EXPECT_FALSE(plugin.CheckAutomaticClean());
     EXPECT_FALSE(plugin.CheckSecureDelete());
@@ -103,9 +103,10 @@ TEST_P(CookiePluginWithoutFolder, ListsAndCleansNothingAndSaysSoOnlyWhenNotSilen
 
     CookiePluginModel interactive(host, status, kProgramFolder);
     interactive.Load(false);
-    EXPECT_EQ(host.calls, Names{"message Nimbrel: The Crumbex Plug-in can't find your Internet Explorer cookies folder."});
-    EXPECT_TRUE(interactive.File1().Names().empty());
-    EXPECT_EQ(interactive.Text1(), "");
+    EXPECT_EQ(host.calls,
+              Names{"message Nimbrel: The Crumbex Plug-in can't find your Internet Explorer cookies folder."});
+    EXPECT_TRUE(interactive.FileList().Names().empty());
+    EXPECT_EQ(interactive.FolderText(), "");
 
     interactive.NormalDelete(false);
     plugin.NormalDelete(true);
@@ -130,7 +131,7 @@ TEST_F(CookiePlugin, NormalDeleteSparesExactNamesOnlyAndSchedulesTheIndex) {
     EXPECT_FALSE(Exists("dora@news[1].txt"));
     EXPECT_TRUE(Exists("index.dat"));
     EXPECT_TRUE(Exists(".hidden.txt"));
-    EXPECT_EQ(plugin.File1().Names(), Names{"anna@site[1].txt"});
+    EXPECT_EQ(plugin.FileList().Names(), Names{"anna@site[1].txt"});
     EXPECT_EQ(ReadText("HKLM", "Software\\Nimbrel\\Crumbex", "Location"), cookies);
     EXPECT_EQ(ReadText("HKLM", platform::kRunOnceKey, "Nimbrel"), kProgramFolder + "\\ixwipe.exe -COOKIES");
 }
@@ -142,7 +143,7 @@ TEST_F(CookiePlugin, ACookieWithALongNameOnTheListIsKept) {
     SaveIgnoreList({"carl@shop[1].txt", longName});
     plugin.Load(true);
     plugin.NormalDelete(true);
-    EXPECT_EQ(plugin.File1().Names(), (Names{longName, "carl@shop[1].txt"}));
+    EXPECT_EQ(plugin.FileList().Names(), (Names{longName, "carl@shop[1].txt"}));
 }
 
 TEST_F(CookiePlugin, ARunShowsItsStatusAndProgressAfterEachFile) {
@@ -150,8 +151,8 @@ TEST_F(CookiePlugin, ARunShowsItsStatusAndProgressAfterEachFile) {
     plugin.NormalDelete(false);
     EXPECT_EQ(progress, (std::vector<int>{0, 25, 50, 75}));
     EXPECT_EQ(host.finalProgress, 100);
-    EXPECT_EQ(host.calls, (Names{"topmost plugin status", "show plugin status", "hide plugin status",
-                                 "unload plugin status"}));
+    EXPECT_EQ(host.calls,
+              (Names{"topmost plugin status", "show plugin status", "hide plugin status", "unload plugin status"}));
     EXPECT_FALSE(status.Loaded());
 }
 
@@ -182,9 +183,10 @@ TEST_F(CookiePlugin, SecureDeleteShredsWhatIsNotKeptAndLeavesNoTemporaryName) {
     std::string statusLine;
     host.onYield = [&](int) { statusLine = status.Status().caption + " / " + status.Status2().caption; };
     plugin.SecureDelete(false);
-    EXPECT_EQ(statusLine, "Cleaning cookie files (secure file shredding method) / Please be patient... (the file "
-                          "shredding may take a couple minutes)");
-    EXPECT_EQ(plugin.File1().Names(), Names{"carl@shop[1].txt"});
+    EXPECT_EQ(statusLine,
+              "Cleaning cookie files (secure file shredding method) / Please be patient... (the file "
+              "shredding may take a couple minutes)");
+    EXPECT_EQ(plugin.FileList().Names(), Names{"carl@shop[1].txt"});
     EXPECT_FALSE(Exists("~"));
 }
 
@@ -261,7 +263,7 @@ TEST_F(CookiePlugin, SaveAndRunNowRunsWithTheSavedMethodAndKeepsTheNewList) {
     host.onYield = [&](int) { method = status.Status().caption; };
     plugin.OnRunNowClick();
     EXPECT_EQ(method, CookiePluginModel::kStatusSecure);
-    EXPECT_EQ(plugin.File1().Names(), Names{"anna@site[1].txt"});
+    EXPECT_EQ(plugin.FileList().Names(), Names{"anna@site[1].txt"});
     EXPECT_FALSE(plugins::ReadSwitch(plugins::kCookieSettingsKey, "AutomaticClean"));
 }
 
@@ -300,30 +302,30 @@ TEST_P(CookiePluginUnreadableList, IsSaidOnceAndNoCookieIsDeleted) {
     EXPECT_EQ(host.calls.back(), "message Nimbrel: " + std::string(CookiePluginModel::kUnsavedListMessage) +
                                      IgnoreFile() + GetParam().reason);
     EXPECT_EQ(host.calls.size(), 2u);
-    EXPECT_EQ(plugin.File1().Names().size(), 4u);
+    EXPECT_EQ(plugin.FileList().Names().size(), 4u);
     EXPECT_EQ(ReadText("HKLM", platform::kRunOnceKey, "Nimbrel"), "<none>");
     EXPECT_EQ(fs::symlink_status(place).type(), type) << "what stands there is left alone";
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Places, CookiePluginUnreadableList,
-    testing::Values(
-        UnreadableRow{"Fifo", [](const fs::path& place) { ASSERT_EQ(mkfifo(place.c_str(), 0600), 0); },
-                      " is not a regular file"},
-        UnreadableRow{"LinkToDevZero", [](const fs::path& place) { fs::create_symlink("/dev/zero", place); },
-                      " is not a regular file"},
-        UnreadableRow{"LinkToAList",
-                      [](const fs::path& place) {
-                          plugins::clsDES des;
-                          plugins::SaveIgnoreList("C:\\elsewhere.ini", {"anna@site[1].txt"}, des);
-                          fs::create_symlink(HostPath("C:\\elsewhere.ini"), place);
-                      },
-                      " is not a regular file"},
-        UnreadableRow{"OverOneMiB",
-                      [](const fs::path& place) {
-                          std::ofstream(place, std::ios::binary) << std::string(40u << 20, '\n');
-                      },
-                      " is larger than 1 MiB, more than an ignore list ever holds"}),
+    testing::Values(UnreadableRow{"Fifo", [](const fs::path& place) { ASSERT_EQ(mkfifo(place.c_str(), 0600), 0); },
+                                  " is not a regular file"},
+                    UnreadableRow{"LinkToDevZero",
+                                  [](const fs::path& place) { fs::create_symlink("/dev/zero", place); },
+                                  " is not a regular file"},
+                    UnreadableRow{"LinkToAList",
+                                  [](const fs::path& place) {
+                                      plugins::clsDES des;
+                                      plugins::SaveIgnoreList("C:\\elsewhere.ini", {"anna@site[1].txt"}, des);
+                                      fs::create_symlink(HostPath("C:\\elsewhere.ini"), place);
+                                  },
+                                  " is not a regular file"},
+                    UnreadableRow{"OverOneMiB",
+                                  [](const fs::path& place) {
+                                      std::ofstream(place, std::ios::binary) << std::string(40u << 20, '\n');
+                                  },
+                                  " is larger than 1 MiB, more than an ignore list ever holds"}),
     [](const testing::TestParamInfo<UnreadableRow>& info) { return info.param.name; });
 
 struct ButtonRow {
@@ -340,17 +342,16 @@ TEST_P(CookiePluginMessage, ShowsItsText) {
     EXPECT_EQ(host.calls, Names{GetParam().message});
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Buttons, CookiePluginMessage,
-    testing::Values(
-        ButtonRow{"Help", &CookiePluginModel::OnHelpClick,
-                  std::string("message question Plug-in Notes/Help: ") + CookiePluginModel::kHelpMessage},
-        ButtonRow{"MoreInformation", &CookiePluginModel::OnButton699Click,
-                  std::string("message information About Secure File Deletion: ") +
-                      CookiePluginModel::kSecureDeletionMessage},
-        ButtonRow{"WhatIsTheIgnoreList", &CookiePluginModel::OnQuestionIgnoreListClick,
-                  std::string("message information What is the ignore list?: ") +
-                      CookiePluginModel::kIgnoreListMessage}),
-    [](const testing::TestParamInfo<ButtonRow>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Buttons, CookiePluginMessage,
+                         testing::Values(ButtonRow{"Help", &CookiePluginModel::OnHelpClick,
+                                                   std::string("message question Plug-in Notes/Help: ") +
+                                                       CookiePluginModel::kHelpMessage},
+                                         ButtonRow{"MoreInformation", &CookiePluginModel::OnMoreInformationClick,
+                                                   std::string("message information About Secure File Deletion: ") +
+                                                       CookiePluginModel::kSecureDeletionMessage},
+                                         ButtonRow{"WhatIsTheIgnoreList", &CookiePluginModel::OnQuestionIgnoreListClick,
+                                                   std::string("message information What is the ignore list?: ") +
+                                                       CookiePluginModel::kIgnoreListMessage}),
+                         [](const testing::TestParamInfo<ButtonRow>& info) { return info.param.name; });
 
 }  // namespace

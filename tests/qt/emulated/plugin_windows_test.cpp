@@ -28,8 +28,8 @@
 
 namespace {
 
-using scan::MessageIcon;
-using scan::Window;
+using host::MessageIcon;
+using host::Window;
 using testing_support::ReadBytes;
 using testing_support::WriteBytes;
 using ui::qt::ChameleonButton;
@@ -69,13 +69,12 @@ protected:
         for (const char* name : {"a.txt", "b.txt", "c.txt"}) WriteBytes(cookies + "\\" + name, "cookie");
         plugins::clsDES des;
         plugins::SaveIgnoreList(IgnoreFile(), {"b.txt"}, des);
-        windows.Host().SetMessageBoxShower(
-            [this](const std::string& text, const std::string& title, MessageIcon icon) {
-                const char* shown = icon == MessageIcon::kQuestion      ? "question "
-                                    : icon == MessageIcon::kInformation ? "information "
-                                                                        : "";
-                messages.push_back(shown + title + ": " + text);
-            });
+        windows.Host().SetMessageBoxShower([this](const std::string& text, const std::string& title, MessageIcon icon) {
+            const char* shown = icon == MessageIcon::kQuestion      ? "question "
+                                : icon == MessageIcon::kInformation ? "information "
+                                                                    : "";
+            messages.push_back(shown + title + ": " + text);
+        });
     }
 
     static std::string IgnoreFile() { return plugins::IgnoreListLocation(kProgramFolder).savePath; }
@@ -93,7 +92,8 @@ protected:
         return qt_testing::WaitFor([&] { return windows.Host().Loaded(id) == nullptr; });
     }
 
-    static constexpr const char* kShellFolders = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+    static constexpr const char* kShellFolders =
+        "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 
     testing_support::ScratchPrefix prefix;
     ui::qt::WindowsApp windows{kProgramFolder};
@@ -269,11 +269,9 @@ TEST_F(PluginWindowsTest, RunNowShowsTheStatusWindowBetweenFilesAndSparesTheIgno
     QObject::connect(&watch, &QTimer::timeout, [&] {
         auto* status = static_cast<ui::qt::PluginStatusWindow*>(Shown(Window::kPluginStatus));
         if (!status) return;
-        seen.push_back({status->findChild<QGroupBox*>("Frame1")->title(),
-                        status->findChild<QLabel*>("Status")->text(),
+        seen.push_back({status->findChild<QGroupBox*>("Frame1")->title(), status->findChild<QLabel*>("Status")->text(),
                         status->findChild<QLabel*>("Status2")->text(),
-                        status->findChild<ui::qt::CoolProgress*>("Progress")->Percent(),
-                        status->Timer1().isActive(),
+                        status->findChild<ui::qt::CoolProgress*>("Progress")->Percent(), status->Timer1().isActive(),
                         status->windowFlags().testFlag(Qt::WindowStaysOnTopHint)});
     });
     watch.start();

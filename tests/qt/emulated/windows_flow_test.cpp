@@ -24,7 +24,7 @@
 
 namespace {
 
-using scan::Window;
+using host::Window;
 using ui::qt::ChameleonButton;
 using ui::qt::ModelWindow;
 
@@ -33,9 +33,7 @@ QString LabelText(QWidget* window, const char* name) {
     return label ? label->text() : QString("<no %1>").arg(name);
 }
 
-ChameleonButton* Button(QWidget* window, const char* name) {
-    return window->findChild<ChameleonButton*>(name);
-}
+ChameleonButton* Button(QWidget* window, const char* name) { return window->findChild<ChameleonButton*>(name); }
 
 class WindowsFlowTest : public ::testing::Test {
 protected:
@@ -43,8 +41,8 @@ protected:
         qt_testing::App();
         if (fixture) scan_testing::ImportFixture(fixture);
         windows.Host().SetMessageBoxShower(
-            [this](const std::string& text, const std::string& title, scan::MessageIcon icon) {
-                EXPECT_EQ(icon, scan::MessageIcon::kNone);
+            [this](const std::string& text, const std::string& title, host::MessageIcon icon) {
+                EXPECT_EQ(icon, host::MessageIcon::kNone);
                 messages.push_back(title + ": " + text);
             });
     }
@@ -58,15 +56,13 @@ protected:
     ModelWindow* ScanToTheEnd() {
         windows.Host().ShowWindow(Window::kScan);
         ModelWindow* scan = Shown(Window::kScan);
-        EXPECT_TRUE(qt_testing::WaitFor(
-            [&] { return Button(scan, "chameleonButton2")->text() == "Main Menu"; }));
+        EXPECT_TRUE(qt_testing::WaitFor([&] { return Button(scan, "chameleonButton2")->text() == "Main Menu"; }));
         return scan;
     }
 
     static bool ValueExists(const std::string& key, const std::string& name) {
         modRegistry::ValueHolder result;
-        modRegistry::ReadValue("HKCU", key, name, "S", modRegistry::ValueHolder(modRegistry::kNone),
-                               result);
+        modRegistry::ReadValue("HKCU", key, name, "S", modRegistry::ValueHolder(modRegistry::kNone), result);
         return result.Text() != modRegistry::kNone;
     }
 
@@ -88,23 +84,38 @@ TEST_F(WindowsFlowTest, EachWindowOpensWithItsControls) {
         std::vector<Control> buttons;
     };
     const std::vector<Case> cases = {
-        {Window::kScan, "Form2", "Nimbrel Scan Window",
-         {{"Label5", "Nimbrel"}, {"Label6", "Scan Window"}, {"Label4", "Scanning..."},
-          {"Label1", "MRU Lists Detected:"}, {"listsdetected", "0"},
-          {"Label2", "MRU Items Detected:"}, {"itemsdetected", "0"},
-          {"Label3", "Total Items Detected:"}, {"totaldetected", ""}},
-         {{"chameleonButton2", "Abort"}, {"resultsbutton", "Show Results"},
-          {"cleanbutton1", "Clean Now"}}},
-        {Window::kResults, "Form3", "Nimbrel Results Window",
+        {Window::kScan,
+         "Form2",
+         "Nimbrel Scan Window",
+         {{"Label5", "Nimbrel"},
+          {"Label6", "Scan Window"},
+          {"Label4", "Scanning..."},
+          {"Label1", "MRU Lists Detected:"},
+          {"listsdetected", "0"},
+          {"Label2", "MRU Items Detected:"},
+          {"itemsdetected", "0"},
+          {"Label3", "Total Items Detected:"},
+          {"totaldetected", ""}},
+         {{"chameleonButton2", "Abort"}, {"resultsbutton", "Show Results"}, {"cleanbutton1", "Clean Now"}}},
+        {Window::kResults,
+         "Form3",
+         "Nimbrel Results Window",
          {{"Label1", "Total Items Detected:"}},
          {{"cleanbutton2", "Clean Now"}, {"chameleonButton22", "Main Menu"}}},
-        {Window::kCompletion, "Form4", "Nimbrel",
-         {{"Label1", "Congratulations!"}, {"Label2", "Total Items Detected:"},
-          {"Label3", "Total Items Cleaned:"}, {"Label4", "System Status:"},
+        {Window::kCompletion,
+         "Form4",
+         "Nimbrel",
+         {{"Label1", "Congratulations!"},
+          {"Label2", "Total Items Detected:"},
+          {"Label3", "Total Items Cleaned:"},
+          {"Label4", "System Status:"},
           {"sysstatus", "Good"}},
          {{"cleanbutton", "Main Menu"}}},
-        {Window::kAbout, "frmAbout", "About Nimbrel",
-         {{"lblTitle", "Nimbrel"}, {"lblVersion", "Version 1.5"},
+        {Window::kAbout,
+         "frmAbout",
+         "About Nimbrel",
+         {{"lblTitle", "Nimbrel"},
+          {"lblVersion", "Version 1.5"},
           {"Label3", "Database Version: 3.28.04 - approx. 30,345 MRU items"},
           {"Label1", "The author can be contacted at the following forums:"}},
          {{"cmdOK", "OK"}, {"cmdSysInfo", "System Information"}, {"FAQbutton1", "View FAQ"}}},
@@ -141,8 +152,7 @@ TEST_F(WindowsFlowTest, ScanThroughTheQtHostEndsWithItsCounters) {
     EXPECT_EQ(LabelText(scan, "listsdetected"), "1");
     EXPECT_EQ(LabelText(scan, "itemsdetected"), "3");
     EXPECT_EQ(LabelText(scan, "totaldetected"), "4");
-    EXPECT_EQ(scan->findChild<QLabel*>("totaldetected")->palette().color(QPalette::WindowText),
-              QColor(255, 0, 0));
+    EXPECT_EQ(scan->findChild<QLabel*>("totaldetected")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
     EXPECT_EQ(scan->findChild<ui::qt::CoolProgress*>("CoolProgress1")->Percent(), 100);
     EXPECT_TRUE(scan->findChild<QLabel*>("notice")->isVisible());
     EXPECT_TRUE(Button(scan, "resultsbutton")->isEnabled());
@@ -157,8 +167,7 @@ protected:
 TEST_F(EmptyMachineFlowTest, ScanThatFindsNothingLeavesOnlyMainMenu) {
     ModelWindow* scan = ScanToTheEnd();
     EXPECT_EQ(LabelText(scan, "totaldetected"), "0");
-    EXPECT_EQ(scan->findChild<QLabel*>("totaldetected")->palette().color(QPalette::WindowText),
-              QColor(0, 0, 255));
+    EXPECT_EQ(scan->findChild<QLabel*>("totaldetected")->palette().color(QPalette::WindowText), QColor(0, 0, 255));
     EXPECT_FALSE(Button(scan, "resultsbutton")->isEnabled());
     EXPECT_FALSE(Button(scan, "cleanbutton1")->isEnabled());
     // The default settings leave the notification-area items out.
@@ -194,8 +203,7 @@ TEST_F(WindowsFlowTest, ResultsReviewedThenPartlyCleaned) {
     EXPECT_EQ(LabelText(completion, "totaldetected"), "4");
     EXPECT_EQ(LabelText(completion, "totalcleaned"), "3");
     EXPECT_EQ(LabelText(completion, "sysstatus"), "Some items not deleted.");
-    EXPECT_EQ(completion->findChild<QLabel*>("sysstatus")->palette().color(QPalette::WindowText),
-              QColor(128, 128, 0));
+    EXPECT_EQ(completion->findChild<QLabel*>("sysstatus")->palette().color(QPalette::WindowText), QColor(128, 128, 0));
     EXPECT_EQ(windows.Results().store.RowCount(), 0u);
     EXPECT_TRUE(ValueExists(runMru, "b"));
     EXPECT_FALSE(ValueExists(runMru, "a"));
@@ -246,8 +254,7 @@ TEST_F(WindowsFlowTest, CleanNowOnTheScanWindowShowsGood) {
     EXPECT_EQ(LabelText(completion, "totaldetected"), "4");
     EXPECT_EQ(LabelText(completion, "totalcleaned"), "4");
     EXPECT_EQ(LabelText(completion, "sysstatus"), "Good");
-    EXPECT_EQ(completion->findChild<QLabel*>("sysstatus")->palette().color(QPalette::WindowText),
-              QColor(0, 128, 0));
+    EXPECT_EQ(completion->findChild<QLabel*>("sysstatus")->palette().color(QPalette::WindowText), QColor(0, 128, 0));
 }
 
 TEST_F(WindowsFlowTest, CleanRunsTheAutomaticPlugins) {
@@ -255,11 +262,10 @@ TEST_F(WindowsFlowTest, CleanRunsTheAutomaticPlugins) {
         "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Nimbrel\\Plugins\\Crumbex]\n"
         "\"AutomaticClean\"=hex:ff,ff\n");
     modRegistry::ValueHolder folder;
-    modRegistry::ReadValue("HKCU", "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders",
-                           "Cookies", "S", modRegistry::ValueHolder(modRegistry::kNone), folder);
+    modRegistry::ReadValue("HKCU", "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders", "Cookies",
+                           "S", modRegistry::ValueHolder(modRegistry::kNone), folder);
     ASSERT_NE(folder.Text(), modRegistry::kNone);
-    const std::filesystem::path cookie =
-        platform::emulated::ToHostPath(folder.Text() + "\\anna@example[1].txt");
+    const std::filesystem::path cookie = platform::emulated::ToHostPath(folder.Text() + "\\anna@example[1].txt");
     std::ofstream(cookie) << "cookie";
     ASSERT_TRUE(std::filesystem::exists(cookie));
 
@@ -309,18 +315,20 @@ TEST_F(WindowsFlowTest, MainWindowMenu) {
     EXPECT_EQ(LabelText(main, "Label4"), "Nimbrel");
     EXPECT_EQ(LabelText(main, "Label7"), "Database Version: 3.28.04 - approx. 30,345 MRU items");
     EXPECT_EQ(LabelText(main, "Label5"), "Exit this program.");
-    for (const auto& [name, caption] : {std::pair{"ScanButton1", "Scan"}, {"SettingsButton1", "Settings"},
-                                        {"AboutButton1", "About/FAQ"}, {"ExitButton1", "Exit"},
+    for (const auto& [name, caption] : {std::pair{"ScanButton1", "Scan"},
+                                        {"SettingsButton1", "Settings"},
+                                        {"AboutButton1", "About/FAQ"},
+                                        {"ExitButton1", "Exit"},
                                         {"QuestionButtonNumber", "?"}}) {
         ASSERT_NE(Button(main, name), nullptr) << name;
         EXPECT_EQ(Button(main, name)->text(), caption);
     }
 
     Button(main, "QuestionButtonNumber")->click();
-    EXPECT_EQ(messages, (std::vector<std::string>{
-                            "About Database: The Nimbrel database has approx. 30,345 items in it, however "
-                            "it is HIGHLY unlikely that you will have all of those items present on your "
-                            "system."}));
+    EXPECT_EQ(messages,
+              (std::vector<std::string>{"About Database: The Nimbrel database has approx. 30,345 items in it, however "
+                                        "it is HIGHLY unlikely that you will have all of those items present on your "
+                                        "system."}));
 
     AddressCatcher catcher;
     QDesktopServices::setUrlHandler("https", &catcher, "Open");
@@ -335,9 +343,8 @@ TEST_F(WindowsFlowTest, MainWindowMenu) {
     Button(main, "ScanButton1")->click();
     EXPECT_NE(Shown(Window::kScan), nullptr);
     EXPECT_FALSE(main->isVisible());
-    ASSERT_TRUE(qt_testing::WaitFor([&] {
-        return Button(Shown(Window::kScan), "chameleonButton2")->text() == "Main Menu";
-    }));
+    ASSERT_TRUE(
+        qt_testing::WaitFor([&] { return Button(Shown(Window::kScan), "chameleonButton2")->text() == "Main Menu"; }));
     Button(Shown(Window::kScan), "chameleonButton2")->click();
     EXPECT_TRUE(main->isVisible());
     EXPECT_EQ(windows.Results().store.RowCount(), 0u);
@@ -381,8 +388,8 @@ TEST_F(WindowsFlowTest, SettingsBoxesLoadFromTheStoreAndSave) {
     Button(settings, "SaveSettingsButton1")->click();
     EXPECT_EQ(messages, (std::vector<std::string>{"Nimbrel: Scan Option Settings Saved"}));
     modRegistry::ValueHolder winRun;
-    modRegistry::ReadValue("HKCU", "Software\\Nimbrel\\Ignore", "WinRun", "B",
-                           modRegistry::ValueHolder::Boolean(true), winRun);
+    modRegistry::ReadValue("HKCU", "Software\\Nimbrel\\Ignore", "WinRun", "B", modRegistry::ValueHolder::Boolean(true),
+                           winRun);
     EXPECT_EQ(winRun, modRegistry::ValueHolder::Boolean(false));
 
     Button(settings, "SettingsClose1")->click();
@@ -397,8 +404,7 @@ TEST_F(WindowsFlowTest, AboutOpensTheFaqAndClosesWithoutIt) {
     Button(about, "FAQbutton1")->click();
     EXPECT_NE(Shown(Window::kFaq), nullptr);
     Button(about, "cmdSysInfo")->click();
-    EXPECT_EQ(messages, (std::vector<std::string>{
-                            "Nimbrel: System Information Is Unavailable At This Time"}));
+    EXPECT_EQ(messages, (std::vector<std::string>{"Nimbrel: System Information Is Unavailable At This Time"}));
     Button(about, "cmdOK")->click();
     EXPECT_EQ(windows.Host().Loaded(Window::kAbout), nullptr);
     EXPECT_NE(Shown(Window::kFaq), nullptr);

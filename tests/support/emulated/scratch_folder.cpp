@@ -4,9 +4,7 @@
 
 namespace testing_support {
 
-std::filesystem::path HostPath(const std::string& windowsPath) {
-    return platform::emulated::ToHostPath(windowsPath);
-}
+std::filesystem::path HostPath(const std::string& windowsPath) { return platform::emulated::ToHostPath(windowsPath); }
 
 std::string ScratchFolderParent() { return "C:"; }
 

@@ -118,8 +118,11 @@ TEST_P(CliCleanHostFolders, AreLeftAloneEachSaidOnceAndCountedAsNotCleaned) {
         }
     }
     const auto refused = [](const std::string& place, const std::string& label) {
-        return nlohmann::json{{"kind", "file"},       {"place", place},  {"result", "failed"},
-                              {"reason", "error 5 (access denied)"}, {"label", label}};
+        return nlohmann::json{{"kind", "file"},
+                              {"place", place},
+                              {"result", "failed"},
+                              {"reason", "error 5 (access denied)"},
+                              {"label", label}};
     };
     EXPECT_EQ(pluginRows["cookies"], refused(folder("Cookies"), "cookies"));
     EXPECT_EQ(Occurrences(run.err, "leaves this cookies folder alone: " + folder("Cookies") + "\n"), 1u) << run.err;
@@ -137,8 +140,6 @@ TEST_P(CliCleanHostFolders, AreLeftAloneEachSaidOnceAndCountedAsNotCleaned) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Spellings, CliCleanHostFolders, testing::Bool(),
-                         [](const testing::TestParamInfo<bool>& info) {
-                             return info.param ? "DriveZ" : "HostPath";
-                         });
+                         [](const testing::TestParamInfo<bool>& info) { return info.param ? "DriveZ" : "HostPath"; });
 
 }  // namespace

@@ -39,6 +39,8 @@ TEST(CliConventionsTest, AnswersAsItsUsersExpect) {
         {{"help", "scan"}, 0, "Scan with the current settings", ""},
         {{"help", "nothing"}, 2, "", "nimbrel-cli: no command 'nothing'; \"nimbrel-cli help\" lists them\n"},
         {{"scan", "--format", "xml"}, 2, "", ""},
+        {{"help", "catalogue"}, 0, "List every place the catalogue can probe", ""},
+        {{"catalogue", "--format", "xml"}, 2, "", ""},
         {{"reg", "query", "HKCU\\Nowhere"}, 1, "", ""},
     };
     for (const Case& c : cases) {
@@ -66,7 +68,7 @@ TEST(CliConventionsTest, HomeNamesTheMachineBeforeOrAfterTheCommand) {
     EXPECT_EQ(created.err, "nimbrel-cli: new machine in " + other.string() + "\n");
     const ProgramRun after = Cli({"reg", "query", key, "--home", other.string()});
     EXPECT_EQ(after.exitCode, 0) << after.err;
-    EXPECT_EQ(after.err, "");  // the machine is there now
+    EXPECT_EQ(after.err, "");                           // the machine is there now
     EXPECT_EQ(Cli({"reg", "query", key}).exitCode, 1);  // NIMBREL_HOME's machine has no marker
     EXPECT_EQ(Cli({"--home", "", "scan"}).exitCode, 2);
 
@@ -84,15 +86,17 @@ TEST(CliConventionsTest, RegTakesRegExeSwitchesAndAsksBeforeDeletingATree) {
     testing_support::ScratchPrefix prefix;
     EXPECT_EQ(Cli({"reg", "add", "HKCU\\Software\\T\\Sub", "/v", "n", "/t", "REG_DWORD", "/d", "5", "/f"}).exitCode, 0);
     EXPECT_EQ(Cli({"reg", "add", "HKCU\\Software\\T", "/VE", "/D", "/v"}).exitCode, 0);
-    EXPECT_NE(Cli({"reg", "query", "HKCU\\Software\\T\\Sub", "/v", "n"}).out.find("REG_DWORD    0x5"), std::string::npos);
+    EXPECT_NE(Cli({"reg", "query", "HKCU\\Software\\T\\Sub", "/v", "n"}).out.find("REG_DWORD    0x5"),
+              std::string::npos);
     EXPECT_NE(Cli({"reg", "query", "HKCU\\Software\\T"}).out.find("(Default)    REG_SZ    /v"), std::string::npos);
 
-    const auto refused = testing_support::RunOnTerminal(NIMBREL_CLI, {"reg", "delete", "HKCU\\Software\\T"}, "xterm",
-                                                        "n\n");
+    const auto refused =
+        testing_support::RunOnTerminal(NIMBREL_CLI, {"reg", "delete", "HKCU\\Software\\T"}, "xterm", "n\n");
     EXPECT_EQ(refused.exitCode, 1);
     EXPECT_NE(refused.screen.find("and its 1 subkey with all below them? (y/N)"), std::string::npos) << refused.screen;
     EXPECT_EQ(Cli({"reg", "query", "HKCU\\Software\\T"}).exitCode, 0);
-    const auto forced = testing_support::RunOnTerminal(NIMBREL_CLI, {"reg", "delete", "HKCU\\Software\\T", "/f"}, "xterm");
+    const auto forced =
+        testing_support::RunOnTerminal(NIMBREL_CLI, {"reg", "delete", "HKCU\\Software\\T", "/f"}, "xterm");
     EXPECT_EQ(forced.exitCode, 0) << forced.screen;
     EXPECT_EQ(Cli({"reg", "query", "HKCU\\Software\\T"}).exitCode, 1);
 }

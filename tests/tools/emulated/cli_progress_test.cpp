@@ -24,8 +24,8 @@ long Redraws(const std::string& screen) { return std::count(screen.begin(), scre
 
 TEST(CliProgressTest, IsDrawnSparinglyAndOnlyWhereItCanBe) {
     testing_support::ScratchPrefix prefix;
-    ASSERT_EQ(testing_support::RunProgram(NIMBREL_CLI, {"reg", "import",
-                                                        std::string(NIMBREL_SOURCE_DIR) + "/samples/demo-profile.reg"})
+    ASSERT_EQ(testing_support::RunProgram(
+                  NIMBREL_CLI, {"reg", "import", std::string(NIMBREL_SOURCE_DIR) + "/samples/demo-profile.reg"})
                   .exitCode,
               0);
     const TerminalRun drawn = OnTerminal({"scan", "--format", "tsv"}, "xterm");

@@ -92,8 +92,8 @@ TEST_F(CliRunOnce, InstallWritesAnAutostartEntryForThisPrefix) {
     const std::string entry{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     EXPECT_EQ(entry.rfind("[Desktop Entry]\n", 0), 0u) << entry;
     EXPECT_NE(entry.find("\nType=Application\n"), std::string::npos) << entry;
-    const std::string exec = "\nExec=env NIMBREL_HOME=" + prefix.Home().string() + " " +
-                             fs::path(NIMBREL_CLI).string() + " runonce\n";
+    const std::string exec =
+        "\nExec=env NIMBREL_HOME=" + prefix.Home().string() + " " + fs::path(NIMBREL_CLI).string() + " runonce\n";
     EXPECT_NE(entry.find(exec), std::string::npos) << entry;
 }
 

@@ -48,11 +48,10 @@ TEST(CliSettingsTest, SetIsWhereTheWindowsReadAndListShowsIt) {
         const std::string name = category.at("name");
         EXPECT_EQ(category.at("on"), name != "MSOffice" && name != "shellbags") << name;
     }
-    EXPECT_EQ(listed.at("plugins"), (nlohmann::json::array({{{"name", "cookies"}, {"caption", "Crumbex cookie cleaner"},
-                                                             {"automatic", true}},
-                                                            {{"name", "cache"},
-                                                             {"caption", "Temporary internet files cleaner"},
-                                                             {"automatic", false}}})));
+    EXPECT_EQ(listed.at("plugins"),
+              (nlohmann::json::array(
+                  {{{"name", "cookies"}, {"caption", "Crumbex cookie cleaner"}, {"automatic", true}},
+                   {{"name", "cache"}, {"caption", "Temporary internet files cleaner"}, {"automatic", false}}})));
     EXPECT_EQ(Cli({"settings", "get", "MSOffice"}).out, "off\n");
     EXPECT_EQ(Cli({"settings", "get", "cache.passes"}).out, "9\n");
 
@@ -90,7 +89,8 @@ TEST(CliSettingsTest, OnlyAndSkipActForOneRunAsTheSettingsWould) {
     ASSERT_EQ(Cli({"reg", "import", std::string(NIMBREL_SOURCE_DIR) + "/samples/demo-profile.reg"}).exitCode, 0);
     const std::string stored = Cli({"list", "--format", "tsv"}).out;
     const std::string everything = Cli({"scan", "--format", "tsv"}).out;
-    const std::string only = Cli({"scan", "--format", "tsv", "--only", "ietypedurl,WinRun,MSOffice", "--skip", "msoffice"}).out;
+    const std::string only =
+        Cli({"scan", "--format", "tsv", "--only", "ietypedurl,WinRun,MSOffice", "--skip", "msoffice"}).out;
     const std::string skip = Cli({"scan", "--format", "tsv", "--skip", "IETypedURL,WinRun"}).out;
     EXPECT_EQ(Cli({"list", "--format", "tsv"}).out, stored);
 

@@ -32,8 +32,8 @@ std::string RealStore(const testing_support::ScratchPrefix& prefix) {
     const fs::path file = prefix.Home() / "many.reg";
     std::string text = "REGEDIT4\n";
     for (int key = 0; key < 2000; ++key) {
-        text += "[HKEY_CURRENT_USER\\Software\\Many\\Key" + std::to_string(key) + "]\n\"v\"=\"" +
-                std::string(40, 'x') + "\"\n";
+        text += "[HKEY_CURRENT_USER\\Software\\Many\\Key" + std::to_string(key) + "]\n\"v\"=\"" + std::string(40, 'x') +
+                "\"\n";
     }
     WriteFile(file, text);
     const ProgramRun run = RunProgram(NIMBREL_CLI, {"reg", "import", file.string()});
@@ -79,8 +79,8 @@ const Damage kDamages[] = {
          const fs::path other = file.parent_path() / "other.db";
          sqlite3* db = nullptr;
          sqlite3_open(other.c_str(), &db);
-         sqlite3_exec(db, "CREATE TABLE photos(name TEXT, taken INTEGER); INSERT INTO photos VALUES('a', 1)",
-                      nullptr, nullptr, nullptr);
+         sqlite3_exec(db, "CREATE TABLE photos(name TEXT, taken INTEGER); INSERT INTO photos VALUES('a', 1)", nullptr,
+                      nullptr, nullptr);
          sqlite3_close(db);
          return ReadFile(other);
      }},

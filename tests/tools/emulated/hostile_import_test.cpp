@@ -37,7 +37,10 @@ void PrintTo(const HostileFile& file, std::ostream* out) { *out << file.name; }
 
 const HostileFile kHostileFiles[] = {
     {"LongKeyName",
-     [] { return kHeader + "[HKEY_CURRENT_USER\\Software\\Fine]\r\n\r\n[HKEY_CURRENT_USER\\" + std::string(256, 'k') + "]\r\n"; },
+     [] {
+         return kHeader + "[HKEY_CURRENT_USER\\Software\\Fine]\r\n\r\n[HKEY_CURRENT_USER\\" + std::string(256, 'k') +
+                "]\r\n";
+     },
      "line 5: key name component of 256 characters"},
     {"LongValueName",
      [] { return kHeader + "[HKEY_CURRENT_USER\\Software\\Fine]\r\n\"" + std::string(16384, 'v') + "\"=\"x\"\r\n"; },
@@ -60,10 +63,16 @@ const HostileFile kHostileFiles[] = {
     {"HundredThousandLevels", [] { return kHeader + "[" + NestedKey(100000) + "]\r\n"; },
      "line 3: key nested more than 512 levels deep"},
     {"UnpairedSurrogate",
-     [] { return Utf16Le(u"Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Software\\Fine]\r\n\"v\"=\"\xDC00\"\r\n"); },
+     [] {
+         return Utf16Le(
+             u"Windows Registry Editor Version "
+             u"5.00\r\n\r\n[HKEY_CURRENT_USER\\Software\\Fine]\r\n\"v\"=\"\xDC00\"\r\n");
+     },
      "line 4: invalid UTF-16 text"},
     {"OddByteCount",
-     [] { return Utf16Le(u"Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Software\\Fine]\r\n") + "\""; },
+     [] {
+         return Utf16Le(u"Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Software\\Fine]\r\n") + "\"";
+     },
      "line 4: the UTF-16 text ends in half a character"},
     {"MissingHeader", [] { return "[HKEY_CURRENT_USER\\Software\\Fine]\r\n\"v\"=\"x\"\r\n"s; },
      "line 1: not a registry file"},

@@ -40,8 +40,9 @@ int Wait(pid_t pid) {
 TEST(InterruptedImport, KillingTheImportMidwayChangesNothing) {
     testing_support::ScratchPrefix prefix;
     // The store is made by another process, so this one holds no connection.
-    ASSERT_EQ(Wait(Start({NIMBREL_CLI, "reg", "add", "HKCU\\Software\\Before", "--value", "kept",
-                          "--type", "REG_SZ", "--data", "yes"})), 0);
+    ASSERT_EQ(Wait(Start({NIMBREL_CLI, "reg", "add", "HKCU\\Software\\Before", "--value", "kept", "--type", "REG_SZ",
+                          "--data", "yes"})),
+              0);
 
     const fs::path file = prefix.Home() / "large.reg";
     {

@@ -147,8 +147,10 @@ TEST_P(ReadOnlyPrefixTest, ReadsAndScansButEveryChangeFailsOnce) {
 
     const std::string profile = std::string(NIMBREL_SOURCE_DIR) + "/samples/demo-profile.reg";
     ASSERT_EQ(testing_support::RunProgram(NIMBREL_CLI, {"reg", "import", profile}).exitCode, 0);
-    ASSERT_EQ(testing_support::RunProgram(NIMBREL_CLI, {"reg", "add", "HKCU\\Software\\Kept", "--value", "v",
-                                                        "--data", "before"}).exitCode, 0);
+    ASSERT_EQ(testing_support::RunProgram(NIMBREL_CLI,
+                                          {"reg", "add", "HKCU\\Software\\Kept", "--value", "v", "--data", "before"})
+                  .exitCode,
+              0);
     if (!logBesideStore) FoldLogIntoStore(prefix.Home());
     const std::string before = StoreBytes(prefix.Home());
     SetWritable(prefix.Home(), false);
@@ -171,15 +173,16 @@ TEST_P(ReadOnlyPrefixTest, ReadsAndScansButEveryChangeFailsOnce) {
     fs::remove_all(outputs);
 }
 
-INSTANTIATE_TEST_SUITE_P(Logs, ReadOnlyPrefixTest, testing::Bool(),
-                         [](const testing::TestParamInfo<bool>& info) {
-                             return std::string(info.param ? "WithLogBesideTheStore" : "StoreAlone");
-                         });
+INSTANTIATE_TEST_SUITE_P(Logs, ReadOnlyPrefixTest, testing::Bool(), [](const testing::TestParamInfo<bool>& info) {
+    return std::string(info.param ? "WithLogBesideTheStore" : "StoreAlone");
+});
 
 TEST(ReadOnlyMount, ChangesFailAsWriteProtected) {
     testing_support::ScratchPrefix prefix;
-    ASSERT_EQ(testing_support::RunProgram(NIMBREL_CLI, {"reg", "add", "HKCU\\Software\\Kept", "--value", "v",
-                                                        "--data", "before"}).exitCode, 0);
+    ASSERT_EQ(testing_support::RunProgram(NIMBREL_CLI,
+                                          {"reg", "add", "HKCU\\Software\\Kept", "--value", "v", "--data", "before"})
+                  .exitCode,
+              0);
     if (!CanMountReadOnly(prefix.Home())) GTEST_SKIP() << "no right to mount here";
     const fs::path outputs = prefix.Home().string() + "-outputs";
     fs::create_directories(outputs);
@@ -187,7 +190,8 @@ TEST(ReadOnlyMount, ChangesFailAsWriteProtected) {
     Restraint mounted;
     mounted.readOnlyMount = prefix.Home();
 
-    ProgramRun run = RunRestrained(NIMBREL_CLI, {"reg", "query", "HKCU\\Software\\Kept", "--value", "v"}, mounted, outputs);
+    ProgramRun run =
+        RunRestrained(NIMBREL_CLI, {"reg", "query", "HKCU\\Software\\Kept", "--value", "v"}, mounted, outputs);
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_NE(run.out.find("before"), std::string::npos);
     ExpectOneLine(RunRestrained(NIMBREL_CLI, {"reg", "add", "HKCU\\Software\\Kept", "--value", "v", "--data", "after"},
@@ -199,15 +203,18 @@ TEST(ReadOnlyMount, ChangesFailAsWriteProtected) {
 
 TEST(FullDisk, AnImportThatFillsItFailsOnceAndKeepsEarlierCommits) {
     testing_support::ScratchPrefix prefix;
-    ASSERT_EQ(testing_support::RunProgram(NIMBREL_CLI, {"reg", "add", "HKCU\\Software\\Kept", "--value", "v",
-                                                        "--data", "before"}).exitCode, 0);
+    ASSERT_EQ(testing_support::RunProgram(NIMBREL_CLI,
+                                          {"reg", "add", "HKCU\\Software\\Kept", "--value", "v", "--data", "before"})
+                  .exitCode,
+              0);
     const fs::path file = prefix.Home() / "large.reg";
     {
         std::ofstream out(file, std::ios::binary);
         out << "REGEDIT4\n\n[-HKEY_CURRENT_USER\\Software\\Kept]\n";
         for (int key = 0; key < 20000; ++key) {
             out << "[HKEY_CURRENT_USER\\Software\\Imported\\Key" << key << "]\n";
-            for (int value = 0; value < 4; ++value) out << "\"Value" << value << "\"=\"" << std::string(60, 'x') << "\"\n";
+            for (int value = 0; value < 4; ++value)
+                out << "\"Value" << value << "\"=\"" << std::string(60, 'x') << "\"\n";
         }
     }
 
@@ -220,7 +227,8 @@ TEST(FullDisk, AnImportThatFillsItFailsOnceAndKeepsEarlierCommits) {
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_NE(run.out.find("before"), std::string::npos);
     EXPECT_EQ(testing_support::RunProgram(NIMBREL_CLI, {"reg", "query", "HKCU\\Software\\Imported"}).exitCode, 1);
-    run = testing_support::RunProgram(NIMBREL_CLI, {"reg", "add", "HKCU\\Software\\Later", "--value", "v", "--data", "1"});
+    run = testing_support::RunProgram(NIMBREL_CLI,
+                                      {"reg", "add", "HKCU\\Software\\Later", "--value", "v", "--data", "1"});
     EXPECT_EQ(run.exitCode, 0) << run.err;
 
     sqlite3* db = nullptr;

@@ -51,8 +51,7 @@ std::string ReadFile(const fs::path& path) {
 class RegExeCross : public ::testing::Test {
 protected:
     RegExeCross()
-        : folder_(fs::temp_directory_path() /
-                  ("nimbrel-cross-" + key_.Path().substr(key_.Path().rfind('\\') + 1))) {
+        : folder_(fs::temp_directory_path() / ("nimbrel-cross-" + key_.Path().substr(key_.Path().rfind('\\') + 1))) {
         fs::create_directories(folder_);
     }
     ~RegExeCross() override {
@@ -60,12 +59,8 @@ protected:
         fs::remove_all(folder_, ignored);
     }
 
-    static ProgramRun Cli(const std::vector<std::string>& arguments) {
-        return RunProgram(NIMBREL_CLI, arguments);
-    }
-    static ProgramRun RegExe(const std::vector<std::string>& arguments) {
-        return RunProgram("reg.exe", arguments);
-    }
+    static ProgramRun Cli(const std::vector<std::string>& arguments) { return RunProgram(NIMBREL_CLI, arguments); }
+    static ProgramRun RegExe(const std::vector<std::string>& arguments) { return RunProgram("reg.exe", arguments); }
 
     std::string File(const std::string& name) const { return (folder_ / name).string(); }
 
@@ -82,27 +77,32 @@ TEST_F(RegExeCross, WhatCliImportsRegExeQueries) {
     WriteRegFile("in.reg",
                  "Windows Registry Editor Version 5.00\r\n"
                  "\r\n"
-                 "[" + key + "]\r\n"
-                 "@=\"dflt\"\r\n"
-                 "\"text\"=\"hello world\"\r\n"
-                 "\"num\"=dword:0000002a\r\n"
-                 "\"bin\"=hex:00,ff,1a\r\n"
-                 "\"multi\"=hex(7):61,00,00,00,62,00,00,00,00,00\r\n"
-                 "\r\n"
-                 "[" + key + "\\Sub]\r\n"
-                 "\"x\"=\"y\"\r\n");
+                 "[" +
+                     key +
+                     "]\r\n"
+                     "@=\"dflt\"\r\n"
+                     "\"text\"=\"hello world\"\r\n"
+                     "\"num\"=dword:0000002a\r\n"
+                     "\"bin\"=hex:00,ff,1a\r\n"
+                     "\"multi\"=hex(7):61,00,00,00,62,00,00,00,00,00\r\n"
+                     "\r\n"
+                     "[" +
+                     key +
+                     "\\Sub]\r\n"
+                     "\"x\"=\"y\"\r\n");
     const ProgramRun import = Cli({"reg", "import", File("in.reg")});
     ASSERT_EQ(import.exitCode, 0) << import.err;
 
     const ProgramRun query = RegExe({"query", key});
     ASSERT_EQ(query.exitCode, 0) << query.err;
-    EXPECT_EQ(SortedLines(query.out), SortedLines(key + "\n"
-                                                        "    (Default)    REG_SZ    dflt\n"
-                                                        "    text    REG_SZ    hello world\n"
-                                                        "    num    REG_DWORD    0x2a\n"
-                                                        "    bin    REG_BINARY    00FF1A\n"
-                                                        "    multi    REG_MULTI_SZ    a\\0b\n" +
-                                                        key + "\\Sub\n"));
+    EXPECT_EQ(SortedLines(query.out), SortedLines(key +
+                                                  "\n"
+                                                  "    (Default)    REG_SZ    dflt\n"
+                                                  "    text    REG_SZ    hello world\n"
+                                                  "    num    REG_DWORD    0x2a\n"
+                                                  "    bin    REG_BINARY    00FF1A\n"
+                                                  "    multi    REG_MULTI_SZ    a\\0b\n" +
+                                                  key + "\\Sub\n"));
 }
 
 TEST_F(RegExeCross, WhatCliImportDeletesRegExeNoLongerFinds) {
@@ -113,10 +113,14 @@ TEST_F(RegExeCross, WhatCliImportDeletesRegExeNoLongerFinds) {
     WriteRegFile("delete.reg",
                  "Windows Registry Editor Version 5.00\r\n"
                  "\r\n"
-                 "[-" + key + "\\Child]\r\n"
-                 "\r\n"
-                 "[" + key + "]\r\n"
-                 "\"gone\"=-\r\n");
+                 "[-" +
+                     key +
+                     "\\Child]\r\n"
+                     "\r\n"
+                     "[" +
+                     key +
+                     "]\r\n"
+                     "\"gone\"=-\r\n");
     const ProgramRun import = Cli({"reg", "import", File("delete.reg")});
     ASSERT_EQ(import.exitCode, 0) << import.err;
 
@@ -131,8 +135,7 @@ TEST_F(RegExeCross, WhatRegExeAddsCliQueries) {
     ASSERT_EQ(RegExe({"add", key, "/v", "text", "/d", "hello world", "/f"}).exitCode, 0);
     ASSERT_EQ(RegExe({"add", key, "/v", "num", "/t", "REG_DWORD", "/d", "42", "/f"}).exitCode, 0);
     ASSERT_EQ(RegExe({"add", key, "/v", "bin", "/t", "REG_BINARY", "/d", "00ff1a", "/f"}).exitCode, 0);
-    ASSERT_EQ(RegExe({"add", key, "/v", "path", "/t", "REG_EXPAND_SZ", "/d", "%X%\\y", "/f"}).exitCode,
-              0);
+    ASSERT_EQ(RegExe({"add", key, "/v", "path", "/t", "REG_EXPAND_SZ", "/d", "%X%\\y", "/f"}).exitCode, 0);
 
     const ProgramRun query = Cli({"reg", "query", key});
     ASSERT_EQ(query.exitCode, 0) << query.err;
@@ -152,11 +155,8 @@ TEST_F(RegExeCross, BothExportTheSameFile) {
     const std::string key = key_.FullName() + "\\Exported";
     ASSERT_EQ(RegExe({"add", key, "/ve", "/d", "dflt", "/f"}).exitCode, 0);
     ASSERT_EQ(RegExe({"add", key, "/v", "num", "/t", "REG_DWORD", "/d", "7", "/f"}).exitCode, 0);
-    ASSERT_EQ(RegExe({"add", key, "/v", "list", "/t", "REG_MULTI_SZ", "/d", "a\\0b", "/f"}).exitCode,
-              0);
-    ASSERT_EQ(RegExe({"add", key + "\\Sub", "/v", "bin", "/t", "REG_BINARY", "/d", "0102", "/f"})
-                  .exitCode,
-              0);
+    ASSERT_EQ(RegExe({"add", key, "/v", "list", "/t", "REG_MULTI_SZ", "/d", "a\\0b", "/f"}).exitCode, 0);
+    ASSERT_EQ(RegExe({"add", key + "\\Sub", "/v", "bin", "/t", "REG_BINARY", "/d", "0102", "/f"}).exitCode, 0);
 
     const ProgramRun regExe = RegExe({"export", key, File("regexe.reg"), "/y"});
     ASSERT_EQ(regExe.exitCode, 0) << regExe.err;
@@ -170,8 +170,7 @@ TEST_F(RegExeCross, BothExportTheSameFile) {
 TEST_F(RegExeCross, WhatRegExeExportsCliImportsBack) {
     const std::string key = key_.FullName() + "\\RoundTrip";
     ASSERT_EQ(RegExe({"add", key, "/v", "text", "/d", "abc", "/f"}).exitCode, 0);
-    ASSERT_EQ(RegExe({"add", key + "\\Sub", "/v", "num", "/t", "REG_DWORD", "/d", "5", "/f"}).exitCode,
-              0);
+    ASSERT_EQ(RegExe({"add", key + "\\Sub", "/v", "num", "/t", "REG_DWORD", "/d", "5", "/f"}).exitCode, 0);
     const ProgramRun before = RegExe({"query", key, "/s"});
     ASSERT_EQ(before.exitCode, 0) << before.err;
     ASSERT_EQ(RegExe({"export", key, File("saved.reg"), "/y"}).exitCode, 0);

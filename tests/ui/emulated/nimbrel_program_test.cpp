@@ -68,7 +68,8 @@ TEST_F(NimbrelProgramTest, SilentEndsWithOneWhenAnItemStays) {
 }
 
 TEST_F(NimbrelProgramTest, AnythingElseTouchesNothingAndSaysWhyNoWindowOpens) {
-    for (const auto& arguments : std::vector<std::vector<std::string>>{{}, {"-SILENT", "now"}, {"/SILENT"}, {"SILENT"}}) {
+    for (const auto& arguments :
+         std::vector<std::vector<std::string>>{{}, {"-SILENT", "now"}, {"/SILENT"}, {"SILENT"}}) {
         const auto run = RunProgram(NIMBREL_PROGRAM, arguments);
         EXPECT_EQ(run.exitCode, 2);
         EXPECT_EQ(run.out, "");

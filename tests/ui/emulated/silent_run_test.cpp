@@ -61,8 +61,8 @@ TEST_F(SilentRunTest, FindingsAreCleanedThenThePluginsRunThenTheProgramEnds) {
     ui::RunSilentScan(host, &plugins);
     EXPECT_FALSE(ValueThere("Software\\Microsoft\\Internet Explorer\\TypedURLs", "url1"));
     EXPECT_TRUE(ValueThere("Software\\Microsoft\\Internet Explorer\\TypedURLs", "url100"));
-    EXPECT_FALSE(ValueThere("Software\\Microsoft\\Windows\\CurrentVersion\\UnreadMail\\anna@example.org",
-                            "Application"));
+    EXPECT_FALSE(
+        ValueThere("Software\\Microsoft\\Windows\\CurrentVersion\\UnreadMail\\anna@example.org", "Application"));
     EXPECT_EQ(host.calls, (std::vector<std::string>{"load cookies", "normal silent", "end"}));
 }
 

@@ -77,8 +77,8 @@ TEST_F(SystemInfoToolTest, PathValueThatIsNoStringIsFoundButUnusable) {
         "\"PATH\"=dword:00000001\n"
         "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Shared Tools Location]\n"
         "\"MSINFO\"=\"C:\\\\Tools\"\n");
-    const ui::KeyValue path = ui::GetKeyValue(
-        platform::kHkeyLocalMachine, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH");
+    const ui::KeyValue path =
+        ui::GetKeyValue(platform::kHkeyLocalMachine, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH");
     EXPECT_TRUE(path.found);
     EXPECT_EQ(path.text, "");
     ui::StartSysInfo(host);
@@ -124,9 +124,9 @@ TEST_F(SystemInfoToolTest, AFileThatCannotBeStartedIsUnavailable) {
 
 TEST_F(SystemInfoToolTest, AboutWindowButtons) {
     ui::AboutWindowModel about(host);
-    about.OnFAQbutton1Click();
-    about.OnCmdSysInfoClick();
-    about.OnCmdOKClick();
+    about.OnFaqClick();
+    about.OnSystemInfoClick();
+    about.OnOkClick();
     EXPECT_EQ(host.calls, (Calls{"show faq", kUnavailable[0], "unload about"}));
 }
 

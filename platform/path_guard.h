@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace clean {
+namespace platform {
 
 // True when two Windows paths name the same place: letters compared without
 // regard to case, '/' taken as '\', "." components and final separators
@@ -23,4 +23,4 @@ bool SamePath(std::string_view a, std::string_view b);
 // "\\?\" or "\\.\" prefix.
 bool IsProtectedPath(std::string_view path, std::string_view windowsDirectory);
 
-}  // namespace clean
+}  // namespace platform

@@ -1,22 +1,32 @@
-#include "clean/detected_items.h"
+#include "scan/detected_items.h"
 
-namespace clean {
+namespace scan {
+
+ItemKind KindOf(std::string_view kindColumn) {
+    if (kindColumn == "Value") return ItemKind::kValue;
+    if (kindColumn == "Key") return ItemKind::kKey;
+    if (kindColumn == "Folder") return ItemKind::kFolder;
+    if (kindColumn == "File") return ItemKind::kFile;
+    return ItemKind::kUnknown;
+}
+
+ItemKind DetectedItem::Kind() const { return KindOf(kind); }
 
 void DetectedItems::Append(const DetectedItem& item, std::string snapshot) {
-    const std::size_t rows = list1_.size();
+    const std::size_t rows = labels_.size();
     try {
-        list1_.push_back(item.label);
+        labels_.push_back(item.label);
         mainkey_.push_back(item.mainkey);
         subkey_.push_back(item.subkey);
         value_.push_back(item.value);
         valueType_.push_back(item.valueType);
-        key_.push_back(item.kind);
+        kinds_.push_back(item.kind);
         checked_.push_back(true);
         snapshots_.push_back(std::move(snapshot));
     } catch (...) {
         // A row half appended would pair one item's key with another's
         // value for the clean engine; drop it whole.
-        for (auto* column : {&list1_, &mainkey_, &subkey_, &value_, &valueType_, &key_}) {
+        for (auto* column : {&labels_, &mainkey_, &subkey_, &value_, &valueType_, &kinds_}) {
             column->resize(rows);
         }
         checked_.resize(rows);
@@ -26,19 +36,18 @@ void DetectedItems::Append(const DetectedItem& item, std::string snapshot) {
 }
 
 void DetectedItems::Clear() {
-    list1_.clear();
+    labels_.clear();
     mainkey_.clear();
     subkey_.clear();
     value_.clear();
     valueType_.clear();
-    key_.clear();
+    kinds_.clear();
     checked_.clear();
     snapshots_.clear();
 }
 
 DetectedItem DetectedItems::Row(std::size_t index) const {
-    return {list1_[index], mainkey_[index], subkey_[index],
-            value_[index], valueType_[index], key_[index]};
+    return {labels_[index], mainkey_[index], subkey_[index], value_[index], valueType_[index], kinds_[index]};
 }
 
-}  // namespace clean
+}  // namespace scan

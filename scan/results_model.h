@@ -3,19 +3,19 @@
 // and the copy of the scan's total. Its buttons come with the clean engine.
 #pragma once
 
-#include <string>
+#include <optional>
 
-#include "clean/detected_items.h"
+#include "scan/detected_items.h"
 
-namespace clean {
+namespace scan {
 
 struct ResultsModel {
     static constexpr const char* kCaption = "Nimbrel Results Window";
 
     DetectedItems store;
-    // The value label beside "Total Items Detected:", copied from the scan
-    // window when a scan ends.
-    std::string totaldetected;
+    // The scan's total, beside "Total Items Detected:", set when a scan
+    // ends.
+    std::optional<long> total;
 };
 
-}  // namespace clean
+}  // namespace scan

@@ -7,9 +7,16 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
-namespace clean {
+namespace scan {
+
+// What a row names; the store keeps it as the text of its kind column.
+enum class ItemKind { kValue, kKey, kFolder, kFile, kUnknown };
+
+// The text of a kind column as a kind; kUnknown for any other text.
+ItemKind KindOf(std::string_view kindColumn);
 
 // One found item, a row across the six columns.
 struct DetectedItem {
@@ -19,6 +26,8 @@ struct DetectedItem {
     std::string value;      // Value
     std::string valueType;  // ValueType
     std::string kind;       // Key: "Value", "Key", "Folder" or "File"
+
+    ItemKind Kind() const;
 
     friend bool operator==(const DetectedItem&, const DetectedItem&) = default;
 };
@@ -31,7 +40,7 @@ public:
     void Append(const DetectedItem& item, std::string snapshot = {});
     void Clear();
 
-    std::size_t RowCount() const { return list1_.size(); }
+    std::size_t RowCount() const { return labels_.size(); }
     DetectedItem Row(std::size_t index) const;
     bool Checked(std::size_t index) const { return checked_[index]; }
     void SetChecked(std::size_t index, bool checked) { checked_[index] = checked; }
@@ -40,22 +49,22 @@ public:
     void SetSnapshot(std::size_t index, std::string snapshot) { snapshots_[index] = std::move(snapshot); }
 
     // The columns, read-only: rows change only through Append and Clear.
-    const std::vector<std::string>& List1() const { return list1_; }
+    const std::vector<std::string>& Labels() const { return labels_; }
     const std::vector<std::string>& Mainkey() const { return mainkey_; }
     const std::vector<std::string>& Subkey() const { return subkey_; }
     const std::vector<std::string>& Value() const { return value_; }
     const std::vector<std::string>& ValueType() const { return valueType_; }
-    const std::vector<std::string>& Key() const { return key_; }
+    const std::vector<std::string>& Kinds() const { return kinds_; }
 
 private:
-    std::vector<std::string> list1_;
+    std::vector<std::string> labels_;
     std::vector<std::string> mainkey_;
     std::vector<std::string> subkey_;
     std::vector<std::string> value_;
     std::vector<std::string> valueType_;
-    std::vector<std::string> key_;
+    std::vector<std::string> kinds_;
     std::vector<bool> checked_;
     std::vector<std::string> snapshots_;
 };
 
-}  // namespace clean
+}  // namespace scan

@@ -1,10 +1,10 @@
-#include "clean/path_guard.h"
+#include "platform/path_guard.h"
 
 #include <vector>
 
 #include "platform/file_names.h"
 
-namespace clean {
+namespace platform {
 
 namespace {
 
@@ -87,4 +87,4 @@ bool IsProtectedPath(std::string_view path, std::string_view windowsDirectory) {
     return !windowsDirectory.empty() && Contains(target, Split(windowsDirectory));
 }
 
-}  // namespace clean
+}  // namespace platform

@@ -5,10 +5,10 @@
 
 #include <string>
 
-#include "clean/detected_items.h"
+#include "scan/detected_items.h"
 #include "registry/reg_key_name.h"
 
-namespace clean {
+namespace scan {
 
 // The key that a row names: its own key for a value row, parent and name
 // for a key row. Returns an empty string, or why the row names no registry
@@ -38,4 +38,4 @@ std::string ItemSnapshot(const DetectedItem& row);
 // delete it, so the clean leaves it as it is.
 bool KeyRowStays(const DetectedItem& row);
 
-}  // namespace clean
+}  // namespace scan

@@ -6,23 +6,23 @@
 #include <optional>
 #include <string>
 
-namespace scan {
+namespace host {
 
 enum class MessageIcon { kNone, kQuestion, kInformation };
 
 enum class Window {
-    kMain,         // Form1
-    kScan,         // Form2
-    kResults,      // Form3
-    kCompletion,   // Form4
-    kSettings,     // Form5
-    kPluginPanel,  // Form6
-    kAbout,        // frmAbout
-    kFaq,          // FAQfrm
-    kCookiePlugin,           // cookieplugin
-    kCookieSecureDeletion,   // cookiesecuredeletion
-    kIeTempFilesPlugin,      // ietempfilesplugin
-    kPluginStatus,           // pluginstatus
+    kMain,                  // Form1
+    kScan,                  // Form2
+    kResults,               // Form3
+    kCompletion,            // Form4
+    kSettings,              // Form5
+    kPluginPanel,           // Form6
+    kAbout,                 // frmAbout
+    kFaq,                   // FAQfrm
+    kCookiePlugin,          // cookieplugin
+    kCookieSecureDeletion,  // cookiesecuredeletion
+    kIeTempFilesPlugin,     // ietempfilesplugin
+    kPluginStatus,          // pluginstatus
 };
 
 class Host {
@@ -63,4 +63,4 @@ public:
     }
 };
 
-}  // namespace scan
+}  // namespace host

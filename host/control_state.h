@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-namespace scan {
+namespace host {
 
 struct Rgb {
     std::uint8_t r = 0, g = 0, b = 0;
@@ -31,4 +31,4 @@ struct ProgressBar {
     int Percent = 0;  // 0 to 100, shown as a filled share
 };
 
-}  // namespace scan
+}  // namespace host

@@ -1,4 +1,4 @@
-#include "clean/registry_row.h"
+#include "scan/registry_row.h"
 
 #include <vector>
 
@@ -6,7 +6,7 @@
 #include "registry/mod_registry.h"
 #include "registry/reg_export.h"
 
-namespace clean {
+namespace scan {
 
 std::string RowKeyName(const DetectedItem& row, registry::KeyName& key) {
     const platform::HKey root = modRegistry::ResolveRoot(row.mainkey);
@@ -14,7 +14,7 @@ std::string RowKeyName(const DetectedItem& row, registry::KeyName& key) {
     key.root = root;
     key.path = row.subkey;
     while (!key.path.empty() && key.path.back() == '\\') key.path.pop_back();
-    if (row.kind == "Key") key.path += (key.path.empty() ? "" : "\\") + row.value;
+    if (row.Kind() == ItemKind::kKey) key.path += (key.path.empty() ? "" : "\\") + row.value;
     return "";
 }
 
@@ -23,7 +23,7 @@ bool RegistryItemPresent(const DetectedItem& row) {
     if (!RowKeyName(row, key).empty()) return true;
     bool present = false;
     const bool opened = WithOpenKey(key, [&](platform::HKey handle) {
-        present = row.kind != "Value" ||
+        present = row.Kind() != ItemKind::kValue ||
                   platform::RegQueryValue(handle, row.value, nullptr, nullptr, nullptr) == platform::kErrorSuccess;
     });
     return opened && present;
@@ -31,10 +31,10 @@ bool RegistryItemPresent(const DetectedItem& row) {
 
 std::string ItemSnapshot(const DetectedItem& row) {
     registry::KeyName key;
-    if ((row.kind != "Value" && row.kind != "Key") || !RowKeyName(row, key).empty()) return {};
+    if ((row.Kind() != ItemKind::kValue && row.Kind() != ItemKind::kKey) || !RowKeyName(row, key).empty()) return {};
     std::string snapshot;
     WithOpenKey(key, [&](platform::HKey handle) {
-        if (row.kind == "Key") {
+        if (row.Kind() == ItemKind::kKey) {
             if (!registry::ExportKey(key, snapshot).empty()) snapshot.clear();
             return;
         }
@@ -48,10 +48,10 @@ std::string ItemSnapshot(const DetectedItem& row) {
 
 bool KeyRowStays(const DetectedItem& row) {
     registry::KeyName key;
-    if (row.kind != "Key" || !RowKeyName(row, key).empty()) return false;
+    if (row.Kind() != ItemKind::kKey || !RowKeyName(row, key).empty()) return false;
     std::vector<std::string> subkeys;
     WithOpenKey(key, [&](platform::HKey handle) { registry::ListSubKeys(handle, subkeys); });
     return !subkeys.empty();
 }
 
-}  // namespace clean
+}  // namespace scan
