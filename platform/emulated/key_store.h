@@ -22,13 +22,28 @@ public:
 
     // Brings the tree up to date; 0 or a Win32 error code.
     virtual long Refresh() = 0;
-    virtual RegKey* Find(std::int64_t id) const = 0;
+    // The key of that id, or null; a store that loads keys as they are
+    // asked for may load it (and the keys above it) now.
+    virtual RegKey* Find(std::int64_t id) = 0;
     // The key with its subkeys and values in the tree: a store that reads
     // keys only as they are first reached reads this one now.
     RegKey* Ready(RegKey* key) {
         if (key != nullptr && key->unread) Read(*key);
         return key;
     }
+
+    // Reads below a key of the tree, what the registry calls go through. By
+    // default each key is read whole when reached (Ready); the SQLite store
+    // loads a key's subkeys and values apart, each when first asked for.
+    // A load that fails answers as if nothing were there and leaves its
+    // code for TakeLoadFault.
+    // The subkey of that upper-cased name, or null.
+    virtual RegKey* Child(RegKey* key, std::string_view upperName) { return Ready(Ready(key)->Child(upperName)); }
+    // The key with all its subkeys listed in children.
+    virtual const RegKey& WithChildren(RegKey* key) { return *Ready(key); }
+    virtual const ValueList& Values(RegKey* key) { return Ready(key)->values; }
+    // The code of the first load that failed since the last call, or 0.
+    virtual long TakeLoadFault() { return 0; }
     // The hive of HKEY_USERS that HKEY_CURRENT_USER stands for.
     virtual std::string_view CurrentUserSid() const = 0;
 

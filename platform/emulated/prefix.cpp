@@ -22,7 +22,14 @@ Machine*& ActiveMachine() {
     return machine;
 }
 
+// A process that wrote folds the store's log into it as it ends.
+void CloseStoreAtExit() {
+    if (Machine* machine = ActiveMachine()) machine->store.Close();
+}
+
 void OpenStore(Machine& machine) {
+    static const bool closesAtExit = std::atexit(CloseStoreAtExit) == 0;
+    (void)closesAtExit;
     machine.tried = true;
     std::error_code error;
     std::filesystem::create_directories(machine.home, error);

@@ -23,21 +23,26 @@ struct Resolved {
     bool predefined = false;
 };
 
-// The key path names below key, each key on the way (and the last) read
-// into the tree.
+// The key path names below key, each key on the way reached through the
+// store (which reads or loads it as it needs to).
 RegKey* Walk(KeyStore& store, RegKey* key, std::string_view path) {
     thread_local std::string upper;
-    store.Ready(key);
     while (key != nullptr && !path.empty()) {
         const std::size_t cut = path.find('\\');
         const std::string_view name = path.substr(0, cut);
         upper.assign(name);
         for (char& c : upper) c = static_cast<char>(UpperAnsi(static_cast<unsigned char>(c)));
-        key = store.Ready(key->Child(upper));
+        key = store.Child(key, upper);
         if (cut == std::string_view::npos) break;
         path.remove_prefix(cut + 1);
     }
     return key;
+}
+
+// The code of a load from the store that failed, else the given one.
+long FaultOr(KeyStore& store, long code) {
+    const long fault = store.TakeLoadFault();
+    return fault != kErrorSuccess ? fault : code;
 }
 
 // The key a handle stands for, with the rights it was opened with.
@@ -49,10 +54,10 @@ Resolved Resolve(HKey handle) {
     result.predefined = true;
     switch (handle) {
         case kHkeyLocalMachine:
-            result.key = store.Ready(store.Find(emulated::kLocalMachineId));
+            result.key = store.Find(emulated::kLocalMachineId);
             break;
         case kHkeyUsers:
-            result.key = store.Ready(store.Find(emulated::kUsersId));
+            result.key = store.Find(emulated::kUsersId);
             break;
         case kHkeyCurrentUser:
             result.key = Walk(store, store.Find(emulated::kUsersId), store.CurrentUserSid());
@@ -71,12 +76,12 @@ Resolved Resolve(HKey handle) {
                 return result;
             }
             result.access = entry->access;
-            result.key = store.Ready(store.Find(entry->keyId));
-            if (result.key == nullptr) result.error = kErrorKeyDeleted;
+            result.key = store.Find(entry->keyId);
+            if (result.key == nullptr) result.error = FaultOr(store, kErrorKeyDeleted);
             return result;
         }
     }
-    if (result.key == nullptr) result.error = kErrorInvalidHandle;
+    if (result.key == nullptr) result.error = FaultOr(store, kErrorInvalidHandle);
     return result;
 }
 
@@ -109,7 +114,7 @@ long Locate(const Resolved& parent, std::string_view subKey, RegKey** found) {
     while (!path.empty() && path.back() == '\\') path.remove_suffix(1);
     if (!path.empty() && path.front() == '\\') return kErrorBadPathname;
     *found = Walk(*parent.store, parent.key, path);
-    return *found == nullptr ? kErrorFileNotFound : kErrorSuccess;
+    return *found == nullptr ? FaultOr(*parent.store, kErrorFileNotFound) : kErrorSuccess;
 }
 
 }  // namespace
@@ -140,6 +145,7 @@ long RegCreateKey(HKey parent, const std::string& subKey, std::uint32_t access, 
         if (child == nullptr) break;
         key = child;
     }
+    if (const long fault = base.store->TakeLoadFault(); fault != kErrorSuccess) return fault;
     std::int64_t id = key->id;
     if (existing < names.size()) {
         // Below HKEY_LOCAL_MACHINE only the fixed hives exist; a key right
@@ -162,8 +168,8 @@ long RegQueryValue(HKey key, const std::string& valueName, std::uint32_t* type, 
     const Resolved resolved = Resolve(key);
     if (const long rc = NeedAccess(resolved, kKeyQueryValue); rc != kErrorSuccess) return rc;
     if (data != nullptr && size == nullptr) return kErrorInvalidParameter;
-    const emulated::RegValue* value = resolved.key->FindValue(valueName);
-    if (value == nullptr) return kErrorFileNotFound;
+    const emulated::RegValue* value = resolved.store->Values(resolved.key).Find(valueName);
+    if (value == nullptr) return FaultOr(*resolved.store, kErrorFileNotFound);
     if (type != nullptr) *type = value->type;
     const auto length = static_cast<std::uint32_t>(value->data.size());
     if (data != nullptr && *size < length) {
@@ -198,7 +204,7 @@ long RegDeleteKey(HKey parent, const std::string& subKey) {
     // Roots and hives cannot be deleted.
     if (key->parent == nullptr || key->parent->parent == nullptr) return kErrorAccessDenied;
     if (base.predefined && key == base.key) return kErrorAccessDenied;
-    if (!key->children.empty()) return kErrorAccessDenied;
+    if (!base.store->WithChildren(key).children.empty()) return kErrorAccessDenied;
     return base.store->DeleteKey(key->id);
 }
 
@@ -206,8 +212,8 @@ long RegEnumKey(HKey key, std::uint32_t index, char* name, std::uint32_t* nameLe
     const Resolved resolved = Resolve(key);
     if (const long rc = NeedAccess(resolved, kKeyEnumerateSubKeys); rc != kErrorSuccess) return rc;
     if (name == nullptr || nameLength == nullptr) return kErrorInvalidParameter;
-    const RegKey* child = resolved.key->ChildAt(index);
-    if (child == nullptr) return kErrorNoMoreItems;
+    const RegKey* child = resolved.store->WithChildren(resolved.key).ChildAt(index);
+    if (child == nullptr) return FaultOr(*resolved.store, kErrorNoMoreItems);
     if (child->name.size() >= *nameLength) return kErrorMoreData;
     std::memcpy(name, child->name.c_str(), child->name.size() + 1);
     *nameLength = static_cast<std::uint32_t>(child->name.size());
@@ -220,8 +226,9 @@ long RegEnumValue(HKey key, std::uint32_t index, char* name, std::uint32_t* name
     if (const long rc = NeedAccess(resolved, kKeyQueryValue); rc != kErrorSuccess) return rc;
     if (name == nullptr || nameLength == nullptr) return kErrorInvalidParameter;
     if (data != nullptr && dataSize == nullptr) return kErrorInvalidParameter;
-    if (index >= resolved.key->values.size()) return kErrorNoMoreItems;
-    const emulated::RegValue& value = resolved.key->values[index];
+    const emulated::RegValue* at = resolved.store->Values(resolved.key).At(index);
+    if (at == nullptr) return FaultOr(*resolved.store, kErrorNoMoreItems);
+    const emulated::RegValue& value = *at;
     const auto length = static_cast<std::uint32_t>(value.data.size());
     if (value.name.size() >= *nameLength) return kErrorMoreData;
     if (data != nullptr && *dataSize < length) {
@@ -241,11 +248,14 @@ long RegQueryInfoKey(HKey key, KeyInfo* info) {
     if (const long rc = NeedAccess(resolved, kKeyQueryValue); rc != kErrorSuccess) return rc;
     if (info == nullptr) return kErrorInvalidParameter;
     KeyInfo result;
-    result.subKeys = static_cast<std::uint32_t>(resolved.key->children.size());
-    for (const auto& [upper, child] : resolved.key->children)
+    const RegKey& listed = resolved.store->WithChildren(resolved.key);
+    const emulated::ValueList& values = resolved.store->Values(resolved.key);
+    if (const long fault = resolved.store->TakeLoadFault(); fault != kErrorSuccess) return fault;
+    result.subKeys = static_cast<std::uint32_t>(listed.children.size());
+    for (const auto& [upper, child] : listed.children)
         result.maxSubKeyLength = std::max(result.maxSubKeyLength, static_cast<std::uint32_t>(child->name.size()));
-    result.values = static_cast<std::uint32_t>(resolved.key->values.size());
-    for (const emulated::RegValue& value : resolved.key->values) {
+    result.values = static_cast<std::uint32_t>(values.Size());
+    for (const auto& [id, value] : values) {
         result.maxValueNameLength = std::max(result.maxValueNameLength, static_cast<std::uint32_t>(value.name.size()));
         result.maxValueLength = std::max(result.maxValueLength, static_cast<std::uint32_t>(value.data.size()));
     }

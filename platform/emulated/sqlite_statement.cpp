@@ -47,4 +47,10 @@ std::string Statement::Bytes(int column) const {
     return data == nullptr ? std::string() : std::string(static_cast<const char*>(data), size);
 }
 
+std::string_view Statement::View(int column) const {
+    const void* data = sqlite3_column_blob(stmt_, column);
+    const int size = sqlite3_column_bytes(stmt_, column);
+    return data == nullptr ? std::string_view() : std::string_view(static_cast<const char*>(data), size);
+}
+
 }  // namespace platform::emulated

@@ -28,6 +28,8 @@ public:
     void Reset();
     std::int64_t Integer(int column) const;
     std::string Bytes(int column) const;
+    // The column's bytes until the next Step or Reset.
+    std::string_view View(int column) const;
 
 private:
     sqlite3_stmt* stmt_ = nullptr;

@@ -60,8 +60,8 @@ HiveStore::HiveStore(std::vector<HiveMount> mounts, std::string currentUserSid, 
 
 void HiveStore::Build() {
     tree_.Clear();
-    tree_.Add(emulated::kLocalMachineId, 0, "HKEY_LOCAL_MACHINE");
-    tree_.Add(emulated::kUsersId, 0, "HKEY_USERS");
+    tree_.Add(emulated::kLocalMachineId, nullptr, "HKEY_LOCAL_MACHINE");
+    tree_.Add(emulated::kUsersId, nullptr, "HKEY_USERS");
     // HKEY_USERS\.DEFAULT is there on every running Windows; without its
     // hive it is an empty key, so that the users' hives are numbered as
     // there.
@@ -69,11 +69,13 @@ void HiveStore::Build() {
     for (std::size_t i = 0; i < mounts_.size(); ++i) {
         const HiveMount& mount = mounts_[i];
         defaultUser = defaultUser || (mount.underUsers && mount.keyName == ".DEFAULT");
-        RegKey* root = tree_.Add(KeyId(static_cast<int>(i), mount.hive->Root()),
-                                 mount.underUsers ? emulated::kUsersId : emulated::kLocalMachineId, mount.keyName);
+        RegKey* root =
+            tree_.Add(KeyId(static_cast<int>(i), mount.hive->Root()),
+                      tree_.Find(mount.underUsers ? emulated::kUsersId : emulated::kLocalMachineId), mount.keyName);
         root->unread = true;
     }
-    if (!defaultUser) tree_.Add(nextMadeId_--, emulated::kUsersId, ".DEFAULT");
+    if (!defaultUser) tree_.Add(nextMadeId_--, tree_.Find(emulated::kUsersId), ".DEFAULT");
+    hiveValues_.clear();
     undo_.clear();
     inBatch_ = false;
 }
@@ -99,7 +101,7 @@ void HiveStore::Read(RegKey& key) {
         for (const hive_node_h* child = children.get(); *child != 0; ++child) {
             const std::unique_ptr<char, Freed> name(hivex_node_name(hive, *child));
             if (!name) continue;
-            RegKey* added = tree_.Add(KeyId(mount, *child), key.id, AnsiName(name.get()));
+            RegKey* added = tree_.Add(KeyId(mount, *child), &key, AnsiName(name.get()));
             added->unread = true;
         }
     }
@@ -110,13 +112,10 @@ void HiveStore::Read(RegKey& key) {
             std::size_t length = 0;
             const std::unique_ptr<char, Freed> data(hivex_value_value(hive, *handle, &type, &length));
             if (!name || (!data && length != 0)) continue;
-            RegValue value;
-            value.id = static_cast<std::int64_t>(*handle);
-            value.name = AnsiName(name.get());
-            value.upperName = UpperName(value.name);
-            value.type = static_cast<std::uint32_t>(type);
-            value.data = AnsiData(type, data ? data.get() : "", length);
-            key.values.push_back(std::move(value));
+            const std::int64_t id = nextValueId_++;
+            hiveValues_.emplace(id, *handle);
+            key.values.Set(id, AnsiName(name.get()), static_cast<std::uint32_t>(type),
+                           AnsiData(type, data ? data.get() : "", length));
         }
     }
 }
@@ -134,8 +133,8 @@ long HiveStore::CreatePath(std::int64_t parentId, const std::vector<std::string_
             key = child;
             continue;
         }
-        key = tree_.Add(nextMadeId_--, key->id, std::string(name));
-        Remember(Undo{Undo::Kind::kKeyMade, key->id, 0, {}, 0, {}, {}});
+        key = tree_.Add(nextMadeId_--, key, std::string(name));
+        Remember(Undo{Undo::Kind::kKeyMade, key->id, 0, {}, {}, {}});
     }
     *createdId = key->id;
     return kErrorSuccess;
@@ -148,7 +147,7 @@ long HiveStore::DeleteKey(std::int64_t keyId) {
     if (!key->children.empty() || key->parent == nullptr) return kErrorAccessDenied;
     if (const int mount = MountOf(keyId); mount >= 0)
         mounts_[static_cast<std::size_t>(mount)].hive->DeleteKey(static_cast<hive_node_h>(keyId & kNodeMask));
-    Remember({Undo::Kind::kKeyDeleted, keyId, key->parent->id, key->name, 0, {}, key->values});
+    Remember({Undo::Kind::kKeyDeleted, keyId, key->parent->id, key->name, {}, key->values});
     tree_.Remove(key);
     return kErrorSuccess;
 }
@@ -157,28 +156,17 @@ long HiveStore::SetValue(std::int64_t keyId, std::string_view name, std::uint32_
     if (writeRefusal_ != kErrorSuccess) return writeRefusal_;
     RegKey* key = Ready(tree_.Find(keyId));
     if (key == nullptr) return kErrorKeyDeleted;
-    if (RegValue* existing = key->FindValue(name)) {
+    if (const RegValue* existing = key->values.Find(name)) {
         // The value keeps its place (and its hive's value, which a later
         // delete then deletes); the new data is this run's only.
-        Remember({Undo::Kind::kValueSet,
-                  keyId,
-                  0,
-                  {},
-                  static_cast<std::size_t>(existing - key->values.data()),
-                  *existing,
-                  {}});
-        existing->type = type;
-        existing->data.assign(data);
+        Remember({Undo::Kind::kValueSet, keyId, 0, {}, *existing, {}});
+        key->values.Set(existing->id, existing->name, type, data);
         return kErrorSuccess;
     }
-    RegValue value;
-    value.id = nextMadeId_--;
-    value.name.assign(name);
-    value.upperName = UpperName(name);
-    value.type = type;
-    value.data.assign(data);
-    key->values.push_back(std::move(value));
-    Remember(Undo{Undo::Kind::kValueAdded, keyId, 0, {}, 0, {}, {}});
+    // A later id than any value read: it enumerates last, as on Windows.
+    const std::int64_t id = nextValueId_++;
+    key->values.Set(id, name, type, data);
+    Remember(Undo{Undo::Kind::kValueAdded, keyId, 0, std::string(name), {}, {}});
     return kErrorSuccess;
 }
 
@@ -186,16 +174,14 @@ long HiveStore::DeleteValue(std::int64_t keyId, std::string_view name) {
     if (writeRefusal_ != kErrorSuccess) return writeRefusal_;
     RegKey* key = Ready(tree_.Find(keyId));
     if (key == nullptr) return kErrorKeyDeleted;
-    RegValue* value = key->FindValue(name);
+    const RegValue* value = key->values.Find(name);
     if (value == nullptr) return kErrorFileNotFound;
     const int mount = MountOf(keyId);
-    if (mount >= 0 && value->id > 0) {
+    if (const auto inHive = hiveValues_.find(value->id); mount >= 0 && inHive != hiveValues_.end())
         mounts_[static_cast<std::size_t>(mount)].hive->DeleteValue(static_cast<hive_node_h>(keyId & kNodeMask),
-                                                                   static_cast<hive_value_h>(value->id));
-    }
-    const auto index = static_cast<std::size_t>(value - key->values.data());
-    Remember({Undo::Kind::kValueDeleted, keyId, 0, {}, index, *value, {}});
-    key->values.erase(key->values.begin() + static_cast<std::ptrdiff_t>(index));
+                                                                   inHive->second);
+    Remember({Undo::Kind::kValueDeleted, keyId, 0, {}, *value, {}});
+    key->values.Erase(name);
     return kErrorSuccess;
 }
 
@@ -226,19 +212,18 @@ void HiveStore::RollbackBatch() {
                 if (key != nullptr) tree_.Remove(key);
                 break;
             case Undo::Kind::kKeyDeleted: {
-                RegKey* restored = tree_.Add(undo->keyId, undo->parentId, undo->name);
+                RegKey* restored = tree_.Add(undo->keyId, tree_.Find(undo->parentId), undo->name);
                 restored->values = std::move(undo->values);
                 break;
             }
             case Undo::Kind::kValueSet:
-                if (key != nullptr && undo->index < key->values.size()) key->values[undo->index] = undo->value;
+            case Undo::Kind::kValueDeleted:
+                // Set again under its id, the value is back in its place.
+                if (key != nullptr)
+                    key->values.Set(undo->value.id, undo->value.name, undo->value.type, undo->value.data);
                 break;
             case Undo::Kind::kValueAdded:
-                if (key != nullptr && !key->values.empty()) key->values.pop_back();
-                break;
-            case Undo::Kind::kValueDeleted:
-                if (key != nullptr && undo->index <= key->values.size())
-                    key->values.insert(key->values.begin() + static_cast<std::ptrdiff_t>(undo->index), undo->value);
+                if (key != nullptr) key->values.Erase(undo->name);
                 break;
         }
     }

@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/emulated/key_store.h"
@@ -34,7 +35,7 @@ public:
     HiveStore(std::vector<HiveMount> mounts, std::string currentUserSid, long writeRefusal, bool backup);
 
     long Refresh() override { return 0; }
-    emulated::RegKey* Find(std::int64_t id) const override { return tree_.Find(id); }
+    emulated::RegKey* Find(std::int64_t id) override { return tree_.Find(id); }
     std::string_view CurrentUserSid() const override { return currentUserSid_; }
 
     long CreatePath(std::int64_t parentId, const std::vector<std::string_view>& names,
@@ -61,10 +62,9 @@ private:
         Kind kind;
         std::int64_t keyId = 0;
         std::int64_t parentId = 0;
-        std::string name;
-        std::size_t index = 0;
+        std::string name;  // of the key, or of the value added
         emulated::RegValue value;
-        std::vector<emulated::RegValue> values;
+        emulated::ValueList values;
     };
 
     void Build();
@@ -78,7 +78,11 @@ private:
     long writeRefusal_;
     bool backup_;
     emulated::KeyTree tree_;
-    std::int64_t nextMadeId_ = -1;  // keys and values made in this run count down
+    std::int64_t nextMadeId_ = -1;  // keys made in this run count down
+    // Values are numbered in the order they are read or made, which is the
+    // order they enumerate in; those read from a hive map to their handle.
+    std::int64_t nextValueId_ = 1;
+    std::unordered_map<std::int64_t, hive_value_h> hiveValues_;
     bool inBatch_ = false;
     std::vector<Undo> undo_;
     std::vector<std::size_t> journalAtBatch_;

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <hivex.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -137,6 +138,65 @@ TEST_F(HiveStoreTest, ADeletionIsUndoneWithItsBatchAndSavedOnlyWhenAsked) {
     EXPECT_EQ(platform::SaveRegistryChanges(problem), 0) << problem;
     EXPECT_EQ(ReadFile(hive.string() + ".nimbrel-backup"), original);
     Text(platform::kHkeyCurrentUser, kTypedUrls, "url4", &status);
+    EXPECT_EQ(status, platform::kErrorFileNotFound);
+}
+
+// The names of a key's values as the registry calls enumerate them.
+std::vector<std::string> ValueNames(const std::string& key) {
+    platform::HKey handle = 0;
+    std::vector<registry::ValueEntry> values;
+    if (platform::RegOpenKey(platform::kHkeyCurrentUser, key, platform::kKeyRead, &handle) == 0)
+        registry::ListValues(handle, values);
+    if (handle != 0) platform::RegCloseKey(handle);
+    std::vector<std::string> names;
+    for (const registry::ValueEntry& value : values) names.push_back(value.name);
+    return names;
+}
+
+TEST_F(HiveStoreTest, ValuesEnumerateInTheHivesOrderThroughChangesAndTheirRollback) {
+    // The order the hive itself lists the values in.
+    std::vector<std::string> inHive;
+    {
+        hive_h* hive = hivex_open(windows_.NtUser("jmroberts").c_str(), 0);
+        ASSERT_NE(hive, nullptr);
+        hive_node_h node = hivex_root(hive);
+        for (const char* name : {"Software", "Microsoft", "Internet Explorer", "TypedURLs"})
+            if (node != 0) node = hivex_node_get_child(hive, node, name);
+        ASSERT_NE(node, 0u);
+        hive_value_h* values = hivex_node_values(hive, node);
+        for (hive_value_h* value = values; value != nullptr && *value != 0; ++value) {
+            char* name = hivex_value_key(hive, *value);
+            inHive.emplace_back(name);
+            std::free(name);
+        }
+        std::free(values);
+        hivex_close(hive);
+    }
+    ASSERT_GE(inHive.size(), 3u);
+    Use();
+    EXPECT_EQ(ValueNames(kTypedUrls), inHive);
+    const std::string firstData = Text(platform::kHkeyCurrentUser, kTypedUrls, inHive[0]);
+    ASSERT_NE(firstData, "");
+
+    {
+        platform::RegistryBatch batch;
+        ASSERT_EQ(batch.Status(), 0);
+        const std::uint8_t text[] = "x";
+        platform::HKey handle = 0;
+        ASSERT_EQ(platform::RegOpenKey(platform::kHkeyCurrentUser, kTypedUrls, platform::kKeyAllAccess, &handle), 0);
+        EXPECT_EQ(platform::RegDeleteValue(handle, inHive[1]), 0);
+        EXPECT_EQ(platform::RegSetValue(handle, inHive[0], platform::kRegSz, text, sizeof text), 0);
+        EXPECT_EQ(platform::RegSetValue(handle, "added", platform::kRegSz, text, sizeof text), 0);
+        platform::RegCloseKey(handle);
+        std::vector<std::string> changed = inHive;
+        changed.erase(changed.begin() + 1);
+        changed.push_back("added");
+        EXPECT_EQ(ValueNames(kTypedUrls), changed) << "a value set keeps its place, one added comes last";
+    }  // not committed
+    EXPECT_EQ(ValueNames(kTypedUrls), inHive) << "the deleted value is back in its place";
+    EXPECT_EQ(Text(platform::kHkeyCurrentUser, kTypedUrls, inHive[0]), firstData);
+    long status = 0;
+    Text(platform::kHkeyCurrentUser, kTypedUrls, "added", &status);
     EXPECT_EQ(status, platform::kErrorFileNotFound);
 }
 
