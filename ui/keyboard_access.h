@@ -25,10 +25,10 @@ struct AccessKey {
     char letter;          // upper case; the caption holds it in either case
 };
 
-// Enter presses the default button (unless the focus is on a button, which
-// Enter then presses itself); Escape presses the cancel button. A window
-// gets a cancel button only when it has one that closes it and nothing
-// more, and Enter never starts a clean or a plug-in run.
+// Enter presses the window's default button wherever the focus is (Space
+// presses the button that has the focus); Escape presses the cancel button.
+// A window gets a cancel button only when it has one that closes it and
+// loses nothing, and Enter never starts a clean or a plug-in run.
 struct WindowKeys {
     host::Window window;
     const char* defaultButton;  // control name, or null for none

@@ -8,6 +8,7 @@
 #include <QAbstractButton>
 #include <QMessageBox>
 #include <QPointer>
+#include <QTest>
 #include <QTimer>
 
 #include "tests/qt/offscreen_app.h"
@@ -67,6 +68,25 @@ TEST_F(QtHostTest, MessageBoxIsModalWithTitleTextOkAndNoIcon) {
     EXPECT_EQ(box.buttons, 1);
     EXPECT_EQ(box.icon, QMessageBox::NoIcon);
     EXPECT_TRUE(box.modal);
+}
+
+TEST_F(QtHostTest, MessageBoxAnswersEnter) {
+    QTimer::singleShot(0, [] {
+        QWidget* box = QApplication::activeModalWidget();
+        ASSERT_NE(box, nullptr);
+        QTest::keyClick(box->focusWidget() ? box->focusWidget() : box, Qt::Key_Return);
+    });
+    // Should Enter leave the box open, this closes it.
+    bool answered = true;
+    QTimer rescue;
+    rescue.setSingleShot(true);
+    QObject::connect(&rescue, &QTimer::timeout, [&] {
+        answered = false;
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) box->done(0);
+    });
+    rescue.start(5000);
+    host.MessageBox("Scan Option Settings Saved", "Nimbrel");
+    EXPECT_TRUE(answered);
 }
 
 TEST_F(QtHostTest, MessageBoxWithIconShowsThatIcon) {

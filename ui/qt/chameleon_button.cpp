@@ -34,9 +34,20 @@ void ChameleonButton::SetTextColour(const QColor& colour) {
     update();
 }
 
+QString ChameleonButton::Caption() const {
+    const QString marked = text();
+    QString caption;
+    for (qsizetype i = 0; i < marked.size(); ++i) {
+        // "&x" shows x, "&&" shows one "&".
+        if (marked[i] == '&' && i + 1 < marked.size()) ++i;
+        caption += marked[i];
+    }
+    return caption;
+}
+
 QSize ChameleonButton::sizeHint() const {
     const QFontMetrics metrics(font());
-    return {metrics.horizontalAdvance(text()) + 24, metrics.height() + 12};
+    return {metrics.size(Qt::TextShowMnemonic, text()).width() + 24, metrics.height() + 12};
 }
 
 QSize ChameleonButton::minimumSizeHint() const { return sizeHint(); }

@@ -1,6 +1,8 @@
 // The owner-drawn push button of every window: a settable caption, an
 // enabled state, face and text colours and a lighter face while the mouse
-// is over it. It raises clicked() only when enabled.
+// is over it. It raises clicked() only when enabled. It takes the focus
+// with Tab and shows it; Space presses it. A "&" in its text marks the
+// access key, which is underlined and presses the button with Alt.
 #pragma once
 
 #include <QAbstractButton>
@@ -16,6 +18,8 @@ public:
     void SetFaceColour(const QColor& colour);
     void SetTextColour(const QColor& colour);
     QColor FaceColour() const { return face_; }
+    // The text as shown, without the access key's marker.
+    QString Caption() const;
     // Whether the mouse is over the button, as the face shows it.
     bool Hovered() const { return hovered_; }
 

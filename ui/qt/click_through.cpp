@@ -128,7 +128,7 @@ int main(int argc, char** argv) {
     ModelWindow* scan = driver.WaitForWindow(Window::kScan, "the scan window");
     if (main->isVisible()) Driver::Fail("the main window stayed on screen during the scan");
     auto* abort = scan->findChild<ui::qt::ChameleonButton*>("chameleonButton2");
-    if (!WaitFor([&] { return abort->text() == "Main Menu"; })) Driver::Fail("the scan did not end");
+    if (!WaitFor([&] { return abort->Caption() == "Main Menu"; })) Driver::Fail("the scan did not end");
     Settle();
     const QString total = LabelText(scan, "totaldetected");
     if (total.toInt() < 2) Driver::Fail("the scan found too little to leave a row out: " + total.toStdString());

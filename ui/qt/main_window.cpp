@@ -24,8 +24,7 @@ MainWindow::MainWindow(QtHost& host) : ModelWindow(host, host::Window::kMain, "F
     const auto addRow = [&](const char* name, const char* caption,
                             std::initializer_list<std::pair<const char*, const char*>> labels,
                             void (MainWindowModel::*handler)()) {
-        auto* button = new ChameleonButton(caption, Frame1);
-        button->setObjectName(name);
+        auto* button = NamedButton(name, caption, Frame1);
         button->setMinimumWidth(110);
         auto* descriptions = new QVBoxLayout;
         for (const auto& [labelName, text] : labels) {
@@ -44,8 +43,7 @@ MainWindow::MainWindow(QtHost& host) : ModelWindow(host, host::Window::kMain, "F
     addRow("AboutButton1", M::kAboutButton1, {{"Label2", M::kLabel2}}, &MainWindowModel::OnAboutClick);
     addRow("ExitButton1", M::kExitButton1, {{"Label5", M::kLabel5}}, &MainWindowModel::OnExitClick);
 
-    auto* question = new ChameleonButton(M::kQuestionButtonNumber, this);
-    question->setObjectName("QuestionButtonNumber");
+    auto* question = NamedButton("QuestionButtonNumber", M::kQuestionButtonNumber, this);
     question->setFixedSize(22, 20);
     // The link label shows the address as a link; a click goes to the model.
     auto* Label6 = FixedLabel("Label6", "", this);

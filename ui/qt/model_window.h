@@ -1,7 +1,9 @@
 // The base of every window's view: it knows its place among the program's
 // windows, renders its model on request and turns the close box into the
 // model's close request. Unloads by the program go through the host and
-// never reach closeEvent.
+// never reach closeEvent. It also gives the window its keyboard use: Tab
+// follows the layout, Enter and Escape press the window's default and
+// cancel buttons.
 #pragma once
 
 #include <QWidget>
@@ -30,11 +32,17 @@ protected:
     // completion windows end the program instead.
     virtual void OnCloseRequest();
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
     QtHost& host_;
 
 private:
+    // Sets the Tab order to the order of the layouts, once the view is built.
+    void FollowLayoutInTabOrder();
+
     host::Window id_;
+    bool tabOrderSet_ = false;
 };
 
 }  // namespace ui::qt

@@ -180,7 +180,7 @@ int main(int argc, char** argv) {
     host.ShowWindow(Window::kScan);
     ModelWindow* scan = host.Loaded(Window::kScan);
     auto* abort = scan->findChild<ui::qt::ChameleonButton*>("chameleonButton2");
-    if (!WaitFor([&] { return abort->text() == "Main Menu"; })) {
+    if (!WaitFor([&] { return abort->Caption() == "Main Menu"; })) {
         std::fprintf(stderr, "the scan did not end\n");
         return 1;
     }

@@ -5,10 +5,25 @@
 #include <QSignalBlocker>
 
 #include "platform/ansi_codepage.h"
+#include "ui/keyboard_access.h"
 #include "ui/qt/chameleon_button.h"
 #include "ui/qt/cool_progress.h"
+#include "ui/qt/model_window.h"
 
 namespace ui::qt {
+
+namespace {
+
+// The caption with the access key that the button's window gives it while
+// it shows this caption; the button must be named and placed in its window.
+void ShowCaption(ChameleonButton& button, const std::string& caption) {
+    const auto* window = qobject_cast<const ModelWindow*>(button.window());
+    const QString text =
+        Text(window ? ui::WithAccessKey(window->Id(), button.objectName().toStdString(), caption) : caption);
+    if (button.text() != text) button.setText(text);
+}
+
+}  // namespace
 
 QString Text(const std::string& ansi) { return QString::fromStdU16String(platform::AnsiToUtf16(ansi)); }
 
@@ -32,8 +47,7 @@ void Render(QLabel& label, const host::Label& state) {
 }
 
 void Render(ChameleonButton& button, const host::Button& state) {
-    const QString text = Text(state.caption);
-    if (button.text() != text) button.setText(text);
+    ShowCaption(button, state.caption);
     button.setEnabled(state.enabled);
 }
 
@@ -55,8 +69,9 @@ void Render(QListWidget& list, const std::vector<std::string>& names, std::optio
 }
 
 ChameleonButton* NamedButton(const char* objectName, const char* caption, QWidget* parent) {
-    auto* button = new ChameleonButton(caption, parent);
+    auto* button = new ChameleonButton("", parent);
     button->setObjectName(objectName);
+    ShowCaption(*button, caption);
     return button;
 }
 

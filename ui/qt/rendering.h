@@ -35,7 +35,9 @@ void Render(CoolProgress& progress, const host::ProgressBar& state);
 // A list of names with at most one selected; no signal is raised.
 void Render(QListWidget& list, const std::vector<std::string>& names, std::optional<std::size_t> selected);
 
-// A button with a fixed caption, named as its control.
+// A button named as its control, with its access key in its caption; the
+// parent must already sit in the button's window. Render(button, state)
+// keeps the access key when it changes the caption.
 ChameleonButton* NamedButton(const char* objectName, const char* caption, QWidget* parent);
 
 // A label with a fixed text, named as its control, for the window's

@@ -28,10 +28,8 @@ ResultsWindow::ResultsWindow(QtHost& host, scan::ResultsModel& results, std::fun
     (new QVBoxLayout(Frame1))->addWidget(List1_);
 
     totaldetected_ = FixedLabel("totaldetected", "", this);
-    cleanbutton2_ = new ChameleonButton("", this);
-    cleanbutton2_->setObjectName("cleanbutton2");
-    chameleonButton22_ = new ChameleonButton("", this);
-    chameleonButton22_->setObjectName("chameleonButton22");
+    cleanbutton2_ = NamedButton("cleanbutton2", "", this);
+    chameleonButton22_ = NamedButton("chameleonButton22", "", this);
 
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(FixedLabel("Label1", M::kTotalLabel, this));
@@ -113,8 +111,7 @@ CompletionWindow::CompletionWindow(QtHost& host, const clean::CleanState& clean)
     grid->addWidget(sysstatus_, 3, 1);
     grid->setColumnStretch(1, 1);
 
-    cleanbutton_ = new ChameleonButton("", this);
-    cleanbutton_->setObjectName("cleanbutton");
+    cleanbutton_ = NamedButton("cleanbutton", "", this);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Frame1);
     layout->addWidget(cleanbutton_, 0, Qt::AlignHCenter);

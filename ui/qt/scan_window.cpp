@@ -49,12 +49,9 @@ ScanWindow::ScanWindow(QtHost& host, scan::ResultsModel& results, std::function<
     counters->addWidget(totaldetected_, 2, 1);
     counters->setColumnStretch(1, 1);
 
-    chameleonButton2_ = new ChameleonButton("", Frame1);
-    chameleonButton2_->setObjectName("chameleonButton2");
-    resultsbutton_ = new ChameleonButton("", Frame1);
-    resultsbutton_->setObjectName("resultsbutton");
-    cleanbutton1_ = new ChameleonButton("", Frame1);
-    cleanbutton1_->setObjectName("cleanbutton1");
+    chameleonButton2_ = NamedButton("chameleonButton2", "", Frame1);
+    resultsbutton_ = NamedButton("resultsbutton", "", Frame1);
+    cleanbutton1_ = NamedButton("cleanbutton1", "", Frame1);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(chameleonButton2_);
     buttons->addWidget(resultsbutton_);

@@ -59,18 +59,14 @@ SettingsWindow::SettingsWindow(QtHost& host) : ModelWindow(host, host::Window::k
 
     auto* Frame2 = new QGroupBox(M::kFrame2, this);
     Frame2->setObjectName("Frame2");
-    auto* goToPlugins = new ChameleonButton(M::kGoToPlugins, Frame2);
-    goToPlugins->setObjectName("chameleonButton1");
+    auto* goToPlugins = NamedButton("chameleonButton1", M::kGoToPlugins, Frame2);
     auto* frame2Layout = new QHBoxLayout(Frame2);
     frame2Layout->addWidget(FixedLabel("Label4", M::kPluginsLabel, Frame2, true), 1);
     frame2Layout->addWidget(goToPlugins);
 
-    auto* save = new ChameleonButton(M::kSaveSettings, this);
-    save->setObjectName("SaveSettingsButton1");
-    auto* remove = new ChameleonButton(M::kDeleteSettings, this);
-    remove->setObjectName("DeleteSettingsButton1");
-    auto* close = new ChameleonButton(M::kClose, this);
-    close->setObjectName("SettingsClose1");
+    auto* save = NamedButton("SaveSettingsButton1", M::kSaveSettings, this);
+    auto* remove = NamedButton("DeleteSettingsButton1", M::kDeleteSettings, this);
+    auto* close = NamedButton("SettingsClose1", M::kClose, this);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(save);
     buttons->addWidget(remove);
@@ -104,8 +100,7 @@ void SettingsWindow::AddColumn(const std::array<const char*, N>& ids, int column
         grid->addWidget(box, row, column * 2);
         std::size_t help = 0;
         if (const settings::CategoryHelp* beside = HelpBeside(category.id, help)) {
-            auto* button = new ChameleonButton("?", frame);
-            button->setObjectName(beside->button);
+            auto* button = NamedButton(beside->button, "?", frame);
             button->setFixedSize(22, 20);
             grid->addWidget(button, row, column * 2 + 1);
             connect(button, &ChameleonButton::clicked, this,

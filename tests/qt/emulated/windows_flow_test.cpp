@@ -56,7 +56,7 @@ protected:
     ModelWindow* ScanToTheEnd() {
         windows.Host().ShowWindow(Window::kScan);
         ModelWindow* scan = Shown(Window::kScan);
-        EXPECT_TRUE(qt_testing::WaitFor([&] { return Button(scan, "chameleonButton2")->text() == "Main Menu"; }));
+        EXPECT_TRUE(qt_testing::WaitFor([&] { return Button(scan, "chameleonButton2")->Caption() == "Main Menu"; }));
         return scan;
     }
 
@@ -132,7 +132,7 @@ TEST_F(WindowsFlowTest, EachWindowOpensWithItsControls) {
         for (const Control& button : c.buttons) {
             ChameleonButton* found = Button(window, button.name);
             ASSERT_NE(found, nullptr) << c.objectName << " " << button.name;
-            EXPECT_EQ(found->text(), button.text);
+            EXPECT_EQ(found->Caption(), button.text);
         }
     }
     ModelWindow* scan = windows.Host().Loaded(Window::kScan);
@@ -321,7 +321,7 @@ TEST_F(WindowsFlowTest, MainWindowMenu) {
                                         {"ExitButton1", "Exit"},
                                         {"QuestionButtonNumber", "?"}}) {
         ASSERT_NE(Button(main, name), nullptr) << name;
-        EXPECT_EQ(Button(main, name)->text(), caption);
+        EXPECT_EQ(Button(main, name)->Caption(), caption);
     }
 
     Button(main, "QuestionButtonNumber")->click();
@@ -343,8 +343,8 @@ TEST_F(WindowsFlowTest, MainWindowMenu) {
     Button(main, "ScanButton1")->click();
     EXPECT_NE(Shown(Window::kScan), nullptr);
     EXPECT_FALSE(main->isVisible());
-    ASSERT_TRUE(
-        qt_testing::WaitFor([&] { return Button(Shown(Window::kScan), "chameleonButton2")->text() == "Main Menu"; }));
+    ASSERT_TRUE(qt_testing::WaitFor(
+        [&] { return Button(Shown(Window::kScan), "chameleonButton2")->Caption() == "Main Menu"; }));
     Button(Shown(Window::kScan), "chameleonButton2")->click();
     EXPECT_TRUE(main->isVisible());
     EXPECT_EQ(windows.Results().store.RowCount(), 0u);
