@@ -95,8 +95,8 @@ TEST_F(KeyboardTest, TabFollowsTheLayoutFromTheFirstControl) {
         {Window::kCookiePlugin,
          {"File1", "movecookietoignore", "movealltoignore", "CookieIgnoreList", "deletefromignore", "saveignorelist",
           // "Configuration" is off while secure deletion is.
-          "questionignorelist", "Text1", "CheckSecureDelete", "Button699",
-          "CheckAutomaticClean", "saveallsettings", "chameleonButton3", "chameleonButton4", "chameleonButton1"}},
+          "questionignorelist", "Text1", "CheckSecureDelete", "Button699", "CheckAutomaticClean", "saveallsettings",
+          "chameleonButton3", "chameleonButton4", "chameleonButton1"}},
     };
     for (const auto& [id, stops] : firstStops) {
         windows.Host().ShowWindow(id);
