@@ -1,6 +1,6 @@
 // nimbrel: the windowed program. "-SILENT" scans, cleans and ends without
 // a window and without a display; anything else starts the windows, where
-// they are built.
+// they are built: the Win32 views on Windows, the Qt views elsewhere.
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -16,7 +16,9 @@
 #include "ui/silent_host.h"
 #include "ui/silent_run.h"
 
-#ifdef NIMBREL_WITH_WINDOWS
+#if defined(NIMBREL_WIN32_WINDOWS)
+#include "ui/win32/windows_app.h"
+#elif defined(NIMBREL_WITH_WINDOWS)
 #include "ui/qt/windows_app.h"
 #endif
 
@@ -81,6 +83,10 @@ int main(int argc, char** argv) {
     const std::string problem = platform::Start();
     if (!problem.empty()) {
         std::fprintf(stderr, "nimbrel: %s\n", problem.c_str());
+#if defined(NIMBREL_WIN32_WINDOWS)
+        // Started from Explorer, the program has no console to say it on.
+        if (!silent) ui::win32::ShowStartProblem("nimbrel: " + problem);
+#endif
         return 1;
     }
     if (silent) {
@@ -97,7 +103,9 @@ int main(int argc, char** argv) {
         }
         return RunSilent(commandLine);
     }
-#ifdef NIMBREL_WITH_WINDOWS
+#if defined(NIMBREL_WIN32_WINDOWS)
+    return ui::win32::RunWindows();
+#elif defined(NIMBREL_WITH_WINDOWS)
     return ui::qt::RunWindows(argc, argv);
 #endif
 }

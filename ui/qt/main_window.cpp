@@ -8,6 +8,7 @@
 #include "ui/qt/chameleon_button.h"
 #include "ui/qt/qt_host.h"
 #include "ui/qt/rendering.h"
+#include "ui/window_layout.h"
 
 namespace ui::qt {
 
@@ -25,7 +26,7 @@ MainWindow::MainWindow(QtHost& host) : ModelWindow(host, host::Window::kMain, "F
                             std::initializer_list<std::pair<const char*, const char*>> labels,
                             void (MainWindowModel::*handler)()) {
         auto* button = NamedButton(name, caption, Frame1);
-        button->setMinimumWidth(110);
+        button->setMinimumWidth(layout::main_window::kButtonWidth);
         auto* descriptions = new QVBoxLayout;
         for (const auto& [labelName, text] : labels) {
             descriptions->addWidget(FixedLabel(labelName, text, Frame1, true));
@@ -44,7 +45,7 @@ MainWindow::MainWindow(QtHost& host) : ModelWindow(host, host::Window::kMain, "F
     addRow("ExitButton1", M::kExitButton1, {{"Label5", M::kLabel5}}, &MainWindowModel::OnExitClick);
 
     auto* question = NamedButton("QuestionButtonNumber", M::kQuestionButtonNumber, this);
-    question->setFixedSize(22, 20);
+    question->setFixedSize(layout::main_window::kQuestionButton.width, layout::main_window::kQuestionButton.height);
     // The link label shows the address as a link; a click goes to the model.
     auto* Label6 = FixedLabel("Label6", "", this);
     Label6->setText(QString("<a href=\"%1\">%1</a>").arg(Text(M::kLabel6).toHtmlEscaped()));
@@ -61,7 +62,7 @@ MainWindow::MainWindow(QtHost& host) : ModelWindow(host, host::Window::kMain, "F
     layout->addWidget(Label4);
     layout->addWidget(Frame1);
     layout->addLayout(bottom);
-    setFixedWidth(640);
+    setFixedWidth(layout::main_window::kClient.width);
 
     connect(question, &ChameleonButton::clicked, this,
             [this] { host_.Handle([this] { model_.OnDatabaseInfoClick(); }); });
