@@ -10,6 +10,6 @@ namespace scan {
 enum class Counter { kLists, kItems };
 
 // The counter is raised first, then the row is appended and checked.
-void Record(ScanContext& ctx, Counter counter, const scan::DetectedItem& item);
+void Record(ScanContext& ctx, Counter counter, scan::DetectedItem item);
 
 }  // namespace scan
