@@ -71,6 +71,25 @@ RowOutcome RemoveIfUnchanged(const scan::DetectedItem& item, const CleanDecision
     return {RowResult::kFailed, registry::Win32ErrorText(status)};
 }
 
+bool IsRegistryRow(const scan::DetectedItem& item) {
+    return item.Kind() == scan::ItemKind::kValue || item.Kind() == scan::ItemKind::kKey;
+}
+
+// A value or key row; look: whether to find out now if its item is there
+// (a deletion against a snapshot looks as it deletes).
+CleanDecision DecideRegistryRow(const scan::DetectedItem& item, bool look) {
+    // The A functions end a name at its NUL: such a row would name, and
+    // delete, another value or key than the one found.
+    if (item.subkey.find('\0') != std::string::npos || item.value.find('\0') != std::string::npos) {
+        return {CleanAction::kNothing, true, Skipped("its name holds a NUL, which the registry calls cannot name")};
+    }
+    // A key row names the subkey to delete; without a name, RegDeleteKey
+    // would take the parent key itself.
+    const bool key = item.Kind() == scan::ItemKind::kKey;
+    if (key && item.value.empty()) return {CleanAction::kNothing, true, Skipped("the row names no subkey")};
+    return {key ? CleanAction::kRemoveKey : CleanAction::kRemoveValue, !look || scan::RegistryItemPresent(item), {}};
+}
+
 }  // namespace
 
 std::string_view RowResultName(RowResult result) {
@@ -98,19 +117,7 @@ std::string_view RowResultName(RowResult result) {
 }
 
 CleanDecision DecideClean(const scan::DetectedItem& item, const std::string& windowsDirectory) {
-    // The A functions end a name at its NUL: such a row would name, and
-    // delete, another value or key than the one found.
-    const bool registryRow = item.Kind() == scan::ItemKind::kValue || item.Kind() == scan::ItemKind::kKey;
-    if (registryRow && (item.subkey.find('\0') != std::string::npos || item.value.find('\0') != std::string::npos)) {
-        return {CleanAction::kNothing, true, Skipped("its name holds a NUL, which the registry calls cannot name")};
-    }
-    if (item.Kind() == scan::ItemKind::kValue) return {CleanAction::kRemoveValue, scan::RegistryItemPresent(item), {}};
-    if (item.Kind() == scan::ItemKind::kKey) {
-        // A key row names the subkey to delete; without a name, RegDeleteKey
-        // would take the parent key itself.
-        if (item.value.empty()) return {CleanAction::kNothing, true, Skipped("the row names no subkey")};
-        return {CleanAction::kRemoveKey, scan::RegistryItemPresent(item), {}};
-    }
+    if (IsRegistryRow(item)) return DecideRegistryRow(item, true);
     if (item.Kind() == scan::ItemKind::kFolder || item.Kind() == scan::ItemKind::kFile)
         return DecidePath(item, windowsDirectory);
     return {CleanAction::kNothing, true, Skipped("no known kind of item: \"" + item.kind + "\"")};
@@ -161,6 +168,7 @@ RowOutcome Preview(const scan::DetectedItem& item, const CleanDecision& decision
 }
 
 RowOutcome CleanItem(const scan::DetectedItem& item, const std::string& windowsDirectory, const std::string& snapshot) {
+    if (IsRegistryRow(item) && !snapshot.empty()) return CarryOut(item, DecideRegistryRow(item, false), snapshot);
     return CarryOut(item, DecideClean(item, windowsDirectory), snapshot);
 }
 
