@@ -123,7 +123,9 @@ void CleanRows(CleanContext& ctx, bool checkedOnly) {
                 changeStart = done.size();
                 change.emplace();
             }
-            outcome = CleanItem(item, windowsDirectory, store.Snapshot(row));
+            outcome = change && change->Status() == platform::kErrorSuccess
+                          ? CleanItemInChange(item, windowsDirectory, store.Snapshot(row))
+                          : CleanItem(item, windowsDirectory, store.Snapshot(row));
         }
         done.push_back({std::move(item), std::move(outcome)});
         if (!change || done.size() - changeStart == kRowsPerChange) endChange();

@@ -1,5 +1,7 @@
 #include "clean/clean_item.h"
 
+#include <optional>
+
 #include "platform/path_guard.h"
 #include "scan/registry_row.h"
 #include "platform/file_delete.h"
@@ -55,16 +57,20 @@ long RemoveRegistryItem(const scan::DetectedItem& item, CleanAction action) {
 
 // Looks and deletes in one registry change: a value written, or a key
 // changed, by another program after the scan (or after the backup) is left.
-RowOutcome RemoveIfUnchanged(const scan::DetectedItem& item, const CleanDecision& decision,
-                             const std::string& snapshot) {
-    platform::RegistryBatch batch;
-    if (batch.Status() != platform::kErrorSuccess)
-        return {RowResult::kFailed, registry::Win32ErrorText(batch.Status())};
+// inChange: the caller holds a registry change open, and this is part of it.
+RowOutcome RemoveIfUnchanged(const scan::DetectedItem& item, const CleanDecision& decision, const std::string& snapshot,
+                             bool inChange) {
+    std::optional<platform::RegistryBatch> batch;
+    if (!inChange) {
+        batch.emplace();
+        if (batch->Status() != platform::kErrorSuccess)
+            return {RowResult::kFailed, registry::Win32ErrorText(batch->Status())};
+    }
     const std::string now = scan::ItemSnapshot(item);
     if (now.empty()) return {RowResult::kAbsent, {}};
     if (now != snapshot) return {RowResult::kChanged, "it changed after it was found, so it is left as it is"};
     long status = RemoveRegistryItem(item, decision.action);
-    if (status == platform::kErrorSuccess) status = batch.Commit();
+    if (status == platform::kErrorSuccess && batch) status = batch->Commit();
     if (status == platform::kErrorSuccess) return {RowResult::kDeleted, {}};
     if (decision.action == CleanAction::kRemoveKey && scan::KeyRowStays(item))
         return {RowResult::kFailed, kHasSubkeysReason};
@@ -123,9 +129,12 @@ CleanDecision DecideClean(const scan::DetectedItem& item, const std::string& win
     return {CleanAction::kNothing, true, Skipped("no known kind of item: \"" + item.kind + "\"")};
 }
 
-RowOutcome CarryOut(const scan::DetectedItem& item, const CleanDecision& decision, const std::string& snapshot) {
+namespace {
+
+RowOutcome CarryOut(const scan::DetectedItem& item, const CleanDecision& decision, const std::string& snapshot,
+                    bool inChange) {
     const bool registryRow = decision.action == CleanAction::kRemoveValue || decision.action == CleanAction::kRemoveKey;
-    if (registryRow && !snapshot.empty()) return RemoveIfUnchanged(item, decision, snapshot);
+    if (registryRow && !snapshot.empty()) return RemoveIfUnchanged(item, decision, snapshot, inChange);
     long status = 0;
     switch (decision.action) {
         case CleanAction::kNothing:
@@ -156,6 +165,19 @@ RowOutcome CarryOut(const scan::DetectedItem& item, const CleanDecision& decisio
     return {decision.present ? RowResult::kDeleted : RowResult::kAbsent, {}};
 }
 
+RowOutcome Clean(const scan::DetectedItem& item, const std::string& windowsDirectory, const std::string& snapshot,
+                 bool inChange) {
+    if (IsRegistryRow(item) && !snapshot.empty())
+        return CarryOut(item, DecideRegistryRow(item, false), snapshot, inChange);
+    return CarryOut(item, DecideClean(item, windowsDirectory), snapshot, inChange);
+}
+
+}  // namespace
+
+RowOutcome CarryOut(const scan::DetectedItem& item, const CleanDecision& decision, const std::string& snapshot) {
+    return CarryOut(item, decision, snapshot, false);
+}
+
 RowOutcome Preview(const scan::DetectedItem& item, const CleanDecision& decision) {
     if (decision.action == CleanAction::kNothing) {
         if (decision.outcome.result == RowResult::kFailed) return {RowResult::kWouldFail, decision.outcome.reason};
@@ -168,8 +190,12 @@ RowOutcome Preview(const scan::DetectedItem& item, const CleanDecision& decision
 }
 
 RowOutcome CleanItem(const scan::DetectedItem& item, const std::string& windowsDirectory, const std::string& snapshot) {
-    if (IsRegistryRow(item) && !snapshot.empty()) return CarryOut(item, DecideRegistryRow(item, false), snapshot);
-    return CarryOut(item, DecideClean(item, windowsDirectory), snapshot);
+    return Clean(item, windowsDirectory, snapshot, false);
+}
+
+RowOutcome CleanItemInChange(const scan::DetectedItem& item, const std::string& windowsDirectory,
+                             const std::string& snapshot) {
+    return Clean(item, windowsDirectory, snapshot, true);
 }
 
 }  // namespace clean

@@ -105,9 +105,7 @@ std::string ExpandEnvironmentStrings(const std::string& text);
 // Groups the mutating calls that follow into one change. On the emulated
 // platform it is all or nothing: nothing is kept unless Commit succeeds. On
 // Windows each call takes effect as it is made and Commit only reports, so
-// callers that need all or nothing validate everything first. A batch
-// begun while another is open is part of that one: its Commit only
-// reports, and what it changed lasts or goes with the batch around it.
+// callers that need all or nothing validate everything first.
 class RegistryBatch {
 public:
     RegistryBatch();
@@ -121,7 +119,6 @@ public:
 
 private:
     bool open_ = false;
-    bool joined_ = false;
     long status_ = 0;
 };
 

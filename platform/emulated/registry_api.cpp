@@ -263,34 +263,18 @@ long RegQueryInfoKey(HKey key, KeyInfo* info) {
     return kErrorSuccess;
 }
 
-namespace {
-
-// The batch that holds the store's transaction, if any.
-const RegistryBatch* outermostBatch = nullptr;
-
-}  // namespace
-
 RegistryBatch::RegistryBatch() {
-    if (outermostBatch != nullptr) {
-        joined_ = true;
-        return;
-    }
     if (emulated::KeyStore* store = emulated::UsableStore(&status_)) status_ = store->BeginBatch();
     open_ = status_ == kErrorSuccess;
-    if (open_) outermostBatch = this;
 }
 
 RegistryBatch::~RegistryBatch() {
-    if (!open_) return;
-    outermostBatch = nullptr;
-    emulated::ActiveStore().RollbackBatch();
+    if (open_) emulated::ActiveStore().RollbackBatch();
 }
 
 long RegistryBatch::Commit() {
-    if (joined_) return kErrorSuccess;
     if (!open_) return status_ != kErrorSuccess ? status_ : kErrorInvalidParameter;
     open_ = false;
-    outermostBatch = nullptr;
     return emulated::ActiveStore().CommitBatch();
 }
 
