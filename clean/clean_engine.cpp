@@ -1,10 +1,13 @@
 #include "clean/clean_engine.h"
 
+#include <optional>
+#include <span>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "clean/item_place.h"
+#include "platform/offline_machine.h"
 #include "platform/registry_api.h"
 #include "platform/system_info.h"
 #include "registry/win32_error_text.h"
@@ -28,24 +31,54 @@ long RegistryLockStatus(const scan::DetectedItems& store) {
     return platform::RegistryBatch().Status();
 }
 
-// A registry whose changes the platform writes out as a whole (the hive
-// files of an installation that is not running) is written once the rows
-// are done; when it cannot be, none of its changes was made, and the
-// registry rows deleted are failed after all.
-void SaveRegistry(CleanContext& ctx, std::vector<std::pair<scan::DetectedItem, RowOutcome>>& done) {
-    std::string problem;
-    if (platform::SaveRegistryChanges(problem) == platform::kErrorSuccess) return;
-    ctx.host.MessageBox("The registry could not be saved (" + problem + "), so nothing was removed from it.",
-                        kRegistryLockedTitle);
-    for (auto& [item, outcome] : done) {
+// A row done, whose outcome is told once it is final.
+struct DoneRow {
+    scan::DetectedItem item;
+    RowOutcome outcome;
+};
+
+// Registry rows deleted in a change that did not last are failed after all.
+void FailDeletedRegistryRows(std::span<DoneRow> rows, const std::string& why) {
+    for (auto& [item, outcome] : rows) {
         const scan::ItemKind kind = item.Kind();
         if ((kind == scan::ItemKind::kValue || kind == scan::ItemKind::kKey) && outcome.result == RowResult::kDeleted) {
-            outcome = {RowResult::kFailed, "the registry could not be saved: " + problem};
+            outcome = {RowResult::kFailed, why};
         }
     }
 }
 
-// Cleans every row, or only the checked ones, and empties the store.
+// A registry whose changes the platform writes out as a whole (the hive
+// files of an installation that is not running) is written once the rows
+// are done; when it cannot be, none of its changes was made.
+void SaveRegistry(CleanContext& ctx, std::vector<DoneRow>& done) {
+    std::string problem;
+    if (platform::SaveRegistryChanges(problem) == platform::kErrorSuccess) return;
+    ctx.host.MessageBox("The registry could not be saved (" + problem + "), so nothing was removed from it.",
+                        kRegistryLockedTitle);
+    FailDeletedRegistryRows(done, "the registry could not be saved: " + problem);
+}
+
+void CountAndReport(CleanContext& ctx, std::vector<DoneRow>& done) {
+    for (const auto& [item, outcome] : done) {
+        if (outcome.result == RowResult::kKeptUnchecked || outcome.result == RowResult::kKeptTwin) {
+            ctx.state.AllCleaned = false;
+        }
+        if (outcome.Cleaned()) ++ctx.state.CleanedCount;
+        if (outcome.Stays()) ++ctx.state.NotDeletedCount;
+        if (ctx.report) ctx.report(item, outcome);
+    }
+    done.clear();
+}
+
+// Registry rows next to each other are deleted this many to one registry
+// change (a transaction of the emulated machine's store, which costs far
+// more than a row's deletion): a clean killed half-way has kept every
+// change it made whole and left the rest as it was.
+constexpr std::size_t kRowsPerChange = 256;
+
+// Cleans every row, or only the checked ones, and empties the store. A row
+// is counted and reported once its deletion lasts: as its change ends, or
+// on an installation that is not running once the registry is saved.
 void CleanRows(CleanContext& ctx, bool checkedOnly) {
     const std::string windowsDirectory = platform::WindowsDirectory();
     scan::DetectedItems& store = ctx.results.store;
@@ -56,10 +89,25 @@ void CleanRows(CleanContext& ctx, bool checkedOnly) {
     if (locked != platform::kErrorSuccess) ctx.host.MessageBox(RegistryLockedText(locked), kRegistryLockedTitle);
     const RowOutcome lockedOutcome{RowResult::kFailed,
                                    "the registry cannot be changed: " + registry::Win32ErrorText(locked)};
+    const bool savedAtEnd = platform::OfflineMachineInUse();
 
-    std::vector<std::pair<scan::DetectedItem, RowOutcome>> done;
+    std::vector<DoneRow> done;
+    std::optional<platform::RegistryBatch> change;
+    std::size_t changeStart = 0;  // the change's first row in done
+    auto endChange = [&] {
+        if (change) {
+            if (change->Status() == platform::kErrorSuccess) {
+                if (const long status = change->Commit(); status != platform::kErrorSuccess) {
+                    FailDeletedRegistryRows(std::span(done).subspan(changeStart),
+                                            "the registry change failed: " + registry::Win32ErrorText(status));
+                }
+            }
+            change.reset();
+        }
+        if (!savedAtEnd) CountAndReport(ctx, done);
+    };
     for (std::size_t row = 0; row < rows; ++row) {
-        const scan::DetectedItem item = store.Row(row);
+        scan::DetectedItem item = store.TakeRow(row);
         RowOutcome outcome;
         if (checkedOnly && !store.Checked(row)) {
             outcome = {RowResult::kKeptUnchecked, {}};
@@ -68,18 +116,24 @@ void CleanRows(CleanContext& ctx, bool checkedOnly) {
         } else if (locked != platform::kErrorSuccess) {
             outcome = lockedOutcome;
         } else {
-            outcome = CleanItem(item, windowsDirectory, store.Snapshot(row));
+            const scan::ItemKind kind = item.Kind();
+            if (kind != scan::ItemKind::kValue && kind != scan::ItemKind::kKey) {
+                endChange();
+            } else if (!change) {
+                changeStart = done.size();
+                change.emplace();
+            }
+            outcome = change && change->Status() == platform::kErrorSuccess
+                          ? CleanItemInChange(item, windowsDirectory, store.Snapshot(row))
+                          : CleanItem(item, windowsDirectory, store.Snapshot(row));
         }
-        done.emplace_back(item, std::move(outcome));
+        done.push_back({std::move(item), std::move(outcome)});
+        if (!change || done.size() - changeStart == kRowsPerChange) endChange();
     }
-    SaveRegistry(ctx, done);
-    for (const auto& [item, outcome] : done) {
-        if (outcome.result == RowResult::kKeptUnchecked || outcome.result == RowResult::kKeptTwin) {
-            ctx.state.AllCleaned = false;
-        }
-        if (outcome.Cleaned()) ++ctx.state.CleanedCount;
-        if (outcome.Stays()) ++ctx.state.NotDeletedCount;
-        if (ctx.report) ctx.report(item, outcome);
+    endChange();
+    if (savedAtEnd) {
+        SaveRegistry(ctx, done);
+        CountAndReport(ctx, done);
     }
     store.Clear();
 }

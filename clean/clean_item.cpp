@@ -1,5 +1,7 @@
 #include "clean/clean_item.h"
 
+#include <optional>
+
 #include "platform/path_guard.h"
 #include "scan/registry_row.h"
 #include "platform/file_delete.h"
@@ -55,20 +57,43 @@ long RemoveRegistryItem(const scan::DetectedItem& item, CleanAction action) {
 
 // Looks and deletes in one registry change: a value written, or a key
 // changed, by another program after the scan (or after the backup) is left.
-RowOutcome RemoveIfUnchanged(const scan::DetectedItem& item, const CleanDecision& decision,
-                             const std::string& snapshot) {
-    platform::RegistryBatch batch;
-    if (batch.Status() != platform::kErrorSuccess)
-        return {RowResult::kFailed, registry::Win32ErrorText(batch.Status())};
+// inChange: the caller holds a registry change open, and this is part of it.
+RowOutcome RemoveIfUnchanged(const scan::DetectedItem& item, const CleanDecision& decision, const std::string& snapshot,
+                             bool inChange) {
+    std::optional<platform::RegistryBatch> batch;
+    if (!inChange) {
+        batch.emplace();
+        if (batch->Status() != platform::kErrorSuccess)
+            return {RowResult::kFailed, registry::Win32ErrorText(batch->Status())};
+    }
     const std::string now = scan::ItemSnapshot(item);
     if (now.empty()) return {RowResult::kAbsent, {}};
     if (now != snapshot) return {RowResult::kChanged, "it changed after it was found, so it is left as it is"};
     long status = RemoveRegistryItem(item, decision.action);
-    if (status == platform::kErrorSuccess) status = batch.Commit();
+    if (status == platform::kErrorSuccess && batch) status = batch->Commit();
     if (status == platform::kErrorSuccess) return {RowResult::kDeleted, {}};
     if (decision.action == CleanAction::kRemoveKey && scan::KeyRowStays(item))
         return {RowResult::kFailed, kHasSubkeysReason};
     return {RowResult::kFailed, registry::Win32ErrorText(status)};
+}
+
+bool IsRegistryRow(const scan::DetectedItem& item) {
+    return item.Kind() == scan::ItemKind::kValue || item.Kind() == scan::ItemKind::kKey;
+}
+
+// A value or key row; look: whether to find out now if its item is there
+// (a deletion against a snapshot looks as it deletes).
+CleanDecision DecideRegistryRow(const scan::DetectedItem& item, bool look) {
+    // The A functions end a name at its NUL: such a row would name, and
+    // delete, another value or key than the one found.
+    if (item.subkey.find('\0') != std::string::npos || item.value.find('\0') != std::string::npos) {
+        return {CleanAction::kNothing, true, Skipped("its name holds a NUL, which the registry calls cannot name")};
+    }
+    // A key row names the subkey to delete; without a name, RegDeleteKey
+    // would take the parent key itself.
+    const bool key = item.Kind() == scan::ItemKind::kKey;
+    if (key && item.value.empty()) return {CleanAction::kNothing, true, Skipped("the row names no subkey")};
+    return {key ? CleanAction::kRemoveKey : CleanAction::kRemoveValue, !look || scan::RegistryItemPresent(item), {}};
 }
 
 }  // namespace
@@ -98,27 +123,18 @@ std::string_view RowResultName(RowResult result) {
 }
 
 CleanDecision DecideClean(const scan::DetectedItem& item, const std::string& windowsDirectory) {
-    // The A functions end a name at its NUL: such a row would name, and
-    // delete, another value or key than the one found.
-    const bool registryRow = item.Kind() == scan::ItemKind::kValue || item.Kind() == scan::ItemKind::kKey;
-    if (registryRow && (item.subkey.find('\0') != std::string::npos || item.value.find('\0') != std::string::npos)) {
-        return {CleanAction::kNothing, true, Skipped("its name holds a NUL, which the registry calls cannot name")};
-    }
-    if (item.Kind() == scan::ItemKind::kValue) return {CleanAction::kRemoveValue, scan::RegistryItemPresent(item), {}};
-    if (item.Kind() == scan::ItemKind::kKey) {
-        // A key row names the subkey to delete; without a name, RegDeleteKey
-        // would take the parent key itself.
-        if (item.value.empty()) return {CleanAction::kNothing, true, Skipped("the row names no subkey")};
-        return {CleanAction::kRemoveKey, scan::RegistryItemPresent(item), {}};
-    }
+    if (IsRegistryRow(item)) return DecideRegistryRow(item, true);
     if (item.Kind() == scan::ItemKind::kFolder || item.Kind() == scan::ItemKind::kFile)
         return DecidePath(item, windowsDirectory);
     return {CleanAction::kNothing, true, Skipped("no known kind of item: \"" + item.kind + "\"")};
 }
 
-RowOutcome CarryOut(const scan::DetectedItem& item, const CleanDecision& decision, const std::string& snapshot) {
+namespace {
+
+RowOutcome CarryOut(const scan::DetectedItem& item, const CleanDecision& decision, const std::string& snapshot,
+                    bool inChange) {
     const bool registryRow = decision.action == CleanAction::kRemoveValue || decision.action == CleanAction::kRemoveKey;
-    if (registryRow && !snapshot.empty()) return RemoveIfUnchanged(item, decision, snapshot);
+    if (registryRow && !snapshot.empty()) return RemoveIfUnchanged(item, decision, snapshot, inChange);
     long status = 0;
     switch (decision.action) {
         case CleanAction::kNothing:
@@ -149,6 +165,19 @@ RowOutcome CarryOut(const scan::DetectedItem& item, const CleanDecision& decisio
     return {decision.present ? RowResult::kDeleted : RowResult::kAbsent, {}};
 }
 
+RowOutcome Clean(const scan::DetectedItem& item, const std::string& windowsDirectory, const std::string& snapshot,
+                 bool inChange) {
+    if (IsRegistryRow(item) && !snapshot.empty())
+        return CarryOut(item, DecideRegistryRow(item, false), snapshot, inChange);
+    return CarryOut(item, DecideClean(item, windowsDirectory), snapshot, inChange);
+}
+
+}  // namespace
+
+RowOutcome CarryOut(const scan::DetectedItem& item, const CleanDecision& decision, const std::string& snapshot) {
+    return CarryOut(item, decision, snapshot, false);
+}
+
 RowOutcome Preview(const scan::DetectedItem& item, const CleanDecision& decision) {
     if (decision.action == CleanAction::kNothing) {
         if (decision.outcome.result == RowResult::kFailed) return {RowResult::kWouldFail, decision.outcome.reason};
@@ -161,7 +190,12 @@ RowOutcome Preview(const scan::DetectedItem& item, const CleanDecision& decision
 }
 
 RowOutcome CleanItem(const scan::DetectedItem& item, const std::string& windowsDirectory, const std::string& snapshot) {
-    return CarryOut(item, DecideClean(item, windowsDirectory), snapshot);
+    return Clean(item, windowsDirectory, snapshot, false);
+}
+
+RowOutcome CleanItemInChange(const scan::DetectedItem& item, const std::string& windowsDirectory,
+                             const std::string& snapshot) {
+    return Clean(item, windowsDirectory, snapshot, true);
 }
 
 }  // namespace clean

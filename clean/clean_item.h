@@ -71,4 +71,10 @@ RowOutcome Preview(const scan::DetectedItem& item, const CleanDecision& decision
 RowOutcome CleanItem(const scan::DetectedItem& item, const std::string& windowsDirectory,
                      const std::string& snapshot = {});
 
+// As CleanItem, for a caller that holds a platform::RegistryBatch open: a
+// registry row's look and deletion are part of that change, and last only
+// if it is committed.
+RowOutcome CleanItemInChange(const scan::DetectedItem& item, const std::string& windowsDirectory,
+                             const std::string& snapshot);
+
 }  // namespace clean

@@ -1,5 +1,6 @@
 #include "registry/mod_registry.h"
 
+#include <array>
 #include <cstring>
 #include <utility>
 #include <string_view>
@@ -48,16 +49,25 @@ private:
 
 // "S" and "BB": the data as text, one character per byte, less a string's
 // terminating NUL or, for any other type, less its last byte.
+// Empty data leaves result as it was.
 long ReadText(HKey key, const std::string& valueName, ValueHolder& result) {
     std::uint32_t type = 0;
-    std::uint32_t size = 0;
-    std::uint8_t probe = 0;
-    long rc = platform::RegQueryValue(key, valueName, &type, &probe, &size);
-    if (rc != platform::kErrorMoreData) return rc;
-    std::string data(size, '\0');
-    rc = platform::RegQueryValue(key, valueName, &type, reinterpret_cast<std::uint8_t*>(data.data()), &size);
-    if (rc != platform::kErrorSuccess) return rc;
-    data.resize(size);
+    // Most data fits here and takes one query; larger data is asked for
+    // again at its size.
+    std::array<std::uint8_t, 256> small;
+    std::uint32_t size = small.size();
+    long rc = platform::RegQueryValue(key, valueName, &type, small.data(), &size);
+    std::string data;
+    if (rc == platform::kErrorSuccess) {
+        if (size == 0) return rc;
+        data.assign(reinterpret_cast<const char*>(small.data()), size);
+    } else {
+        if (rc != platform::kErrorMoreData) return rc;
+        data.resize(size);
+        rc = platform::RegQueryValue(key, valueName, &type, reinterpret_cast<std::uint8_t*>(data.data()), &size);
+        if (rc != platform::kErrorSuccess) return rc;
+        data.resize(size);
+    }
     if (!data.empty() && (!IsStringType(type) || data.back() == '\0')) data.pop_back();
     result = std::move(data);
     return rc;

@@ -216,7 +216,7 @@ private:
                                                                         : row.type.code;
             found.kind = "Value";
         }
-        Record(ctx_, row.count.count == Count::kList ? Counter::kLists : Counter::kItems, found);
+        Record(ctx_, row.count.count == Count::kList ? Counter::kLists : Counter::kItems, std::move(found));
     }
 
     inline static const modRegistry::ValueHolder kAbsent{modRegistry::kNone};

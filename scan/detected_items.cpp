@@ -12,15 +12,15 @@ ItemKind KindOf(std::string_view kindColumn) {
 
 ItemKind DetectedItem::Kind() const { return KindOf(kind); }
 
-void DetectedItems::Append(const DetectedItem& item, std::string snapshot) {
+void DetectedItems::Append(DetectedItem item, std::string snapshot) {
     const std::size_t rows = labels_.size();
     try {
-        labels_.push_back(item.label);
-        mainkey_.push_back(item.mainkey);
-        subkey_.push_back(item.subkey);
-        value_.push_back(item.value);
-        valueType_.push_back(item.valueType);
-        kinds_.push_back(item.kind);
+        labels_.push_back(std::move(item.label));
+        mainkey_.push_back(std::move(item.mainkey));
+        subkey_.push_back(std::move(item.subkey));
+        value_.push_back(std::move(item.value));
+        valueType_.push_back(std::move(item.valueType));
+        kinds_.push_back(std::move(item.kind));
         checked_.push_back(true);
         snapshots_.push_back(std::move(snapshot));
     } catch (...) {
@@ -48,6 +48,11 @@ void DetectedItems::Clear() {
 
 DetectedItem DetectedItems::Row(std::size_t index) const {
     return {labels_[index], mainkey_[index], subkey_[index], value_[index], valueType_[index], kinds_[index]};
+}
+
+DetectedItem DetectedItems::TakeRow(std::size_t index) {
+    return {std::move(labels_[index]), std::move(mainkey_[index]),   std::move(subkey_[index]),
+            std::move(value_[index]),  std::move(valueType_[index]), std::move(kinds_[index])};
 }
 
 }  // namespace scan

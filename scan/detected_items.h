@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace scan {
@@ -37,11 +38,14 @@ public:
     // Appends the six columns in their order and checks the new row; if an
     // append fails, the row is left out whole. snapshot: what the row's
     // item held when it was found (ItemSnapshot), empty when not taken.
-    void Append(const DetectedItem& item, std::string snapshot = {});
+    void Append(DetectedItem item, std::string snapshot = {});
     void Clear();
 
     std::size_t RowCount() const { return labels_.size(); }
     DetectedItem Row(std::size_t index) const;
+    // The row moved out, its columns left empty: for the clean, which
+    // empties the store once every row is done.
+    DetectedItem TakeRow(std::size_t index);
     bool Checked(std::size_t index) const { return checked_[index]; }
     void SetChecked(std::size_t index, bool checked) { checked_[index] = checked; }
     // The clean deletes a registry item only while it still holds this.

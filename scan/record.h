@@ -11,5 +11,7 @@ enum class Counter { kLists, kItems };
 
 // The counter is raised first, then the row is appended and checked.
 void Record(ScanContext& ctx, Counter counter, const scan::DetectedItem& item);
+// The same, the row's texts moved into the store.
+void Record(ScanContext& ctx, Counter counter, scan::DetectedItem&& item);
 
 }  // namespace scan

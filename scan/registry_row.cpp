@@ -1,5 +1,7 @@
 #include "scan/registry_row.h"
 
+#include <array>
+#include <cstdint>
 #include <vector>
 
 #include "registry/key_contents.h"
@@ -38,8 +40,21 @@ std::string ItemSnapshot(const DetectedItem& row) {
             if (!registry::ExportKey(key, snapshot).empty()) snapshot.clear();
             return;
         }
+        // Most data fits here and takes one query.
+        std::array<std::uint8_t, 256> small;
+        std::uint32_t type = 0;
+        std::uint32_t size = small.size();
+        const long status = platform::RegQueryValue(handle, row.value, &type, small.data(), &size);
+        if (status == platform::kErrorSuccess) {
+            snapshot.reserve(sizeof type + size);
+            snapshot.assign(reinterpret_cast<const char*>(&type), sizeof type);
+            snapshot.append(reinterpret_cast<const char*>(small.data()), size);
+            return;
+        }
         registry::ValueEntry entry;
-        if (registry::QueryValueEntry(handle, row.value, entry) != platform::kErrorSuccess) return;
+        if (status != platform::kErrorMoreData ||
+            registry::QueryValueEntry(handle, row.value, entry) != platform::kErrorSuccess)
+            return;
         snapshot.assign(reinterpret_cast<const char*>(&entry.type), sizeof entry.type);
         snapshot += entry.data;
     });

@@ -55,6 +55,11 @@ protected:
     }
 
     void Add(const DetectedItem& item) { results.store.Append(item); }
+    bool ManyValueThere(const std::string& name) {
+        modRegistry::ValueHolder result;
+        modRegistry::ReadValue(key.RootName(), key.Path("Many"), name, "S", modRegistry::kNone, result);
+        return !(result == modRegistry::kNone);
+    }
     bool ValueThere(const std::string& name) {
         modRegistry::ValueHolder result;
         modRegistry::ReadValue(key.RootName(), key.Path("TypedURLs"), name, "S", modRegistry::kNone, result);
@@ -242,6 +247,39 @@ TEST_F(CleanEngineTest, WhatChangedAfterItWasFoundIsLeftAndReportedSo) {
     EXPECT_EQ(section, std::string("a=1\0b=2\0\0", 9));
     EXPECT_EQ(state.CleanedCount, 2);
     EXPECT_EQ(state.NotDeletedCount, 2);
+}
+
+// Many registry rows are deleted a group to one registry change; each row
+// is reported in store order once its change lasts, the first long before
+// the last is deleted, and a file row between them ends a change early.
+TEST_F(CleanEngineTest, ManyRowsAreReportedInOrderAsTheirChangesLast) {
+    results.store.Clear();
+    constexpr int kRows = 700;
+    for (int row = 0; row < kRows; ++row) {
+        const std::string name = "v" + std::to_string(row);
+        ASSERT_EQ(modRegistry::WriteValue(key.RootName(), key.Path("Many"), name, "S", "x"), 0);
+        Add({name, key.RootName(), key.Path("Many"), name, "S", "Value"});
+        if (row == 300) Add({"Item 0", folder.Path("a.lnk"), " ", " ", " ", "File"});
+    }
+    std::vector<std::string> reported;
+    bool lastThereAtFirstReport = false;
+    clean::CleanContext ctx = Context(false);
+    ctx.report = [&](const DetectedItem& row, const clean::RowOutcome& outcome) {
+        if (reported.empty()) lastThereAtFirstReport = ManyValueThere("v" + std::to_string(kRows - 1));
+        reported.push_back(row.label + " " + std::string(clean::RowResultName(outcome.result)));
+    };
+    clean::CleanAll(ctx, kRows + 1);
+
+    std::vector<std::string> expected;
+    for (int row = 0; row < kRows; ++row) {
+        expected.push_back("v" + std::to_string(row) + " deleted");
+        if (row == 300) expected.push_back("Item 0 deleted");
+    }
+    EXPECT_EQ(reported, expected);
+    EXPECT_TRUE(lastThereAtFirstReport);
+    EXPECT_FALSE(ManyValueThere("v0"));
+    EXPECT_FALSE(ManyValueThere("v" + std::to_string(kRows - 1)));
+    EXPECT_EQ(state.CleanedCount, kRows + 1);
 }
 
 TEST_F(CleanEngineTest, AnEmptyStoreCleansNothingAndReportsGood) {

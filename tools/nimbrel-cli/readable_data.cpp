@@ -65,11 +65,10 @@ std::string Hex(const std::string& data) {
 
 }  // namespace
 
-std::string ReadableData(const scan::DetectedItem& item, const std::string& snapshot) {
-    if (item.Kind() == scan::ItemKind::kFolder || item.Kind() == scan::ItemKind::kFile)
-        return platform::AnsiToUtf8(item.mainkey);
+std::string ReadableData(scan::ItemKind kind, const std::string& mainkey, const std::string& snapshot) {
+    if (kind == scan::ItemKind::kFolder || kind == scan::ItemKind::kFile) return platform::AnsiToUtf8(mainkey);
     std::uint32_t type = 0;
-    if (item.Kind() != scan::ItemKind::kValue || snapshot.size() < sizeof type) return {};
+    if (kind != scan::ItemKind::kValue || snapshot.size() < sizeof type) return {};
     std::memcpy(&type, snapshot.data(), sizeof type);
     const std::string data = snapshot.substr(sizeof type);
     switch (type) {

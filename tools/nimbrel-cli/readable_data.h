@@ -17,7 +17,8 @@ inline constexpr std::size_t kHexShown = 64;
 // numbers in decimal; binary that is ANSI text and its NUL as that text,
 // binary that begins with a UTF-16 name, as Explorer's lists do, as that
 // name; else hex); a folder or file row's path; nothing
-// for a key row or a value the scan did not read.
-std::string ReadableData(const scan::DetectedItem& item, const std::string& snapshot);
+// for a key row or a value the scan did not read. mainkey: the row's
+// Mainkey column, a folder or file row's path.
+std::string ReadableData(scan::ItemKind kind, const std::string& mainkey, const std::string& snapshot);
 
 }  // namespace cli

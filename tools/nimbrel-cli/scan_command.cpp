@@ -1,10 +1,12 @@
 #include "tools/nimbrel-cli/scan_command.h"
 
+#include <array>
 #include <cstdio>
 #include <iostream>
 #include <memory>
 #include <nlohmann/json.hpp>
 #include <string>
+#include <vector>
 
 #include "scan/results_model.h"
 #include "host/host.h"
@@ -19,34 +21,69 @@
 namespace cli {
 namespace {
 
+// What a row's item holds, as a person reads it.
+std::string RowData(const scan::DetectedItems& store, std::size_t row) {
+    return ReadableData(scan::KindOf(store.Kinds()[row]), store.Mainkey()[row], store.Snapshot(row));
+}
+
+// The six text columns, in store order.
+std::array<const std::vector<std::string>*, 6> Columns(const scan::DetectedItems& store) {
+    return {&store.Labels(), &store.Mainkey(), &store.Subkey(), &store.Value(), &store.ValueType(), &store.Kinds()};
+}
+
 void PrintTsv(const scan::DetectedItems& store) {
     std::cout << "label\tmainkey\tsubkey\tvalue\tvaluetype\tkind\tdata\n";
+    std::string line;
     for (std::size_t row = 0; row < store.RowCount(); ++row) {
-        std::cout << TsvField(store.Labels()[row]) << '\t' << TsvField(store.Mainkey()[row]) << '\t'
-                  << TsvField(store.Subkey()[row]) << '\t' << TsvField(store.Value()[row]) << '\t'
-                  << TsvField(store.ValueType()[row]) << '\t' << TsvField(store.Kinds()[row]) << '\t'
-                  << TsvFieldUtf8(ReadableData(store.Row(row), store.Snapshot(row))) << '\n';
+        line.clear();
+        for (const std::vector<std::string>* column : Columns(store)) {
+            line += TsvField((*column)[row]);
+            line += '\t';
+        }
+        line += TsvFieldUtf8(RowData(store, row));
+        line += '\n';
+        std::cout.write(line.data(), static_cast<std::streamsize>(line.size()));
     }
 }
 
+constexpr int kJsonIndent = 2;
+
+std::string DumpJson(const nlohmann::ordered_json& value) {
+    return value.dump(kJsonIndent, ' ', false, nlohmann::json::error_handler_t::replace);
+}
+
+// The result is written a row at a time, in the bytes that dumping it
+// whole would give: its fields around an empty "rows" array, and each row
+// dumped alone and indented to its depth inside that array (a dumped
+// string holds no line break of its own).
 void PrintJson(const scan::ScanWindowState& window, const scan::DetectedItems& store) {
-    nlohmann::ordered_json rows = nlohmann::ordered_json::array();
+    const std::string frame = DumpJson({{"lists", window.counts.lists},
+                                        {"items", window.counts.items},
+                                        {"total", window.counts.total.value_or(0)},
+                                        {"notice", window.notice.visible},
+                                        {"rows", nlohmann::ordered_json::array()}});
+    const std::size_t rows = frame.rfind("[]") + 1;
+    std::cout.write(frame.data(), static_cast<std::streamsize>(rows));
+    const std::string rowIndent(2 * kJsonIndent, ' ');
+    std::string text;
     for (std::size_t row = 0; row < store.RowCount(); ++row) {
-        rows.push_back({{"label", ConsoleText(store.Labels()[row])},
-                        {"mainkey", ConsoleText(store.Mainkey()[row])},
-                        {"subkey", ConsoleText(store.Subkey()[row])},
-                        {"value", ConsoleText(store.Value()[row])},
-                        {"valuetype", ConsoleText(store.ValueType()[row])},
-                        {"kind", ConsoleText(store.Kinds()[row])},
-                        {"checked", store.Checked(row)},
-                        {"data", ReadableData(store.Row(row), store.Snapshot(row))}});
+        text = row == 0 ? "\n" : ",\n";
+        text += rowIndent;
+        for (const char c : DumpJson({{"label", ConsoleText(store.Labels()[row])},
+                                      {"mainkey", ConsoleText(store.Mainkey()[row])},
+                                      {"subkey", ConsoleText(store.Subkey()[row])},
+                                      {"value", ConsoleText(store.Value()[row])},
+                                      {"valuetype", ConsoleText(store.ValueType()[row])},
+                                      {"kind", ConsoleText(store.Kinds()[row])},
+                                      {"checked", store.Checked(row)},
+                                      {"data", RowData(store, row)}})) {
+            text += c;
+            if (c == '\n') text += rowIndent;
+        }
+        std::cout.write(text.data(), static_cast<std::streamsize>(text.size()));
     }
-    const nlohmann::ordered_json result = {{"lists", window.counts.lists},
-                                           {"items", window.counts.items},
-                                           {"total", window.counts.total.value_or(0)},
-                                           {"notice", window.notice.visible},
-                                           {"rows", std::move(rows)}};
-    std::cout << result.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
+    if (store.RowCount() > 0) std::cout << '\n' << std::string(kJsonIndent, ' ');
+    std::cout << frame.substr(rows) << '\n';
 }
 
 struct ScanArguments {
