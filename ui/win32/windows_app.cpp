@@ -4,6 +4,7 @@
 #include "ui/win32/main_window.h"
 #include "ui/win32/results_window.h"
 #include "ui/win32/scan_window.h"
+#include "ui/win32/settings_window.h"
 
 namespace ui::win32 {
 
@@ -26,9 +27,10 @@ std::unique_ptr<ModelWindow> WindowsApp::Make(host::Window window) {
             return std::make_unique<ResultsWindow>(host_, results_, [this] { clean::CleanSelected(clean_); });
         case host::Window::kCompletion:
             return std::make_unique<CompletionWindow>(host_, cleanState_);
-        // Not written yet: the settings window, the plug-in panel, the about
-        // and FAQ windows, the plug-in windows and the status window.
         case host::Window::kSettings:
+            return std::make_unique<SettingsWindow>(host_);
+        // Not written yet: the plug-in panel, the about and FAQ windows, the
+        // plug-in windows and the status window.
         case host::Window::kPluginPanel:
         case host::Window::kAbout:
         case host::Window::kFaq:
