@@ -2,6 +2,7 @@
 
 #include "platform/program_folder.h"
 #include "ui/win32/main_window.h"
+#include "ui/win32/plugin_panel_window.h"
 #include "ui/win32/results_window.h"
 #include "ui/win32/scan_window.h"
 #include "ui/win32/settings_window.h"
@@ -29,9 +30,10 @@ std::unique_ptr<ModelWindow> WindowsApp::Make(host::Window window) {
             return std::make_unique<CompletionWindow>(host_, cleanState_);
         case host::Window::kSettings:
             return std::make_unique<SettingsWindow>(host_);
-        // Not written yet: the plug-in panel, the about and FAQ windows, the
-        // plug-in windows and the status window.
         case host::Window::kPluginPanel:
+            return std::make_unique<PluginPanelWindow>(host_);
+        // Not written yet: the about and FAQ windows, the plug-in windows
+        // and the status window.
         case host::Window::kAbout:
         case host::Window::kFaq:
         case host::Window::kCookiePlugin:
