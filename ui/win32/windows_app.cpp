@@ -1,6 +1,7 @@
 #include "ui/win32/windows_app.h"
 
 #include "platform/program_folder.h"
+#include "ui/win32/about_window.h"
 #include "ui/win32/main_window.h"
 #include "ui/win32/plugin_panel_window.h"
 #include "ui/win32/results_window.h"
@@ -32,10 +33,11 @@ std::unique_ptr<ModelWindow> WindowsApp::Make(host::Window window) {
             return std::make_unique<SettingsWindow>(host_);
         case host::Window::kPluginPanel:
             return std::make_unique<PluginPanelWindow>(host_);
-        // Not written yet: the about and FAQ windows, the plug-in windows
-        // and the status window.
         case host::Window::kAbout:
+            return std::make_unique<AboutWindow>(host_);
         case host::Window::kFaq:
+            return std::make_unique<FaqWindow>(host_);
+        // Not written yet: the plug-in windows and the status window.
         case host::Window::kCookiePlugin:
         case host::Window::kCookieSecureDeletion:
         case host::Window::kIeTempFilesPlugin:
