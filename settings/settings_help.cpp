@@ -59,4 +59,11 @@ const std::array<CategoryHelp, kHelpCount> kCategoryHelp = {{
      "is not scanned unless you check it."},
 }};
 
+std::size_t HelpIndex(std::string_view categoryId) {
+    for (std::size_t index = 0; index < kHelpCount; ++index) {
+        if (categoryId == kCategoryHelp[index].categoryId) return index;
+    }
+    return kHelpCount;
+}
+
 }  // namespace settings

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace settings {
 
@@ -18,5 +19,9 @@ struct CategoryHelp {
 inline constexpr std::size_t kHelpCount = 8;
 
 extern const std::array<CategoryHelp, kHelpCount> kCategoryHelp;
+
+// Index in kCategoryHelp of the "?" button beside the category's box, or
+// kHelpCount when the box has none.
+std::size_t HelpIndex(std::string_view categoryId);
 
 }  // namespace settings

@@ -121,4 +121,87 @@ inline constexpr Rect sysstatus{180, 112, 176, 18};
 inline constexpr Rect cleanbutton{134, 164, 112, 26};
 }  // namespace completion_window
 
+// Form5, the settings window. The category boxes stand in two columns, each
+// box with its "?" button (if it has one) at its right.
+namespace settings_window {
+inline constexpr Size kClient{620, 580};
+inline constexpr Size kQuestionButton{22, 20};
+inline constexpr int kRowHeight = 24;
+inline constexpr int kBoxWidth = 250;
+inline constexpr int kColumnStep = 290;  // from the left column's box to the right one's
+
+inline constexpr Rect Frame1{8, 6, 604, 472};
+inline constexpr Rect Label1{20, 24, 580, 30};
+inline constexpr Rect Label2{20, 56, 580, 16};
+inline constexpr Rect Boxes{20, 78, 580, 10 * kRowHeight};  // the twenty boxes
+inline constexpr Rect Frame3{20, 322, 580, 124};
+inline constexpr Rect NewerBoxes{32, 342, 556, 4 * kRowHeight};  // Frame3's boxes
+inline constexpr Rect Label3{20, 452, 580, 18};
+inline constexpr Rect Frame2{8, 484, 604, 52};
+inline constexpr Rect Label4{20, 506, 440, 18};
+inline constexpr Rect chameleonButton1{484, 500, 116, 26};
+inline constexpr Rect SaveSettingsButton1{8, 546, 196, 26};
+inline constexpr Rect DeleteSettingsButton1{212, 546, 196, 26};
+inline constexpr Rect SettingsClose1{416, 546, 196, 26};
+
+// The box in that column (0 left, 1 right) and row of an area of boxes.
+constexpr Rect CheckBox(Rect area, int column, int row) {
+    return {area.x + column * kColumnStep, area.y + row * kRowHeight, kBoxWidth, kRowHeight - 4};
+}
+// The "?" button beside that box.
+constexpr Rect HelpButton(Rect area, int column, int row) {
+    return {area.x + column * kColumnStep + kBoxWidth + 4, area.y + row * kRowHeight, kQuestionButton.width,
+            kQuestionButton.height};
+}
+}  // namespace settings_window
+
+// Form6, the plug-in control panel: a frame per plug-in, its name, version
+// and description on the left and the button that opens it on the right.
+namespace plugin_panel_window {
+inline constexpr Size kClient{640, 456};
+
+inline constexpr Rect Label5{10, 6, 620, 44};
+inline constexpr Rect Label1{12, 50, 616, 22};
+inline constexpr Rect Frame1{12, 80, 616, 162};
+inline constexpr Rect Label2{24, 92, 360, 18};
+inline constexpr Rect Label3{24, 114, 360, 18};
+inline constexpr Rect Label4{24, 136, 360, 98};
+inline constexpr Rect chameleonButton1{390, 148, 226, 26};
+inline constexpr Rect Frame2{12, 252, 616, 162};
+inline constexpr Rect Label8{24, 264, 360, 18};
+inline constexpr Rect Label7{24, 286, 360, 18};
+inline constexpr Rect Label6{24, 308, 360, 98};
+inline constexpr Rect chameleonButton3{390, 320, 226, 26};
+inline constexpr Rect chameleonButton2{490, 422, 138, 26};
+}  // namespace plugin_panel_window
+
+// frmAbout, the about window.
+namespace about_window {
+inline constexpr Size kClient{440, 270};
+
+inline constexpr Rect lblTitle{10, 6, 420, 44};
+inline constexpr Rect lblVersion{12, 52, 416, 18};
+inline constexpr Rect lblDescription{12, 72, 416, 18};
+inline constexpr Rect UpperLine1{12, 94, 416, 2};
+inline constexpr Rect Label3{12, 102, 416, 18};
+inline constexpr Rect Label1{12, 122, 416, 18};
+inline constexpr Rect Label2{12, 142, 416, 18};
+inline constexpr Rect LowerLine1{12, 166, 416, 2};
+inline constexpr Rect lblDisclaimer{12, 208, 268, 34};
+inline constexpr Rect cmdOK{288, 176, 140, 26};
+inline constexpr Rect cmdSysInfo{288, 208, 140, 26};
+inline constexpr Rect FAQbutton1{288, 240, 140, 26};
+}  // namespace about_window
+
+// FAQfrm, the quick FAQ window.
+namespace faq_window {
+inline constexpr Size kClient{420, 266};
+
+inline constexpr Rect Frame1{12, 6, 396, 100};
+inline constexpr Rect Label1{24, 28, 372, 70};
+inline constexpr Rect Frame2{12, 114, 396, 110};
+inline constexpr Rect Label2{24, 136, 372, 80};
+inline constexpr Rect chameleonButton98{328, 232, 80, 26};
+}  // namespace faq_window
+
 }  // namespace ui::layout

@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
-#include <cstring>
 
 #include "settings/settings_help.h"
 #include "ui/qt/chameleon_button.h"
@@ -15,20 +14,6 @@
 #include "ui/qt/rendering.h"
 
 namespace ui::qt {
-
-namespace {
-
-// The "?" button beside a category's box, if it has one.
-const settings::CategoryHelp* HelpBeside(const char* categoryId, std::size_t& index) {
-    for (index = 0; index < settings::kHelpCount; ++index) {
-        if (std::strcmp(settings::kCategoryHelp[index].categoryId, categoryId) == 0) {
-            return &settings::kCategoryHelp[index];
-        }
-    }
-    return nullptr;
-}
-
-}  // namespace
 
 SettingsWindow::SettingsWindow(QtHost& host) : ModelWindow(host, host::Window::kSettings, "Form5"), model_(host) {
     using M = settings::SettingsWindowModel;
@@ -98,9 +83,8 @@ void SettingsWindow::AddColumn(const std::array<const char*, N>& ids, int column
         box->setObjectName(category.checkBox);
         boxes_[index] = box;
         grid->addWidget(box, row, column * 2);
-        std::size_t help = 0;
-        if (const settings::CategoryHelp* beside = HelpBeside(category.id, help)) {
-            auto* button = NamedButton(beside->button, "?", frame);
+        if (const std::size_t help = settings::HelpIndex(category.id); help < settings::kHelpCount) {
+            auto* button = NamedButton(settings::kCategoryHelp[help].button, "?", frame);
             button->setFixedSize(22, 20);
             grid->addWidget(button, row, column * 2 + 1);
             connect(button, &ChameleonButton::clicked, this,

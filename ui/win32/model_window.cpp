@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "ui/keyboard_access.h"
 #include "ui/win32/chameleon_button.h"
 #include "ui/win32/cool_progress.h"
 #include "ui/win32/dpi.h"
@@ -245,6 +246,13 @@ HWND ModelWindow::AddButton(const char* name, layout::Rect rect, const char* cap
         if (code == BN_CLICKED) host_.Handle(onClick);
     });
     return button;
+}
+
+void ModelWindow::SetKeyboardButtons() {
+    const char* defaultButton = DefaultButton(id_);
+    const char* cancelButton = CancelButton(id_);
+    SetDefaultButton(defaultButton ? Control(defaultButton) : nullptr);
+    SetCancelButton(cancelButton ? Control(cancelButton) : nullptr);
 }
 
 HWND ModelWindow::AddProgress(const char* name, layout::Rect rect) {

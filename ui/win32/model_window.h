@@ -148,6 +148,9 @@ protected:
     // enabled and visible.
     void SetDefaultButton(HWND button) { defaultButton_ = button; }
     void SetCancelButton(HWND button) { cancelButton_ = button; }
+    // Sets both to the buttons that ui/keyboard_access.h gives the window;
+    // call once its buttons are made.
+    void SetKeyboardButtons();
 
     // Rendering of the control state the models hold.
     void RenderLabel(HWND label, const host::Label& state);

@@ -1,9 +1,12 @@
 #include "ui/win32/windows_app.h"
 
 #include "platform/program_folder.h"
+#include "ui/win32/about_window.h"
 #include "ui/win32/main_window.h"
+#include "ui/win32/plugin_panel_window.h"
 #include "ui/win32/results_window.h"
 #include "ui/win32/scan_window.h"
+#include "ui/win32/settings_window.h"
 #include "ui/win32/text.h"
 
 namespace ui::win32 {
@@ -27,12 +30,15 @@ std::unique_ptr<ModelWindow> WindowsApp::Make(host::Window window) {
             return std::make_unique<ResultsWindow>(host_, results_, [this] { clean::CleanSelected(clean_); });
         case host::Window::kCompletion:
             return std::make_unique<CompletionWindow>(host_, cleanState_);
-        // Not written yet: the settings window, the plug-in panel, the about
-        // and FAQ windows, the plug-in windows and the status window.
         case host::Window::kSettings:
+            return std::make_unique<SettingsWindow>(host_);
         case host::Window::kPluginPanel:
+            return std::make_unique<PluginPanelWindow>(host_);
         case host::Window::kAbout:
+            return std::make_unique<AboutWindow>(host_);
         case host::Window::kFaq:
+            return std::make_unique<FaqWindow>(host_);
+        // Not written yet: the plug-in windows and the status window.
         case host::Window::kCookiePlugin:
         case host::Window::kCookieSecureDeletion:
         case host::Window::kIeTempFilesPlugin:
