@@ -1,7 +1,10 @@
 #include "ui/win32/windows_app.h"
 
 #include "platform/program_folder.h"
+#include "ui/win32/cache_plugin_window.h"
+#include "ui/win32/cookie_plugin_window.h"
 #include "ui/win32/main_window.h"
+#include "ui/win32/plugin_status_window.h"
 #include "ui/win32/results_window.h"
 #include "ui/win32/scan_window.h"
 
@@ -26,16 +29,20 @@ std::unique_ptr<ModelWindow> WindowsApp::Make(host::Window window) {
             return std::make_unique<ResultsWindow>(host_, results_, [this] { clean::CleanSelected(clean_); });
         case host::Window::kCompletion:
             return std::make_unique<CompletionWindow>(host_, cleanState_);
+        case host::Window::kCookiePlugin:
+            return std::make_unique<CookiePluginWindow>(host_, plugins_);
+        case host::Window::kCookieSecureDeletion:
+            return std::make_unique<CookieOptionsWindow>(host_);
+        case host::Window::kIeTempFilesPlugin:
+            return std::make_unique<CachePluginWindow>(host_, plugins_);
+        case host::Window::kPluginStatus:
+            return std::make_unique<PluginStatusWindow>(host_, plugins_.Status());
         // Not written yet: the settings window, the plug-in panel, the about
-        // and FAQ windows, the plug-in windows and the status window.
+        // and FAQ windows.
         case host::Window::kSettings:
         case host::Window::kPluginPanel:
         case host::Window::kAbout:
         case host::Window::kFaq:
-        case host::Window::kCookiePlugin:
-        case host::Window::kCookieSecureDeletion:
-        case host::Window::kIeTempFilesPlugin:
-        case host::Window::kPluginStatus:
             return nullptr;
     }
     return nullptr;
