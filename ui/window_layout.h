@@ -204,4 +204,83 @@ inline constexpr Rect Label2{24, 136, 372, 80};
 inline constexpr Rect chameleonButton98{328, 232, 80, 26};
 }  // namespace faq_window
 
+// The row of buttons at the foot of both plug-in windows.
+struct PluginButtonRow {
+    Rect saveallsettings, chameleonButton3, chameleonButton4, chameleonButton1;
+};
+
+// The pass-count controls: the default and custom options, the label of
+// the custom count and its box.
+struct PassOptionRects {
+    Rect defaultOption, customOption, label, box;
+};
+
+// cookieplugin, the Crumbex plug-in window.
+namespace cookie_plugin_window {
+inline constexpr Size kClient{600, 500};
+
+inline constexpr Rect Label1{10, 8, 150, 24};
+inline constexpr Rect Label2{162, 14, 60, 16};
+inline constexpr Rect Frame1{10, 36, 580, 296};
+inline constexpr Rect Label3{22, 58, 232, 18};
+inline constexpr Rect Label4{346, 58, 232, 18};
+inline constexpr Rect File1{22, 78, 232, 176};
+inline constexpr Rect CookieIgnoreList{346, 78, 232, 176};
+inline constexpr Rect movecookietoignore{260, 136, 80, 24};
+inline constexpr Rect movealltoignore{260, 168, 80, 24};
+inline constexpr Rect deletefromignore{196, 262, 226, 26};
+inline constexpr Rect saveignorelist{428, 262, 120, 26};
+inline constexpr Rect questionignorelist{556, 265, 22, 20};
+inline constexpr Rect Text1{22, 298, 556, 22};
+inline constexpr Rect Frame3{10, 340, 580, 64};
+inline constexpr Rect CheckSecureDelete{22, 364, 300, 20};
+inline constexpr Rect buttonsecuredeletionconfigcookie{338, 360, 110, 26};
+inline constexpr Rect Button699{454, 360, 124, 26};
+inline constexpr Rect Frame2{10, 412, 580, 80};
+inline constexpr Rect CheckAutomaticClean{22, 428, 556, 20};
+inline constexpr PluginButtonRow kButtons{
+    {22, 456, 150, 26}, {180, 456, 170, 26}, {358, 456, 60, 26}, {524, 456, 54, 26}};
+}  // namespace cookie_plugin_window
+
+// cookiesecuredeletion, the Crumbex pass-count options window.
+namespace cookie_options_window {
+inline constexpr Size kClient{320, 148};
+
+inline constexpr PassOptionRects kPasses{{10, 8, 300, 20}, {10, 34, 300, 20}, {10, 64, 134, 18}, {148, 62, 48, 22}};
+inline constexpr Rect Label2{10, 92, 300, 18};
+inline constexpr Rect savecookiesecuredeletesettings{126, 114, 104, 26};
+inline constexpr Rect cookiesecuredeletecancel{236, 114, 74, 26};
+}  // namespace cookie_options_window
+
+// ietempfilesplugin, the temporary internet files plug-in window.
+namespace cache_plugin_window {
+inline constexpr Size kClient{560, 334};
+
+inline constexpr Rect Label1{10, 8, 330, 24};
+inline constexpr Rect Label2{342, 14, 60, 16};
+inline constexpr Rect Frame1{10, 36, 540, 80};
+inline constexpr Rect Label3{22, 56, 516, 18};
+inline constexpr Rect Text1{22, 80, 516, 22};
+inline constexpr Rect Frame3{10, 124, 540, 142};
+inline constexpr Rect CheckSecureDelete{22, 144, 300, 20};
+inline constexpr PassOptionRects kPasses{
+    {42, 170, 300, 20}, {42, 196, 300, 20}, {42, 228, 134, 18}, {180, 226, 48, 22}};
+inline constexpr Rect Button669{414, 228, 124, 26};
+inline constexpr Rect CheckAutomaticClean{10, 274, 540, 20};
+inline constexpr PluginButtonRow kButtons{
+    {10, 300, 150, 26}, {168, 300, 170, 26}, {346, 300, 60, 26}, {496, 300, 54, 26}};
+}  // namespace cache_plugin_window
+
+// pluginstatus, the plug-in status window.
+namespace plugin_status_window {
+inline constexpr Size kClient{460, 158};
+
+inline constexpr Rect Label1{10, 8, 440, 22};
+inline constexpr Rect Line1{10, 34, 440, 2};
+inline constexpr Rect Frame1{10, 44, 440, 104};
+inline constexpr Rect Status{22, 66, 416, 18};
+inline constexpr Rect Status2{22, 88, 416, 18};
+inline constexpr Rect Progress{22, 114, 416, progress::kHeight};
+}  // namespace plugin_status_window
+
 }  // namespace ui::layout

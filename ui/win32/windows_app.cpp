@@ -2,8 +2,11 @@
 
 #include "platform/program_folder.h"
 #include "ui/win32/about_window.h"
+#include "ui/win32/cache_plugin_window.h"
+#include "ui/win32/cookie_plugin_window.h"
 #include "ui/win32/main_window.h"
 #include "ui/win32/plugin_panel_window.h"
+#include "ui/win32/plugin_status_window.h"
 #include "ui/win32/results_window.h"
 #include "ui/win32/scan_window.h"
 #include "ui/win32/settings_window.h"
@@ -30,6 +33,14 @@ std::unique_ptr<ModelWindow> WindowsApp::Make(host::Window window) {
             return std::make_unique<ResultsWindow>(host_, results_, [this] { clean::CleanSelected(clean_); });
         case host::Window::kCompletion:
             return std::make_unique<CompletionWindow>(host_, cleanState_);
+        case host::Window::kCookiePlugin:
+            return std::make_unique<CookiePluginWindow>(host_, plugins_);
+        case host::Window::kCookieSecureDeletion:
+            return std::make_unique<CookieOptionsWindow>(host_);
+        case host::Window::kIeTempFilesPlugin:
+            return std::make_unique<CachePluginWindow>(host_, plugins_);
+        case host::Window::kPluginStatus:
+            return std::make_unique<PluginStatusWindow>(host_, plugins_.Status());
         case host::Window::kSettings:
             return std::make_unique<SettingsWindow>(host_);
         case host::Window::kPluginPanel:
@@ -38,12 +49,6 @@ std::unique_ptr<ModelWindow> WindowsApp::Make(host::Window window) {
             return std::make_unique<AboutWindow>(host_);
         case host::Window::kFaq:
             return std::make_unique<FaqWindow>(host_);
-        // Not written yet: the plug-in windows and the status window.
-        case host::Window::kCookiePlugin:
-        case host::Window::kCookieSecureDeletion:
-        case host::Window::kIeTempFilesPlugin:
-        case host::Window::kPluginStatus:
-            return nullptr;
     }
     return nullptr;
 }
