@@ -1,7 +1,6 @@
 // The program's windows on Win32 as one whole, like ui/qt/windows_app.h:
 // the host, the store of detected items, the plug-ins, the clean, and the
-// making of each window when it is first shown. Windows whose Win32 view
-// is not written yet are made as null: showing them does nothing.
+// making of each window when it is first shown.
 #pragma once
 
 #include <memory>
