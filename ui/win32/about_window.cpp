@@ -28,7 +28,6 @@ AboutWindow::AboutWindow(Win32Host& host) : ModelWindow(host, host::Window::kAbo
     AddButton("cmdOK", at::cmdOK, M::kcmdOK, [this] { model_.OnOkClick(); });
     AddButton("cmdSysInfo", at::cmdSysInfo, M::kcmdSysInfo, [this] { model_.OnSystemInfoClick(); });
     AddButton("FAQbutton1", at::FAQbutton1, M::kFAQbutton1, [this] { model_.OnFaqClick(); });
-    SetKeyboardButtons();
 }
 
 FaqWindow::FaqWindow(Win32Host& host) : ModelWindow(host, host::Window::kFaq, "FAQfrm"), model_(host) {
@@ -41,7 +40,6 @@ FaqWindow::FaqWindow(Win32Host& host) : ModelWindow(host, host::Window::kFaq, "F
     AddGroup("Frame2", at::Frame2, M::kFrame2);
     AddLabel("Label2", at::Label2, M::kAnswer2);
     AddButton("chameleonButton98", at::chameleonButton98, M::kchameleonButton98, [this] { model_.OnCloseClick(); });
-    SetKeyboardButtons();
 }
 
 }  // namespace ui::win32

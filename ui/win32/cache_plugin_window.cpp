@@ -32,7 +32,6 @@ CachePluginWindow::CachePluginWindow(Win32Host& host, plugins::PluginWindows& pl
         at::kButtons, M::kSaveAllSettings, [this] { model_.OnSaveAllSettingsClick(); }, M::kRunNow,
         [this] { model_.OnRunNowClick(); }, M::kClose, [this] { model_.OnCloseClick(); }, M::kHelp,
         [this] { model_.OnHelpClick(); });
-    SetKeyboardButtons();
 }
 
 void CachePluginWindow::Render() {

@@ -42,7 +42,6 @@ CookiePluginWindow::CookiePluginWindow(Win32Host& host, plugins::PluginWindows& 
         at::kButtons, M::kSaveAllSettings, [this] { model_.OnSaveAllSettingsClick(); }, M::kRunNow,
         [this] { model_.OnRunNowClick(); }, M::kClose, [this] { model_.OnCloseClick(); }, M::kHelp,
         [this] { model_.OnHelpClick(); });
-    SetKeyboardButtons();
 }
 
 void CookiePluginWindow::Render() {
@@ -70,7 +69,6 @@ CookieOptionsWindow::CookieOptionsWindow(Win32Host& host)
     AddButton("savecookiesecuredeletesettings", at::savecookiesecuredeletesettings, M::kSave,
               [this] { model_.OnSaveClick(); });
     AddButton("cookiesecuredeletecancel", at::cookiesecuredeletecancel, M::kCancel, [this] { model_.OnCancelClick(); });
-    SetKeyboardButtons();
 }
 
 }  // namespace ui::win32

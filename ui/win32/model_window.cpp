@@ -132,8 +132,8 @@ ModelWindow::~ModelWindow() {
     FreeFonts();
 }
 
-std::wstring ModelWindow::ButtonCaption(host::Window, std::string_view, std::string_view caption) {
-    return Wide(caption);
+std::wstring ModelWindow::ButtonCaption(host::Window window, std::string_view controlName, std::string_view caption) {
+    return Wide(WithAccessKey(window, controlName, std::string(caption)));
 }
 
 void ModelWindow::Create(const char* caption, layout::Size client, bool resizable) {
@@ -251,8 +251,8 @@ HWND ModelWindow::AddButton(const char* name, layout::Rect rect, const char* cap
 void ModelWindow::SetKeyboardButtons() {
     const char* defaultButton = DefaultButton(id_);
     const char* cancelButton = CancelButton(id_);
-    SetDefaultButton(defaultButton ? Control(defaultButton) : nullptr);
-    SetCancelButton(cancelButton ? Control(cancelButton) : nullptr);
+    defaultButton_ = defaultButton ? Control(defaultButton) : nullptr;
+    cancelButton_ = cancelButton ? Control(cancelButton) : nullptr;
 }
 
 HWND ModelWindow::AddProgress(const char* name, layout::Rect rect) {

@@ -24,9 +24,9 @@
 // Keyboard: the host's message loop runs IsDialogMessageW on the active
 // window, so Tab moves between the WS_TABSTOP controls, Space presses the
 // focused button, and Enter and Escape arrive as WM_COMMAND IDOK and
-// IDCANCEL, which go to the handlers set with SetDefaultButton and
-// SetCancelButton. Every button's caption passes through ButtonCaption,
-// the one place where a caption gets its access key ("&").
+// IDCANCEL, which press the window's default and cancel buttons of
+// ui/keyboard_access.h (SetKeyboardButtons). Every button's caption passes
+// through ButtonCaption, the one place where a caption gets its access key.
 #pragma once
 
 #include "ui/win32/windows_api.h"
@@ -91,9 +91,13 @@ public:
     // A length at 96 DPI, at the window's DPI.
     int Scale(int length) const { return MulDiv(length, static_cast<int>(dpi_), 96); }
 
-    // The caption a button shows for the model's caption: the one place
-    // where a caption could get its access key ("&"). Today the caption as
-    // it is.
+    // Enter (IDOK) and Escape (IDCANCEL) press, when enabled and visible,
+    // the buttons that ui/keyboard_access.h gives the window. The host
+    // calls this once the view has made its controls.
+    void SetKeyboardButtons();
+
+    // The caption a button shows for the model's caption, with its access
+    // key of ui/keyboard_access.h: the one place where a caption gets its "&".
     static std::wstring ButtonCaption(host::Window window, std::string_view controlName, std::string_view caption);
 
 protected:
@@ -144,14 +148,6 @@ protected:
     // model goes through host_.Handle.
     void OnCommand(HWND control, std::function<void(WORD code)> handler);
     void OnNotify(HWND control, std::function<LRESULT(NMHDR& header)> handler);
-    // Enter (IDOK) and Escape (IDCANCEL) press these buttons when they are
-    // enabled and visible.
-    void SetDefaultButton(HWND button) { defaultButton_ = button; }
-    void SetCancelButton(HWND button) { cancelButton_ = button; }
-    // Sets both to the buttons that ui/keyboard_access.h gives the window;
-    // call once its buttons are made.
-    void SetKeyboardButtons();
-
     // Rendering of the control state the models hold.
     void RenderLabel(HWND label, const host::Label& state);
     void RenderButton(HWND button, const host::Button& state);

@@ -28,7 +28,6 @@ PluginPanelWindow::PluginPanelWindow(Win32Host& host)
 
     AddButton("chameleonButton2", at::chameleonButton2, M::kChameleonButton2,
               [this] { model_.OnBackToMainMenuClick(); });
-    SetKeyboardButtons();
 }
 
 }  // namespace ui::win32

@@ -1,6 +1,5 @@
 #include "ui/win32/plugin_window_parts.h"
 
-#include "ui/keyboard_access.h"
 #include "ui/win32/text.h"
 #include "ui/win32/win32_host.h"
 
@@ -75,11 +74,6 @@ void PluginWindow::AddButtonRow(const layout::PluginButtonRow& rects, const char
     AddButton("chameleonButton3", rects.chameleonButton3, runNow, std::move(onRunNow));
     AddButton("chameleonButton4", rects.chameleonButton4, close, std::move(onClose));
     AddButton("chameleonButton1", rects.chameleonButton1, help, std::move(onHelp));
-}
-
-void PluginWindow::SetKeyboardButtons() {
-    if (const char* name = ui::DefaultButton(Id())) SetDefaultButton(Control(name));
-    if (const char* name = ui::CancelButton(Id())) SetCancelButton(Control(name));
 }
 
 }  // namespace ui::win32

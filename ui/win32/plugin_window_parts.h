@@ -59,9 +59,6 @@ protected:
                                        const char* labelText, const plugins::PassOptions& state,
                                        PassOptionsHandlers handlers);
     void RenderPassOptions(const PassOptionsControls& controls, const plugins::PassOptions& state);
-    // Enter and Escape press the window's buttons of ui/keyboard_access.h;
-    // called once every button is made.
-    void SetKeyboardButtons();
 
 private:
     // Rendering sets the count box's text, and the EN_CHANGE that brings

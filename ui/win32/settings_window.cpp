@@ -30,7 +30,6 @@ SettingsWindow::SettingsWindow(Win32Host& host) : ModelWindow(host, host::Window
     AddButton("DeleteSettingsButton1", at::DeleteSettingsButton1, M::kDeleteSettings,
               [this] { model_.OnDeleteSettingsClick(); });
     AddButton("SettingsClose1", at::SettingsClose1, M::kClose, [this] { model_.OnCloseClick(); });
-    SetKeyboardButtons();
 
     model_.Load();
     Render();

@@ -69,6 +69,7 @@ ModelWindow* Win32Host::Load(host::Window window) {
     if (!made) return nullptr;
     ModelWindow* view = made.get();
     loaded_[window] = std::move(made);
+    view->SetKeyboardButtons();
     view->Render();
     return view;
 }
