@@ -1,5 +1,7 @@
 #include "tests/win32/controls.h"
 
+#include <vector>
+
 #include "tests/win32/probe_failure.h"
 #include "tests/win32/running_program.h"
 
@@ -7,8 +9,8 @@ namespace window_probe {
 
 namespace {
 
-// Each control holds a global atom with its name in this property.
-constexpr wchar_t kNameProperty[] = L"NimbrelControlName";
+// Each window and control holds a global atom of its name in this property.
+constexpr wchar_t kNameProperty[] = L"Nimbrel.Name";
 
 }  // namespace
 
@@ -17,6 +19,10 @@ std::wstring ControlName(HWND control) {
     wchar_t name[256] = L"";
     if (atom == 0 || GlobalGetAtomNameW(atom, name, 256) == 0) return L"";
     return name;
+}
+
+void SetControlName(HWND window, const wchar_t* name) {
+    SetPropW(window, kNameProperty, reinterpret_cast<HANDLE>(UINT_PTR(GlobalAddAtomW(name))));
 }
 
 HWND FindControl(HWND window, const std::wstring& name) {
@@ -38,7 +44,7 @@ HWND FindControl(HWND window, const std::wstring& name) {
 
 HWND Control(HWND window, const std::wstring& name) {
     if (HWND control = FindControl(window, name)) return control;
-    throw ProbeFailure(L"window \"" + TextOf(window) + L"\" has no control named " + name);
+    throw ProbeFailure(L"window " + ControlName(window) + L" has no control named " + name);
 }
 
 std::wstring ClassOf(HWND window) {
@@ -58,6 +64,15 @@ std::wstring TextOf(HWND window) {
     return text;
 }
 
+std::wstring ShownText(const std::wstring& text) {
+    std::wstring shown;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == L'&' && i + 1 < text.size()) ++i;
+        shown += text[i];
+    }
+    return shown;
+}
+
 RECT PlaceInClient(HWND window, HWND control) {
     RECT place{};
     GetWindowRect(control, &place);
@@ -69,9 +84,29 @@ RECT PlaceInClient(HWND window, HWND control) {
 // returns, and the probe goes on watching meanwhile.
 void Click(HWND button) { PostMessageW(button, BM_CLICK, 0, 0); }
 
+void PressKeys(HWND window, std::initializer_list<WORD> keys) {
+    SetForegroundWindow(window);
+    if (!WaitUntil([&] { return GetForegroundWindow() == window; }, 5000)) {
+        throw ProbeFailure(L"window " + ControlName(window) + L" does not come to the front for the keyboard");
+    }
+    std::vector<INPUT> inputs;
+    for (const bool up : {false, true}) {
+        for (std::size_t i = 0; i < keys.size(); ++i) {
+            INPUT input{};
+            input.type = INPUT_KEYBOARD;
+            // Pressed in order, released in reverse: Alt stays down around S.
+            input.ki.wVk = up ? keys.begin()[keys.size() - 1 - i] : keys.begin()[i];
+            input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+            inputs.push_back(input);
+        }
+    }
+    SendInput(UINT(inputs.size()), inputs.data(), sizeof(INPUT));
+    Sleep(200);
+}
+
 void WaitUntilEnabled(HWND window, HWND control, const std::wstring& name) {
     if (WaitUntil([&] { return IsWindowEnabled(control) != FALSE; }, 60000)) return;
-    throw ProbeFailure(L"control " + name + L" of \"" + TextOf(window) + L"\" stayed disabled");
+    throw ProbeFailure(L"control " + name + L" of window " + ControlName(window) + L" stayed disabled");
 }
 
 }  // namespace window_probe

@@ -1,5 +1,6 @@
 #include "tests/win32/running_program.h"
 
+#include "tests/win32/controls.h"
 #include "tests/win32/probe_failure.h"
 
 namespace window_probe {
@@ -22,20 +23,20 @@ RunningProgram::~RunningProgram() {
 
 bool RunningProgram::Ended() const { return WaitForSingleObject(process_.hProcess, 0) == WAIT_OBJECT_0; }
 
-HWND RunningProgram::VisibleWindow(const std::wstring& caption) const {
+HWND RunningProgram::VisibleWindow(const std::wstring& name) const {
     struct Search {
         DWORD process;
-        const std::wstring& caption;
+        const std::wstring& name;
         HWND found = nullptr;
-    } search{process_.dwProcessId, caption};
+    } search{process_.dwProcessId, name};
     EnumWindows(
         [](HWND window, LPARAM data) -> BOOL {
             auto& search = *reinterpret_cast<Search*>(data);
             DWORD owner = 0;
             GetWindowThreadProcessId(window, &owner);
-            wchar_t text[256] = L"";
-            GetWindowTextW(window, text, 256);
-            if (owner != search.process || !IsWindowVisible(window) || search.caption != text) return TRUE;
+            if (owner != search.process || !IsWindowVisible(window) || ControlName(window) != search.name) {
+                return TRUE;
+            }
             search.found = window;
             return FALSE;
         },
@@ -43,11 +44,11 @@ HWND RunningProgram::VisibleWindow(const std::wstring& caption) const {
     return search.found;
 }
 
-HWND RunningProgram::WaitForWindow(const std::wstring& caption) const {
+HWND RunningProgram::WaitForWindow(const std::wstring& name) const {
     HWND window = nullptr;
-    WaitUntil([&] { return (window = VisibleWindow(caption)) != nullptr || Ended(); });
+    WaitUntil([&] { return (window = VisibleWindow(name)) != nullptr || Ended(); });
     if (window) return window;
-    throw ProbeFailure(L"no window \"" + caption + L"\" appeared" + (Ended() ? L": the program ended" : L""));
+    throw ProbeFailure(L"window " + name + L" did not appear" + (Ended() ? L": the program ended" : L""));
 }
 
 }  // namespace window_probe

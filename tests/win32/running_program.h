@@ -16,11 +16,11 @@ public:
     RunningProgram(const RunningProgram&) = delete;
     RunningProgram& operator=(const RunningProgram&) = delete;
 
-    // The program's visible top-level window with this caption; fails when
-    // none appears in time or the program ends first.
-    HWND WaitForWindow(const std::wstring& caption) const;
-    // Whether the program shows a top-level window with this caption now.
-    HWND VisibleWindow(const std::wstring& caption) const;
+    // The program's visible top-level window of this name (its object name,
+    // "Form2"); fails when none appears in time or the program ends first.
+    HWND WaitForWindow(const std::wstring& name) const;
+    // The program's visible top-level window of this name now, or null.
+    HWND VisibleWindow(const std::wstring& name) const;
     bool Ended() const;
 
 private:

@@ -6,22 +6,21 @@
 
 #include <string>
 
+#include "tests/win32/controls.h"
+
 namespace window_probe {
 
 namespace {
 
 constexpr int kCountId = 1;
 
-HWND Named(HWND control, const wchar_t* name) {
-    SetPropW(control, L"NimbrelControlName", reinterpret_cast<HANDLE>(UINT_PTR(GlobalAddAtomW(name))));
-    return control;
-}
-
 HWND Add(HWND window, const wchar_t* name, const wchar_t* className, const wchar_t* text, DWORD style, RECT place,
          int id = 0) {
-    return Named(CreateWindowExW(0, className, text, WS_CHILD | WS_VISIBLE | style, place.left, place.top, place.right,
-                                 place.bottom, window, reinterpret_cast<HMENU>(INT_PTR(id)), nullptr, nullptr),
-                 name);
+    HWND control =
+        CreateWindowExW(0, className, text, WS_CHILD | WS_VISIBLE | style, place.left, place.top, place.right,
+                        place.bottom, window, reinterpret_cast<HMENU>(INT_PTR(id)), nullptr, nullptr);
+    SetControlName(control, name);
+    return control;
 }
 
 LRESULT CALLBACK SampleProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -47,7 +46,7 @@ int RunSampleWindow() {
     RegisterClassW(&windowClass);
     HWND window = CreateWindowExW(0, windowClass.lpszClassName, kSampleCaption, WS_OVERLAPPEDWINDOW, 40, 40, 360, 260,
                                   nullptr, nullptr, nullptr, nullptr);
-    Add(window, L"countbutton", L"Button", L"Count", BS_PUSHBUTTON, {10, 10, 100, 28}, kCountId);
+    Add(window, L"countbutton", L"Button", L"&Count", BS_PUSHBUTTON | WS_TABSTOP, {10, 10, 100, 28}, kCountId);
     Add(window, L"counter", L"Static", L"0", 0, {120, 16, 60, 20}, kCountId + 1);
     Add(window, L"laterbutton", L"Button", L"Later", BS_PUSHBUTTON | WS_DISABLED, {200, 10, 100, 28});
     HWND list =
@@ -66,9 +65,12 @@ int RunSampleWindow() {
         ListView_InsertItem(list, &item);
         ListView_SetCheckState(list, row, TRUE);
     }
+    SetControlName(window, kSampleName);
     ShowWindow(window, SW_SHOWNORMAL);
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        // Alt+C and Space reach the buttons, as in a dialog.
+        if (IsDialogMessageW(window, &message)) continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }

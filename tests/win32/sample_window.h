@@ -5,6 +5,7 @@
 
 namespace window_probe {
 
+inline constexpr wchar_t kSampleName[] = L"ProbeSample";
 inline constexpr wchar_t kSampleCaption[] = L"Window Probe Sample";
 inline constexpr int kSampleRows = 3;
 

@@ -7,10 +7,11 @@
 
 namespace window_probe {
 
+// Windows and controls go by their object names, the Qt views' ones.
 struct ExpectedControl {
     const wchar_t* name;
     const wchar_t* className;
-    const wchar_t* text;  // nullptr: not checked (a count that varies)
+    const wchar_t* text;  // as shown, without an access key's "&"; nullptr: a count that varies
     bool enabled;
 };
 
@@ -21,7 +22,7 @@ struct Step {
 };
 
 struct ExpectedWindow {
-    const wchar_t* picture;  // the PNG's name, as the Qt build's pictures are named
+    const wchar_t* name;  // also the picture's name, as the Qt build's pictures are named
     const wchar_t* caption;
     std::vector<Step> route;
     // The window is inspected once this control shows this text.
@@ -30,6 +31,9 @@ struct ExpectedWindow {
     std::vector<ExpectedControl> controls;
 };
 
+// The program's windows that the Windows build has so far, each after a
+// scan of the test machine where a scan leads to it.
+const std::vector<ExpectedWindow>& NimbrelWindows();
 // The probe's own sample window, which checks the probe itself.
 const std::vector<ExpectedWindow>& SampleWindows();
 
