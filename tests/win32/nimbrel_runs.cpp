@@ -114,9 +114,9 @@ void CleanByKeys(const std::wstring& commandLine) {
     ExpectTracesCleaned(nullptr);
 
     SeedTraces();
-    PressKeys(completion, {VK_RETURN});  // Main Menu, the default button
-    PressKeys(program.WaitForWindow(L"Form1"), {VK_MENU, 'S'});
-    PressKeys(EndedScan(program, total), {VK_MENU, 'C'});  // Clean Now, from the scan window
+    PressKeys(completion, {VK_RETURN});                       // Main Menu, the default button
+    PressKeys(program.WaitForWindow(L"Form1"), {VK_RETURN});  // Scan, the default button
+    PressKeys(EndedScan(program, total), {VK_MENU, 'C'});     // Clean Now, from the scan window
     ExpectTotals(program.WaitForWindow(L"Form4"), total, total, L"Good");
     ExpectTracesCleaned(nullptr);
     std::printf("scanned, shown and cleaned by keys alone, twice: %d items the second time\n", total);

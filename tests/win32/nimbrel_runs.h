@@ -11,8 +11,8 @@ void RenderWindows(const std::wstring& program, const std::wstring& folder);
 // Scan, Show Results, one row unchecked by a click, Clean Now: the totals
 // and the registry afterwards.
 void CleanByClicks(const std::wstring& program);
-// Scan, Show Results, Clean Now, Main Menu, Scan, Clean Now with the keys
-// alone: access keys and Enter.
+// With the keys alone: Alt+S Scan, Alt+S Show Results, Alt+C Clean Now,
+// Enter Main Menu, Enter Scan, Alt+C Clean Now (from the scan window).
 void CleanByKeys(const std::wstring& program);
 
 }  // namespace window_probe

@@ -1,6 +1,6 @@
 // window-probe: checks a program's windows from another process, the way a
-// user meets them: it starts the program, finds its windows by caption and
-// their controls by name, clicks and reads them by messages, and saves a
+// user meets them: it starts the program, finds its windows and their
+// controls by name, clicks and reads them by messages, and saves a
 // picture of each window. Run by windows_under_wine.sh on a display and a
 // Wine prefix of its own.
 //
@@ -29,7 +29,6 @@
 #include "tests/win32/sample_window.h"
 #include "tests/win32/test_machine.h"
 #include "tests/win32/window_check.h"
-#include "tests/win32/window_picture.h"
 #include "tests/win32/window_table.h"
 
 namespace window_probe {
