@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <vector>
 
 #include "scan/results_model.h"
@@ -25,6 +26,10 @@ public:
 
     scan::ResultsModel& Results() { return results_; }
     const scan::ResultsModel& Results() const { return results_; }
+
+    // The text beside "Total Items Detected:": the scan's total, empty
+    // until a scan has ended.
+    std::string TotalText() const { return results_.total ? std::to_string(*results_.total) : std::string(); }
 
     host::Button cleanbutton2{"Clean Now"};
     host::Button chameleonButton22{"Main Menu"};

@@ -1,6 +1,6 @@
 // nimbrel: the windowed program. "-SILENT" scans, cleans and ends without
 // a window and without a display; anything else starts the windows, where
-// they are built.
+// they are built: the Win32 views on Windows, the Qt views elsewhere.
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -16,7 +16,9 @@
 #include "ui/silent_host.h"
 #include "ui/silent_run.h"
 
-#ifdef NIMBREL_WITH_WINDOWS
+#if defined(NIMBREL_WIN32_WINDOWS)
+#include "ui/win32/windows_app.h"
+#elif defined(NIMBREL_WITH_WINDOWS)
 #include "ui/qt/windows_app.h"
 #endif
 
@@ -97,7 +99,9 @@ int main(int argc, char** argv) {
         }
         return RunSilent(commandLine);
     }
-#ifdef NIMBREL_WITH_WINDOWS
+#if defined(NIMBREL_WIN32_WINDOWS)
+    return ui::win32::RunWindows();
+#elif defined(NIMBREL_WITH_WINDOWS)
     return ui::qt::RunWindows(argc, argv);
 #endif
 }

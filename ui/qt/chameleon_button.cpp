@@ -5,14 +5,19 @@
 #include <QLinearGradient>
 #include <QPainter>
 
+#include "ui/qt/rendering.h"
+#include "ui/window_layout.h"
+
 namespace ui::qt {
 
 namespace {
 
-const QColor kDefaultFace(214, 222, 236);
-const QColor kDefaultText(0, 0, 0);
-const QColor kDisabledText(128, 128, 128);
-const QColor kBorder(64, 80, 112);
+namespace look = ui::layout::button;
+
+const QColor kDefaultFace = Colour(look::kFace);
+const QColor kDefaultText = Colour(look::kText);
+const QColor kDisabledText = Colour(look::kDisabledText);
+const QColor kBorder = Colour(look::kBorder);
 
 }  // namespace
 
@@ -48,18 +53,18 @@ void ChameleonButton::paintEvent(QPaintEvent*) {
 
     QColor face = face_;
     if (!isEnabled()) {
-        face = face.lighter(108);
+        face = face.lighter(look::kDisabledLighter);
     } else if (isDown()) {
-        face = face.darker(115);
+        face = face.darker(look::kPressedDarker);
     } else if (hovered_) {
-        face = face.lighter(112);
+        face = face.lighter(look::kHoverLighter);
     }
     QLinearGradient fill(area.topLeft(), area.bottomLeft());
-    fill.setColorAt(0, isDown() ? face : face.lighter(118));
-    fill.setColorAt(1, isDown() ? face.lighter(110) : face.darker(108));
+    fill.setColorAt(0, isDown() ? face : face.lighter(look::kTopLighter));
+    fill.setColorAt(1, isDown() ? face.lighter(look::kPressedBottomLighter) : face.darker(look::kBottomDarker));
     painter.setBrush(fill);
     painter.setPen(isEnabled() ? kBorder : kDisabledText);
-    painter.drawRoundedRect(area, 3, 3);
+    painter.drawRoundedRect(area, look::kCornerRadius, look::kCornerRadius);
 
     if (hasFocus() && isEnabled()) {
         painter.setPen(QPen(kBorder, 1, Qt::DotLine));

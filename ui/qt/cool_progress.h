@@ -14,7 +14,7 @@ public:
     int Percent() const { return percent_; }
     void SetPercent(int percent);
 
-    QSize sizeHint() const override { return {300, 22}; }
+    QSize sizeHint() const override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -8,6 +8,7 @@
 #include "ui/qt/chameleon_button.h"
 #include "ui/qt/qt_host.h"
 #include "ui/qt/rendering.h"
+#include "ui/window_layout.h"
 
 namespace ui::qt {
 
@@ -26,7 +27,7 @@ MainWindow::MainWindow(QtHost& host) : ModelWindow(host, host::Window::kMain, "F
                             void (MainWindowModel::*handler)()) {
         auto* button = new ChameleonButton(caption, Frame1);
         button->setObjectName(name);
-        button->setMinimumWidth(110);
+        button->setMinimumWidth(layout::main_window::kButtonWidth);
         auto* descriptions = new QVBoxLayout;
         for (const auto& [labelName, text] : labels) {
             descriptions->addWidget(FixedLabel(labelName, text, Frame1, true));
@@ -46,7 +47,7 @@ MainWindow::MainWindow(QtHost& host) : ModelWindow(host, host::Window::kMain, "F
 
     auto* question = new ChameleonButton(M::kQuestionButtonNumber, this);
     question->setObjectName("QuestionButtonNumber");
-    question->setFixedSize(22, 20);
+    question->setFixedSize(layout::main_window::kQuestionButton.width, layout::main_window::kQuestionButton.height);
     // The link label shows the address as a link; a click goes to the model.
     auto* Label6 = FixedLabel("Label6", "", this);
     Label6->setText(QString("<a href=\"%1\">%1</a>").arg(Text(M::kLabel6).toHtmlEscaped()));
@@ -63,7 +64,7 @@ MainWindow::MainWindow(QtHost& host) : ModelWindow(host, host::Window::kMain, "F
     layout->addWidget(Label4);
     layout->addWidget(Frame1);
     layout->addLayout(bottom);
-    setFixedWidth(640);
+    setFixedWidth(layout::main_window::kClient.width);
 
     connect(question, &ChameleonButton::clicked, this,
             [this] { host_.Handle([this] { model_.OnDatabaseInfoClick(); }); });

@@ -11,6 +11,7 @@
 #include "ui/qt/chameleon_button.h"
 #include "ui/qt/qt_host.h"
 #include "ui/qt/rendering.h"
+#include "ui/window_layout.h"
 
 namespace ui::qt {
 
@@ -43,7 +44,7 @@ ResultsWindow::ResultsWindow(QtHost& host, scan::ResultsModel& results, std::fun
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Frame1, 1);
     layout->addLayout(bottom);
-    resize(560, 420);
+    resize(layout::results_window::kClient.width, layout::results_window::kClient.height);
 
     connect(List1_, &QListWidget::itemChanged, this, &ResultsWindow::OnItemChanged);
     connect(cleanbutton2_, &ChameleonButton::clicked, this, [this] { host_.Handle([this] { cleanSelected_(); }); });
@@ -70,8 +71,7 @@ void ResultsWindow::Render() {
         item->setForeground(kept[row] ? greyed : ordinary);
         item->setToolTip(kept[row] ? QString(clean::ResultsWindowModel::kKeptForTwinNote) : QString());
     }
-    const std::optional<long> scanTotal = model_.Results().total;
-    const QString total = scanTotal ? QString::number(*scanTotal) : QString();
+    const QString total = Text(model_.TotalText());
     if (totaldetected_->text() != total) totaldetected_->setText(total);
     ui::qt::Render(*cleanbutton2_, model_.cleanbutton2);
     ui::qt::Render(*chameleonButton22_, model_.chameleonButton22);

@@ -10,6 +10,7 @@
 #include "ui/qt/cool_progress.h"
 #include "ui/qt/qt_host.h"
 #include "ui/qt/rendering.h"
+#include "ui/window_layout.h"
 
 namespace ui::qt {
 
@@ -77,7 +78,7 @@ ScanWindow::ScanWindow(QtHost& host, scan::ResultsModel& results, std::function<
     QSizePolicy keep = notice_->sizePolicy();
     keep.setRetainSizeWhenHidden(true);
     notice_->setSizePolicy(keep);
-    setFixedWidth(420);
+    setFixedWidth(layout::scan_window::kClient.width);
 
     connect(chameleonButton2_, &ChameleonButton::clicked, this,
             [this] { host_.Handle([this] { model_.OnAbortOrMainMenuClick(); }); });
