@@ -87,7 +87,9 @@ void CleanByClicks(const std::wstring& commandLine) {
                            std::to_wstring(Count(results, L"totaldetected")) + L"; the scan found " +
                            std::to_wstring(total));
     }
-    const Trace& kept = FixtureTraces()[1];
+    // A list of the current user alone: the Internet Explorer rows have a
+    // twin under the user's SID, which would keep the item as well.
+    const Trace& kept = FixtureTraces()[3];
     int keptRow = -1;
     for (int row = 0; row < rows.Rows(); ++row) {
         if (rows.RowText(row) == kept.label) keptRow = row;
