@@ -83,6 +83,10 @@ int main(int argc, char** argv) {
     const std::string problem = platform::Start();
     if (!problem.empty()) {
         std::fprintf(stderr, "nimbrel: %s\n", problem.c_str());
+#if defined(NIMBREL_WIN32_WINDOWS)
+        // Started from Explorer, the program has no console to say it on.
+        if (!silent) ui::win32::ShowStartProblem("nimbrel: " + problem);
+#endif
         return 1;
     }
     if (silent) {

@@ -1,5 +1,7 @@
 #include "ui/win32/model_window.h"
 
+#include <algorithm>
+
 #include "ui/win32/chameleon_button.h"
 #include "ui/win32/cool_progress.h"
 #include "ui/win32/dpi.h"
@@ -136,6 +138,7 @@ std::wstring ModelWindow::ButtonCaption(host::Window, std::string_view, std::str
 void ModelWindow::Create(const char* caption, layout::Size client, bool resizable) {
     RegisterWindowClass(WindowProc);
     client_ = client;
+    resizable_ = resizable;
     DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
     if (resizable) style |= WS_THICKFRAME | WS_MAXIMIZEBOX;
     const DWORD exStyle = WS_EX_CONTROLPARENT;
@@ -208,8 +211,20 @@ HWND ModelWindow::AddLabel(const char* name, layout::Rect rect, const char* text
 
 HWND ModelWindow::AddLink(const char* name, layout::Rect rect, const char* text, std::function<void()> onClick,
                           DWORD align) {
-    HWND link =
-        AddControl(name, L"STATIC", align | SS_NOPREFIX | SS_NOTIFY, 0, rect, FontRole::kLink, Wide(text).c_str());
+    // The link is as wide as its text, so that only the text takes the
+    // click, as on the Qt view; a right-aligned one ends where its rectangle
+    // ends. (Wine's right-aligned statics drop a final "/".)
+    const std::wstring shown = Wide(text);
+    HDC dc = GetDC(window_);
+    HGDIOBJ old = SelectObject(dc, Font(FontRole::kLink));
+    SIZE extent{};
+    GetTextExtentPoint32W(dc, shown.c_str(), static_cast<int>(shown.size()), &extent);
+    SelectObject(dc, old);
+    ReleaseDC(window_, dc);
+    const int width = std::min(rect.width, MulDiv(extent.cx, 96, static_cast<int>(dpi_)) + 2);
+    if (align == SS_RIGHT) rect.x += rect.width - width;
+    rect.width = width;
+    HWND link = AddControl(name, L"STATIC", SS_LEFT | SS_NOPREFIX | SS_NOTIFY, 0, rect, FontRole::kLink, shown.c_str());
     SetTextColour(link, host::kBlue);
     OnCommand(link, [this, onClick = std::move(onClick)](WORD code) {
         if (code == STN_CLICKED) host_.Handle(onClick);
@@ -328,6 +343,11 @@ void ModelWindow::LayOut() {
     OnResize(client.right, client.bottom);
 }
 
+void ModelWindow::Place(HWND control, layout::Rect rect) {
+    SetWindowPos(control, nullptr, Scale(rect.x), Scale(rect.y), Scale(rect.width), Scale(rect.height),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void ModelWindow::PressIfUsable(HWND button) {
     if (!button || !IsWindowEnabled(button) || !IsWindowVisible(button)) return;
     if (Entry* entry = Find(button); entry && entry->command) entry->command(BN_CLICKED);
@@ -402,6 +422,17 @@ LRESULT ModelWindow::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
                 if (focus) SetFocus(focus);
             }
             return 0;
+        case WM_GETMINMAXINFO:
+            // A window that can be resized is never smaller than it starts.
+            if (resizable_ && window_) {
+                RECT frame{0, 0, Scale(client_.width), Scale(client_.height)};
+                AdjustWindowRectForDpi(frame, static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_STYLE)),
+                                       static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_EXSTYLE)), dpi_);
+                auto* limits = reinterpret_cast<MINMAXINFO*>(lParam);
+                limits->ptMinTrackSize = {frame.right - frame.left, frame.bottom - frame.top};
+                return 0;
+            }
+            break;
         case WM_SIZE:
             OnResize(LOWORD(lParam), HIWORD(lParam));
             return 0;

@@ -112,16 +112,20 @@ protected:
         return std::nullopt;
     }
     // The window's size has changed (and its DPI, perhaps): views whose
-    // controls follow the size move them here. Rectangles of the table are
-    // put back before.
+    // controls follow the size move them here with Place. The client size
+    // is in pixels; a minimised window's is 0 by 0.
     virtual void OnResize(int /*clientWidth*/, int /*clientHeight*/) {}
+    // Moves a control to a rectangle at 96 DPI, for the size of the moment
+    // (its rectangle in the table stays).
+    void Place(HWND control, layout::Rect rect);
 
     // Controls. Each gets the next control id, its object name, its
     // rectangle (96-DPI client coordinates, scaled to the DPI) and its
     // font. Texts are the core's (ANSI code page).
     HWND AddLabel(const char* name, layout::Rect rect, const char* text, FontRole font = FontRole::kNormal,
                   DWORD align = SS_LEFT);
-    // A static that is clicked (SS_NOTIFY): the link label.
+    // A static that is clicked (SS_NOTIFY): the link label, as wide as its
+    // text, at the left (SS_LEFT) or the right (SS_RIGHT) of the rectangle.
     HWND AddLink(const char* name, layout::Rect rect, const char* text, std::function<void()> onClick,
                  DWORD align = SS_LEFT);
     HWND AddGroup(const char* name, layout::Rect rect, const char* caption = "");
@@ -187,6 +191,7 @@ private:
     ATOM nameAtom_ = 0;
     UINT dpi_ = 96;
     layout::Size client_;
+    bool resizable_ = false;
     std::vector<Entry> controls_;
     HFONT fonts_[6] = {};
     HWND focus_ = nullptr;  // the control that had the focus when the window was last active

@@ -1,5 +1,7 @@
 #include "ui/win32/results_window.h"
 
+#include <algorithm>
+
 #include "ui/win32/text.h"
 #include "ui/win32/win32_host.h"
 
@@ -25,30 +27,54 @@ ResultsWindow::ResultsWindow(Win32Host& host, scan::ResultsModel& results, std::
       cleanSelected_(std::move(cleanSelected)) {
     using M = clean::ResultsWindowModel;
     namespace at = layout::results_window;
-    Create(M::kCaption, at::kClient);
+    Create(M::kCaption, at::kClient, true);
 
-    AddGroup("Frame1", at::Frame1, M::kFrame1);
+    Frame1_ = AddGroup("Frame1", at::Frame1, M::kFrame1);
     List1_ = AddControl(
         "List1", WC_LISTVIEWW,
         WS_TABSTOP | WS_BORDER | LVS_REPORT | LVS_OWNERDATA | LVS_NOCOLUMNHEADER | LVS_SINGLESEL | LVS_SHOWSELALWAYS, 0,
         at::List1);
     ListView_SetExtendedListViewStyle(List1_, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER | LVS_EX_INFOTIP);
     ListView_SetCallbackMask(List1_, LVIS_STATEIMAGEMASK);
-    RECT inside;
-    GetClientRect(List1_, &inside);
     LVCOLUMNW column{};
     column.mask = LVCF_WIDTH;
-    column.cx = inside.right - GetSystemMetrics(SM_CXVSCROLL);
     ListView_InsertColumn(List1_, 0, &column);
-    MakeCheckBoxes();
     SetWindowSubclass(List1_, ListProc, kListSubclass, 0);
     OnNotify(List1_, [this](NMHDR& header) { return OnListNotify(header); });
 
-    AddLabel("Label1", at::Label1, M::kTotalLabel);
+    Label1_ = AddLabel("Label1", at::Label1, M::kTotalLabel);
     totaldetected_ = AddLabel("totaldetected", at::totaldetected, "");
     cleanbutton2_ = AddButton("cleanbutton2", at::cleanbutton2, "", [this] { cleanSelected_(); });
     chameleonButton22_ =
         AddButton("chameleonButton22", at::chameleonButton22, "", [this] { model_.OnMainMenuClick(); });
+    RECT client;
+    GetClientRect(Handle(), &client);
+    OnResize(client.right, client.bottom);
+}
+
+void ResultsWindow::OnResize(int clientWidth, int clientHeight) {
+    if (!chameleonButton22_ || clientWidth == 0) return;
+    namespace at = layout::results_window;
+    const int wider = MulDiv(clientWidth, 96, static_cast<int>(Dpi())) - at::kClient.width;
+    const int taller = MulDiv(clientHeight, 96, static_cast<int>(Dpi())) - at::kClient.height;
+    const auto grown = [&](layout::Rect rect) {
+        return layout::Rect{rect.x, rect.y, rect.width + wider, rect.height + taller};
+    };
+    const auto moved = [&](layout::Rect rect, int right) {
+        return layout::Rect{rect.x + right, rect.y + taller, rect.width, rect.height};
+    };
+    Place(Frame1_, grown(at::Frame1));
+    Place(List1_, grown(at::List1));
+    Place(Label1_, moved(at::Label1, 0));
+    Place(totaldetected_, moved(at::totaldetected, 0));
+    Place(cleanbutton2_, moved(at::cleanbutton2, wider));
+    Place(chameleonButton22_, moved(at::chameleonButton22, wider));
+    // One column as wide as the list, beside its scroll bar.
+    RECT inside;
+    GetClientRect(List1_, &inside);
+    ListView_SetColumnWidth(List1_, 0, std::max<int>(0, inside.right - GetSystemMetrics(SM_CXVSCROLL)));
+    if (checkBoxesDpi_ != Dpi()) MakeCheckBoxes();
+    InvalidateRect(Handle(), nullptr, TRUE);
 }
 
 ResultsWindow::~ResultsWindow() {
@@ -75,10 +101,13 @@ void ResultsWindow::MakeCheckBoxes() {
     }
     SelectObject(dc, old);
     DeleteDC(dc);
-    checkBoxes_ = ImageList_Create(cell, cell, ILC_COLOR32 | ILC_MASK, 2, 0);
-    ImageList_AddMasked(checkBoxes_, bitmap, transparent);
+    HIMAGELIST made = ImageList_Create(cell, cell, ILC_COLOR32 | ILC_MASK, 2, 0);
+    ImageList_AddMasked(made, bitmap, transparent);
     DeleteObject(bitmap);
-    ListView_SetImageList(List1_, checkBoxes_, LVSIL_STATE);
+    ListView_SetImageList(List1_, made, LVSIL_STATE);
+    if (checkBoxes_) ImageList_Destroy(checkBoxes_);
+    checkBoxes_ = made;
+    checkBoxesDpi_ = Dpi();
 }
 
 void ResultsWindow::Render() {

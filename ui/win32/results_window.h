@@ -41,6 +41,9 @@ public:
 
 protected:
     void OnCloseRequest() override { model_.OnCloseRequest(); }
+    // The list grows with the window; the line below it stays at the
+    // bottom, the buttons at the right.
+    void OnResize(int clientWidth, int clientHeight) override;
 
 private:
     LRESULT OnListNotify(NMHDR& header);
@@ -48,11 +51,14 @@ private:
 
     clean::ResultsWindowModel model_;
     std::function<void()> cleanSelected_;
+    HWND Frame1_ = nullptr;
     HWND List1_ = nullptr;
+    HWND Label1_ = nullptr;
     HWND totaldetected_ = nullptr;
     HWND cleanbutton2_ = nullptr;
     HWND chameleonButton22_ = nullptr;
     HIMAGELIST checkBoxes_ = nullptr;
+    UINT checkBoxesDpi_ = 0;  // the DPI they were drawn for
     // What the list shows: its rows' check boxes and greyed rows.
     std::size_t shownRows_ = 0;
     std::vector<bool> shownChecked_;

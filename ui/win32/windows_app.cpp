@@ -4,6 +4,7 @@
 #include "ui/win32/main_window.h"
 #include "ui/win32/results_window.h"
 #include "ui/win32/scan_window.h"
+#include "ui/win32/text.h"
 
 namespace ui::win32 {
 
@@ -44,6 +45,10 @@ std::unique_ptr<ModelWindow> WindowsApp::Make(host::Window window) {
 void InitControls() {
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
+}
+
+void ShowStartProblem(const std::string& text) {
+    MessageBoxW(nullptr, Wide(text).c_str(), L"Nimbrel", MB_OK | MB_ICONERROR);
 }
 
 int RunWindows() {

@@ -46,6 +46,9 @@ private:
 // Sets up the common controls (version 6, through the manifest).
 void InitControls();
 
+// Says in a message box why the windows cannot start.
+void ShowStartProblem(const std::string& text);
+
 // Starts the windows: shows the main window and runs the message loop
 // until the program ends. Returns the exit code.
 int RunWindows();
