@@ -50,6 +50,9 @@ bool HasDisplay() {
 }  // namespace
 
 int main(int argc, char** argv) {
+#if defined(NIMBREL_WIN32_WINDOWS)
+    ui::win32::UseParentConsole();
+#endif
     const ui::ProgramArguments arguments = ui::SplitProgramArguments(argc, argv);
     if (!arguments.problem.empty()) {
         std::fprintf(stderr, "nimbrel: %s\n", arguments.problem.c_str());

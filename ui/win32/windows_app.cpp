@@ -1,5 +1,7 @@
 #include "ui/win32/windows_app.h"
 
+#include <cstdio>
+
 #include "platform/program_folder.h"
 #include "ui/win32/main_window.h"
 #include "ui/win32/results_window.h"
@@ -45,6 +47,18 @@ std::unique_ptr<ModelWindow> WindowsApp::Make(host::Window window) {
 void InitControls() {
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
+}
+
+void UseParentConsole() {
+    const auto missing = [](DWORD which) {
+        HANDLE handle = GetStdHandle(which);
+        return handle == nullptr || handle == INVALID_HANDLE_VALUE;
+    };
+    const bool out = missing(STD_OUTPUT_HANDLE), err = missing(STD_ERROR_HANDLE);
+    if (!out && !err) return;
+    if (!AttachConsole(ATTACH_PARENT_PROCESS)) return;
+    if (out) std::freopen("CONOUT$", "w", stdout);
+    if (err) std::freopen("CONOUT$", "w", stderr);
 }
 
 void ShowStartProblem(const std::string& text) {

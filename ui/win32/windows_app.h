@@ -46,6 +46,11 @@ private:
 // Sets up the common controls (version 6, through the manifest).
 void InitControls();
 
+// A GUI-subsystem program started from a console gets none: its output
+// goes nowhere unless the parent redirected it. Where it did not, stdout
+// and stderr go to the parent's console, if there is one.
+void UseParentConsole();
+
 // Says in a message box why the windows cannot start.
 void ShowStartProblem(const std::string& text);
 
