@@ -1,0 +1,18 @@
+// The program's own windows on the test machine: each checked and pictured,
+// and a scan and clean worked by clicks and by the keyboard alone.
+#pragma once
+
+#include <string>
+
+namespace window_probe {
+
+// program: the command line that starts nimbrel.
+void RenderWindows(const std::wstring& program, const std::wstring& folder);
+// Scan, Show Results, one row unchecked by a click, Clean Now: the totals
+// and the registry afterwards.
+void CleanByClicks(const std::wstring& program);
+// With the keys alone: Alt+S Scan, Alt+S Show Results, Alt+C Clean Now,
+// Enter Main Menu, Enter Scan, Alt+C Clean Now (from the scan window).
+void CleanByKeys(const std::wstring& program);
+
+}  // namespace window_probe
