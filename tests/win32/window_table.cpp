@@ -10,6 +10,19 @@ constexpr wchar_t kButton[] = L"Button";  // push buttons, drawn by the program,
 constexpr wchar_t kLabel[] = L"Static";
 
 const Step kScan{L"Form1", L"ScanButton1"};
+const Step kSettings{L"Form1", L"SettingsButton1"};
+const Step kPlugins{L"Form5", L"chameleonButton1"};
+
+// The buttons every plug-in window has along its foot.
+std::vector<ExpectedControl> PluginWindowControls(std::vector<ExpectedControl> own) {
+    own.insert(own.end(), {{L"saveallsettings", kButton, L"Save Plug-in Settings", true},
+                           {L"chameleonButton3", kButton, L"Save Settings + Run Now", true},
+                           {L"chameleonButton4", kButton, L"Close", true},
+                           {L"chameleonButton1", kButton, L"Help", true},
+                           {L"CheckSecureDelete", kButton, nullptr, true},
+                           {L"CheckAutomaticClean", kButton, nullptr, true}});
+    return own;
+}
 
 }  // namespace
 
@@ -84,6 +97,64 @@ const std::vector<ExpectedWindow>& NimbrelWindows() {
           {L"Label4", kLabel, L"System Status:", true},
           {L"sysstatus", kLabel, L"Good", true},
           {L"cleanbutton", kButton, L"Main Menu", true}}},
+        {L"Form5",
+         L"Program Settings",
+         {kSettings},
+         nullptr,
+         nullptr,
+         {{L"Frame1", kButton, nullptr, true},
+          {L"Frame3", kButton, nullptr, true},
+          {L"Frame2", kButton, nullptr, true},
+          {L"chameleonButton1", kButton, L"Go to Plugins", true},
+          {L"SaveSettingsButton1", kButton, L"Save Settings", true},
+          {L"DeleteSettingsButton1", kButton, L"Delete Settings from Registry", true},
+          {L"SettingsClose1", kButton, L"Close", true}}},
+        {L"Form6",
+         L"Nimbrel Plug-in Control Panel",
+         {kSettings, kPlugins},
+         nullptr,
+         nullptr,
+         {{L"Frame1", kButton, L"", true},
+          {L"chameleonButton1", kButton, L"Crumbex", true},
+          {L"Frame2", kButton, L"", true},
+          {L"chameleonButton3", kButton, L"IE Temporary Internet File Cleaner", true},
+          {L"chameleonButton2", kButton, L"Back to Main Menu", true}}},
+        {L"frmAbout",
+         L"About Nimbrel",
+         {{L"Form1", L"AboutButton1"}},
+         nullptr,
+         nullptr,
+         {{L"lblTitle", kLabel, nullptr, true},
+          {L"lblVersion", kLabel, nullptr, true},
+          {L"Label2", L"Edit", nullptr, true},
+          {L"cmdOK", kButton, L"OK", true},
+          {L"cmdSysInfo", kButton, L"System Information", true},
+          {L"FAQbutton1", kButton, L"View FAQ", true}}},
+        {L"FAQfrm",
+         L"Quick FAQ",
+         {{L"Form1", L"AboutButton1"}, {L"frmAbout", L"FAQbutton1"}},
+         nullptr,
+         nullptr,
+         {{L"Frame1", kButton, nullptr, true},
+          {L"Label1", kLabel, nullptr, true},
+          {L"Frame2", kButton, nullptr, true},
+          {L"Label2", kLabel, nullptr, true},
+          {L"chameleonButton98", kButton, L"Close", true}}},
+        {L"cookieplugin",
+         L"Crumbex",
+         {kSettings, kPlugins, {L"Form6", L"chameleonButton1"}},
+         nullptr,
+         nullptr,
+         PluginWindowControls({{L"movecookietoignore", kButton, nullptr, true},
+                               {L"deletefromignore", kButton, nullptr, true},
+                               {L"saveignorelist", kButton, nullptr, true},
+                               {L"Button699", kButton, L"More Information", true}})},
+        {L"ietempfilesplugin",
+         L"IE Temporary Internet Files Cleaner",
+         {kSettings, kPlugins, {L"Form6", L"chameleonButton3"}},
+         nullptr,
+         nullptr,
+         PluginWindowControls({{L"Button669", kButton, L"More Information", true}})},
     };
     return windows;
 }

@@ -1,5 +1,5 @@
 // The windows a probe run checks: how each is reached from the program's
-// start, and the controls it must show. Grows as the windows are built.
+// start, and the controls it must show.
 #pragma once
 
 #include <string>
@@ -31,8 +31,8 @@ struct ExpectedWindow {
     std::vector<ExpectedControl> controls;
 };
 
-// The program's windows that the Windows build has so far, each after a
-// scan of the test machine where a scan leads to it.
+// The program's windows that a route of clicks reaches, each after a scan
+// of the test machine where a scan leads to it.
 const std::vector<ExpectedWindow>& NimbrelWindows();
 // The probe's own sample window, which checks the probe itself.
 const std::vector<ExpectedWindow>& SampleWindows();

@@ -86,7 +86,7 @@ TEST_F(Win32HostTest, RendersEveryLoadedWindowAfterEachHandler) {
     EXPECT_EQ(aboutRenders_, about + 1);
 }
 
-TEST_F(Win32HostTest, WindowsNotWrittenYetAreNotLoaded) {
+TEST_F(Win32HostTest, AWindowTheFactoryDoesNotMakeIsNotLoaded) {
     EXPECT_EQ(host_.Load(host::Window::kSettings), nullptr);
     host_.ShowWindow(host::Window::kSettings);
     EXPECT_EQ(host_.Loaded(host::Window::kSettings), nullptr);
