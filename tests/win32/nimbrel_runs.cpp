@@ -62,6 +62,25 @@ void ExpectTracesCleaned(const Trace* kept) {
     }
 }
 
+// Runs the command line to its end; its exit code.
+DWORD RunToEnd(const std::wstring& commandLine) {
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process{};
+    std::wstring line = commandLine;
+    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
+        throw ProbeFailure(L"cannot start " + commandLine + L" (error " + std::to_wstring(GetLastError()) + L")");
+    }
+    const bool ended = WaitForSingleObject(process.hProcess, 120000) == WAIT_OBJECT_0;
+    DWORD exitCode = 0;
+    GetExitCodeProcess(process.hProcess, &exitCode);
+    if (!ended) TerminateProcess(process.hProcess, 1);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    if (!ended) throw ProbeFailure(commandLine + L" did not end within two minutes");
+    return exitCode;
+}
+
 }  // namespace
 
 void RenderWindows(const std::wstring& program, const std::wstring& folder) {
@@ -122,6 +141,21 @@ void CleanByKeys(const std::wstring& commandLine) {
     ExpectTotals(program.WaitForWindow(L"Form4"), total, total, L"Good");
     ExpectTracesCleaned(nullptr);
     std::printf("scanned, shown and cleaned by keys alone, twice: %d items the second time\n", total);
+}
+
+void RunRelease(const std::wstring& commandLine) {
+    {
+        RunningProgram program(commandLine);
+        const ExpectedWindow& main = NimbrelWindows().front();
+        CheckControls(ReachWindow(program, main), main);
+    }
+    SeedTraces();
+    if (const DWORD exitCode = RunToEnd(commandLine + L" -SILENT"); exitCode != 0) {
+        throw ProbeFailure(commandLine + L" -SILENT ended with exit code " + std::to_wstring(exitCode) + L", not 0");
+    }
+    ExpectTracesCleaned(nullptr);
+    std::printf("the unpacked program opened its main window, and -SILENT cleaned all %zu traces\n",
+                FixtureTraces().size());
 }
 
 }  // namespace window_probe

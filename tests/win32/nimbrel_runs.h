@@ -1,5 +1,6 @@
 // The program's own windows on the test machine: each checked and pictured,
-// and a scan and clean worked by clicks and by the keyboard alone.
+// a scan and clean worked by clicks and by the keyboard alone, and the
+// program of the release zip.
 #pragma once
 
 #include <string>
@@ -14,5 +15,8 @@ void CleanByClicks(const std::wstring& program);
 // With the keys alone: Alt+S Scan, Alt+S Show Results, Alt+C Clean Now,
 // Enter Main Menu, Enter Scan, Alt+C Clean Now (from the scan window).
 void CleanByKeys(const std::wstring& program);
+// The program as unpacked from the release zip: its main window opens and
+// shows its controls, and "-SILENT" cleans every trace and ends with 0.
+void RunRelease(const std::wstring& program);
 
 }  // namespace window_probe
