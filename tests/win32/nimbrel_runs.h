@@ -15,4 +15,9 @@ void CleanByClicks(const std::wstring& program);
 // Enter Main Menu, Enter Scan, Alt+C Clean Now (from the scan window).
 void CleanByKeys(const std::wstring& program);
 
+// A cookie put on the Crumbex ignore list by clicks, the settings saved
+// (their message box answered), Run Now: the other cookie files gone, that
+// one kept, and the window opened again lists it.
+void CookieRunByClicks(const std::wstring& program);
+
 }  // namespace window_probe

@@ -7,6 +7,8 @@
 //   window-probe render NIMBREL OUTDIR    each window checked and pictured
 //   window-probe clean-by-clicks NIMBREL  scan, results, a row unchecked, clean
 //   window-probe clean-by-keys NIMBREL    scan, results and clean by keys alone
+//   window-probe cookie-run-by-clicks NIMBREL  a cookie kept, the others
+//                                         cleaned by the cookie plug-in
 //   window-probe self-check OUTDIR        the probe's sample window: checked,
 //                                         pictured, a row unchecked, a key
 //   window-probe sample-window            that window, as a program of its own
@@ -67,11 +69,14 @@ int Run(const std::vector<std::wstring>& arguments) {
         CleanByClicks(program);
     } else if (command == L"clean-by-keys" && arguments.size() == 3) {
         CleanByKeys(program);
+    } else if (command == L"cookie-run-by-clicks" && arguments.size() == 3) {
+        CookieRunByClicks(program);
     } else if (command == L"self-check" && arguments.size() == 3) {
         SelfCheck(arguments[2]);
     } else {
         std::fprintf(stderr,
                      "usage: window-probe render NIMBREL OUTDIR | clean-by-clicks NIMBREL | clean-by-keys NIMBREL\n"
+                     "       window-probe cookie-run-by-clicks NIMBREL\n"
                      "       window-probe self-check OUTDIR | sample-window\n");
         return 2;
     }
