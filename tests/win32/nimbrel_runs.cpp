@@ -100,15 +100,18 @@ std::vector<std::wstring> ListBoxRows(HWND list) {
     return rows;
 }
 
+std::wstring Quoted(const std::vector<std::wstring>& rows) {
+    std::wstring quoted;
+    for (const std::wstring& row : rows) quoted += (quoted.empty() ? L"\"" : L", \"") + row + L"\"";
+    return rows.empty() ? L"no rows" : quoted;
+}
+
 // Waits until the list box of the window shows exactly these rows.
 void WaitForRows(HWND window, const wchar_t* listName, const std::vector<std::wstring>& expected) {
     HWND list = Control(window, listName);
     if (WaitUntil([&] { return ListBoxRows(list) == expected; }, 30000)) return;
-    std::wstring shown;
-    for (const std::wstring& row : ListBoxRows(list)) shown += L" \"" + row + L"\"";
-    throw ProbeFailure(L"list " + std::wstring(listName) + L" of window " + ControlName(window) + L" shows" +
-                       (shown.empty() ? L" no rows" : shown) + L"; expected " + std::to_wstring(expected.size()) +
-                       L" rows");
+    throw ProbeFailure(L"list " + std::wstring(listName) + L" of window " + ControlName(window) + L" shows " +
+                       Quoted(ListBoxRows(list)) + L"; expected " + Quoted(expected));
 }
 
 // A row selected as a click on it would: the list box's selection moves

@@ -93,7 +93,8 @@ int main() {
     LocalFree(words);
     try {
         return window_probe::Run(arguments);
-    } catch (const window_probe::ProbeFailure& failure) {
+    } catch (const std::exception& failure) {
+        // Caught, as an uncaught one would leave Wine's crash dialog open.
         std::fprintf(stderr, "window-probe: %s\n", failure.what());
         return 1;
     }
