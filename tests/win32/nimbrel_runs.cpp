@@ -275,9 +275,9 @@ void CookieRunByClicks(const std::wstring& commandLine) {
     Click(Control(program.WaitForWindow(L"Form6"), L"chameleonButton1"));
     WaitForRows(program.WaitForWindow(L"cookieplugin"), L"CookieIgnoreList", {kept});
     std::printf(
-        "one of %zu cookies moved to the ignore list by clicks, Run Now: it alone is left, and the list "
+        "one of %zu cookies in %s moved to the ignore list by clicks, Run Now: it alone is left, and the list "
         "opened again holds it\n",
-        cookies.size());
+        cookies.size(), Utf8(folder.wstring()).c_str());
 }
 
 }  // namespace window_probe
