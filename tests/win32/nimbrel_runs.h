@@ -18,5 +18,9 @@ void CleanByKeys(const std::wstring& program);
 // The program as unpacked from the release zip: its main window opens and
 // shows its controls, and "-SILENT" cleans every trace and ends with 0.
 void RunRelease(const std::wstring& program);
+// A cookie put on the Crumbex ignore list by clicks, the settings saved
+// (their message box answered), Run Now: the other cookie files gone, that
+// one kept, and the window opened again lists it.
+void CookieRunByClicks(const std::wstring& program);
 
 }  // namespace window_probe

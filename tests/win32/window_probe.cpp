@@ -8,6 +8,8 @@
 //   window-probe clean-by-clicks NIMBREL  scan, results, a row unchecked, clean
 //   window-probe clean-by-keys NIMBREL    scan, results and clean by keys alone
 //   window-probe release NIMBREL          the main window, then a silent clean
+//   window-probe cookie-run-by-clicks NIMBREL  a cookie kept, the others
+//                                         cleaned by the cookie plug-in
 //   window-probe self-check OUTDIR        the probe's sample window: checked,
 //                                         pictured, a row unchecked, a key
 //   window-probe sample-window            that window, as a program of its own
@@ -70,12 +72,15 @@ int Run(const std::vector<std::wstring>& arguments) {
         CleanByKeys(program);
     } else if (command == L"release" && arguments.size() == 3) {
         RunRelease(program);
+    } else if (command == L"cookie-run-by-clicks" && arguments.size() == 3) {
+        CookieRunByClicks(program);
     } else if (command == L"self-check" && arguments.size() == 3) {
         SelfCheck(arguments[2]);
     } else {
         std::fprintf(stderr,
                      "usage: window-probe render NIMBREL OUTDIR | clean-by-clicks NIMBREL | clean-by-keys NIMBREL\n"
                      "       window-probe release NIMBREL\n"
+                     "       window-probe cookie-run-by-clicks NIMBREL\n"
                      "       window-probe self-check OUTDIR | sample-window\n");
         return 2;
     }
@@ -92,7 +97,8 @@ int main() {
     LocalFree(words);
     try {
         return window_probe::Run(arguments);
-    } catch (const window_probe::ProbeFailure& failure) {
+    } catch (const std::exception& failure) {
+        // Caught, as an uncaught one would leave Wine's crash dialog open.
         std::fprintf(stderr, "window-probe: %s\n", failure.what());
         return 1;
     }
